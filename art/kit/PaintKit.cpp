@@ -13,9 +13,13 @@ std::uint64_t Rng::Next() {
     return z ^ (z >> 31);
 }
 
-double Rng::Uniform() { return static_cast<double>(Next() >> 11) * (1.0 / 9007199254740992.0); }
+double Rng::Uniform() {
+    return static_cast<double>(Next() >> 11) * (1.0 / 9007199254740992.0);
+}
 
-double Rng::Range(double lo, double hi) { return lo + (hi - lo) * Uniform(); }
+double Rng::Range(double lo, double hi) {
+    return lo + (hi - lo) * Uniform();
+}
 
 int Rng::Int(int lo, int hi) {
     const auto span = static_cast<std::uint64_t>(static_cast<std::int64_t>(hi) - lo + 1);
@@ -36,7 +40,9 @@ double LatticeValue(std::int64_t ix, std::int64_t iy, std::uint32_t seed) {
     return static_cast<double>(h >> 11) * (1.0 / 9007199254740992.0);
 }
 
-double Fade(double t) { return t * t * t * (t * (t * 6.0 - 15.0) + 10.0); }
+double Fade(double t) {
+    return t * t * t * (t * (t * 6.0 - 15.0) + 10.0);
+}
 
 }  // namespace
 
@@ -75,7 +81,9 @@ double RidgedFbm(double x, double y, int octaves, std::uint32_t seed) {
     double amp = 1.0;
     double norm = 0.0;
     for (int i = 0; i < octaves; ++i) {
-        const double n = 1.0 - std::fabs(2.0 * ValueNoise(x, y, seed + static_cast<std::uint32_t>(i) * 7919u) - 1.0);
+        const double n =
+            1.0 -
+            std::fabs(2.0 * ValueNoise(x, y, seed + static_cast<std::uint32_t>(i) * 7919u) - 1.0);
         sum += amp * n * n;
         norm += amp;
         x *= 2.0;
@@ -85,7 +93,9 @@ double RidgedFbm(double x, double y, int octaves, std::uint32_t seed) {
     return norm > 0.0 ? sum / norm : 0.0;
 }
 
-double Clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
+double Clamp01(double v) {
+    return std::clamp(v, 0.0, 1.0);
+}
 
 double SmoothStep(double e0, double e1, double x) {
     const double t = Clamp01((x - e0) / (e1 - e0));

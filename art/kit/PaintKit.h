@@ -11,14 +11,14 @@ namespace orb::art {
 
 // SplitMix64: tiny, fast and identical on every platform.
 class Rng {
-public:
+  public:
     explicit Rng(std::uint64_t seed) : m_state(seed) {}
     std::uint64_t Next();
-    double Uniform();                       // [0, 1)
-    double Range(double lo, double hi);     // [lo, hi)
-    int Int(int lo, int hi);                // [lo, hi] inclusive
+    double Uniform();                    // [0, 1)
+    double Range(double lo, double hi);  // [lo, hi)
+    int Int(int lo, int hi);             // [lo, hi] inclusive
 
-private:
+  private:
     std::uint64_t m_state;
 };
 

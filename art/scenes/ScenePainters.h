@@ -11,8 +11,8 @@ namespace orb::art {
 using ScenePainter = QImage (*)();
 
 struct SceneEntry {
-    int number;          // 0..42 without 31 and 32, and 99
-    const char* title;   // what it shows, for the contact sheet
+    int number;         // 0..42 without 31 and 32, and 99
+    const char* title;  // what it shows, for the contact sheet
     ScenePainter paint;
 };
 

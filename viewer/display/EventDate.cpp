@@ -1,0 +1,73 @@
+#include "EventDate.h"
+
+namespace orb {
+
+namespace {
+
+constexpr std::int64_t kMillion = 1000000;
+
+// Signed comparison of a byte with '0', as the scanner reads bytes: anything
+// from 128 up is negative and so ends the run.
+bool InDigitRun(char c) {
+    return static_cast<signed char>(c) >= '0';
+}
+
+}  // namespace
+
+EventDate ParseEventDate(std::string_view line) {
+    EventDate result;
+    if (line.empty()) {
+        return result;
+    }
+    const char last = line.back();
+    int suffix = 0;  // characters after the digits
+    bool negate = false;
+    bool mya = false;
+    if (static_cast<signed char>(last) <= '9') {
+        suffix = 0;  // a bare year: " AD" is implied
+    } else if (last == 'D') {
+        suffix = 3;
+    } else if (last == 'C') {
+        suffix = 3;
+        negate = true;
+    } else if (last == 'a') {
+        suffix = 4;
+        mya = true;
+        negate = true;
+    } else {
+        return result;
+    }
+    const auto length = static_cast<int>(line.size());
+    int end = length - 1 - suffix;  // index of the last digit
+    std::int64_t value = 0;
+    std::int64_t scale = 1;
+    bool overflow = false;
+    int i = end;
+    for (; i >= 0 && InDigitRun(line[static_cast<std::size_t>(i)]); --i) {
+        const std::int64_t digit = line[static_cast<std::size_t>(i)] - '0';
+        std::int64_t term = 0;
+        if (overflow || __builtin_mul_overflow(digit, scale, &term) ||
+            __builtin_add_overflow(value, term, &value)) {
+            overflow = true;
+            continue;
+        }
+        if (i > 0 && __builtin_mul_overflow(scale, std::int64_t{10}, &scale)) {
+            // Only a further digit would need the larger scale.
+            if (InDigitRun(line[static_cast<std::size_t>(i - 1)])) {
+                overflow = true;
+            }
+        }
+    }
+    if (mya && !overflow && __builtin_mul_overflow(value, kMillion, &value)) {
+        overflow = true;
+    }
+    if (overflow) {
+        return result;
+    }
+    result.hasYear = true;
+    result.year = negate ? -value : value;
+    result.cut = i;
+    return result;
+}
+
+}  // namespace orb
