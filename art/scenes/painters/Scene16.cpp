@@ -1,18 +1,235 @@
+#include "AgesKit.h"
 #include "PaintKit.h"
 #include "ScenePainters.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace orb::art {
 
-// Placeholder until the painting lands: a plain gradient.
-QImage PaintScene16() {
-    QImage image = NewSceneCanvas();
-    for (int y = 0; y < image.height(); ++y) {
-        const QColor c = Mix(QColor(40, 60, 120), QColor(200, 180, 140), y / 319.0);
-        for (int x = 0; x < image.width(); ++x) {
-            image.setPixel(x, y, c.rgb());
-        }
+using namespace ages;
+
+namespace {
+
+// A round house of wattle and daub under a conical thatch, door facing us.
+void DrawRoundhouse(QPainter& p, double x, double ground, double w, Rng& rng) {
+    p.save();
+    p.setPen(Qt::NoPen);
+    const double wallH = w * 0.28;
+    const double roofH = w * 0.62;
+    p.setBrush(Gradient(QPointF(x - w * 0.5, 0), QPointF(x + w * 0.5, 0), QColor(176, 146, 104),
+                        QColor(110, 86, 60)));
+    p.drawRect(QRectF(x - w * 0.45, ground - wallH, w * 0.9, wallH));
+    p.drawEllipse(QPointF(x, ground), w * 0.45, w * 0.06);
+    p.setBrush(QColor(45, 32, 22));
+    p.drawRect(QRectF(x - w * 0.07, ground - wallH * 0.8, w * 0.14, wallH * 0.8));
+    QPainterPath roof;
+    const double eave = ground - wallH + w * 0.04;
+    roof.moveTo(x - w * 0.56, eave);
+    roof.quadTo(x, eave + w * 0.1, x + w * 0.56, eave);
+    roof.lineTo(x + w * 0.03, eave - roofH);
+    roof.lineTo(x - w * 0.03, eave - roofH);
+    roof.closeSubpath();
+    p.setBrush(Gradient(QPointF(x - w * 0.56, 0), QPointF(x + w * 0.56, 0), QColor(214, 178, 104),
+                        QColor(126, 94, 50)));
+    p.drawPath(roof);
+    // Thatch lines give the straw its grain.
+    p.setPen(QPen(QColor(120, 90, 48, 120), 1.0));
+    for (int i = 0; i < 9; ++i) {
+        const double t = -0.5 + i / 8.0 + rng.Range(-0.02, 0.02);
+        p.drawLine(QPointF(x + t * w * 0.1, eave - roofH + 2),
+                   QPointF(x + t * w * 1.05, eave + w * 0.05 * (1.0 - 4 * t * t)));
     }
-    return image;
+    p.restore();
+}
+
+void DrawStone(QPainter& p, double x, double ground, double w, double h, double tilt) {
+    QPainterPath s;
+    s.moveTo(x - w * 0.5, ground);
+    s.lineTo(x - w * 0.42 + tilt, ground - h * 0.92);
+    s.quadTo(x + tilt, ground - h * 1.04, x + w * 0.42 + tilt, ground - h * 0.9);
+    s.lineTo(x + w * 0.5, ground);
+    s.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(Gradient(QPointF(x - w * 0.5, 0), QPointF(x + w * 0.5, 0), QColor(190, 186, 172),
+                        QColor(104, 102, 98)));
+    p.drawPath(s);
+}
+
+}  // namespace
+
+// Neolithic village: round houses and fields in a valley, a stone circle on
+// the rise behind, sheep grazing in the foreground.
+QImage PaintScene16() {
+    QImage img = NewSceneCanvas();
+    const ColorStop sky[] = {
+        {0.0, QColor(86, 132, 196)}, {0.55, QColor(150, 188, 224)}, {1.0, QColor(222, 226, 214)}};
+    PaintSky(img, sky, 3, 0, 200);
+    CloudStyle clouds;
+    clouds.light = QColor(252, 250, 244);
+    clouds.shade = QColor(170, 178, 196);
+    clouds.coverage = 0.42;
+    clouds.scaleX = 110.0;
+    clouds.scaleY = 34.0;
+    clouds.seed = 1601;
+    PaintClouds(img, 0, 150, clouds);
+
+    LandStyle far;
+    far.base = 170;
+    far.amp = 38;
+    far.freq = 0.006;
+    far.top = QColor(140, 164, 180);
+    far.bottom = QColor(160, 178, 176);
+    far.seed = 1602;
+    PaintLand(img, far);
+
+    LandStyle mid;
+    mid.base = 215;
+    mid.amp = 60;
+    mid.freq = 0.008;
+    mid.octaves = 3;
+    mid.top = QColor(122, 150, 96);
+    mid.bottom = QColor(96, 132, 70);
+    mid.mottle = 0.35;
+    mid.mottleColor = QColor(150, 160, 90);
+    mid.mottleScale = 60.0;
+    mid.seed = 1603;
+    const std::vector<double> midEdge = PaintLand(img, mid);
+    PaintHaze(img, 120, 200, QColor(210, 218, 214), 0.25);
+
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    Rng rng(16);
+
+    // Field strips on the slope of the middle hills, clipped to the land.
+    {
+        p.save();
+        p.setClipPath(EdgePath(midEdge, 0, kWidth - 1, kHeight));
+        const QColor fields[] = {QColor(214, 188, 104), QColor(128, 158, 76), QColor(150, 116, 80),
+                                 QColor(196, 176, 96), QColor(110, 146, 70)};
+        // Three rows of fields, narrower with distance, leaving the knoll of
+        // the stone circle as open grass.
+        const double bands[] = {150, 190, 214, 242};
+        for (int row = 0; row < 3; ++row) {
+            double x = -30 + row * 13;
+            int i = row * 2;
+            const double y0 = bands[row];
+            const double y1 = bands[row + 1];
+            while (x < kWidth + 30) {
+                const double w = rng.Range(30, 52) * (1.0 + row * 0.35);
+                if (x + w > 350 && x < 470 && row < 2) {
+                    x += w;
+                    continue;
+                }
+                QPolygonF poly;
+                const double skew = (x - 256) * 0.12;
+                poly << QPointF(x, y0) << QPointF(x + w, y0)
+                     << QPointF(x + w + skew * (y1 - y0) / 40, y1)
+                     << QPointF(x + skew * (y1 - y0) / 40, y1);
+                p.setPen(QPen(QColor(80, 104, 56), 1.0));
+                p.setBrush(fields[i % 5]);
+                p.drawPolygon(poly);
+                x += w;
+                i += rng.Int(1, 3);
+            }
+        }
+        // Furrows across the ploughed strips read as texture from afar.
+        p.setPen(QPen(QColor(0, 0, 0, 22), 1.0));
+        for (double y = 172; y < 236; y += 4) {
+            p.drawLine(QPointF(0, y), QPointF(kWidth, y - 3));
+        }
+        p.restore();
+    }
+    // Hedgerow trees along the hill line.
+    for (int i = 0; i < 14; ++i) {
+        const double x = 10 + i * 37 + rng.Range(-10, 10);
+        const double g = midEdge[static_cast<std::size_t>(std::clamp(x, 0.0, 511.0))] + 4;
+        DrawLeafyTree(p, x, g, rng.Range(14, 22), QColor(70, 108, 58), QColor(70, 54, 40), rng);
+    }
+
+    // The stone circle on the rise to the right.
+    {
+        const double cx = 410;
+        const double cy = midEdge[410] + 12;
+        const int n = 12;
+        for (int pass = 0; pass < 2; ++pass) {
+            for (int i = 0; i < n; ++i) {
+                const double a = i * 2.0 * 3.14159265 / n;
+                const bool back = std::sin(a) < 0;
+                if (back != (pass == 0)) {
+                    continue;
+                }
+                const double sx = cx + std::cos(a) * 36;
+                const double sy = cy + std::sin(a) * 5;
+                const double s = back ? 0.8 : 1.0;
+                DrawStone(p, sx, sy, 6 * s, 15 * s + (i % 3) * 1.5, (i % 2 ? 0.8 : -0.8));
+            }
+        }
+        // A trilithon in the middle.
+        DrawStone(p, cx - 5, cy, 5, 16, 0);
+        DrawStone(p, cx + 5, cy, 5, 16, 0);
+        p.setBrush(QColor(160, 156, 146));
+        p.drawRect(QRectF(cx - 9, cy - 19, 18, 4));
+    }
+
+    // Near meadow where the village stands.
+    p.end();
+    LandStyle near;
+    near.base = 258;
+    near.amp = 16;
+    near.freq = 0.008;
+    near.octaves = 3;
+    near.top = QColor(120, 156, 72);
+    near.bottom = QColor(84, 122, 50);
+    near.mottle = 0.4;
+    near.mottleColor = QColor(152, 162, 80);
+    near.mottleScale = 50.0;
+    near.seed = 1604;
+    const std::vector<double> nearEdge = PaintLand(img, near);
+    p.begin(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // Woodland behind the houses.
+    for (int i = 0; i < 9; ++i) {
+        const double x = 30 + i * 26 + rng.Range(-6, 6);
+        DrawLeafyTree(p, x, nearEdge[static_cast<std::size_t>(x)] + 6, rng.Range(28, 40),
+                      QColor(62, 100, 50), QColor(74, 56, 40), rng);
+    }
+
+    // Smoke first, so the roofs sit in front of its base.
+    DrawSmoke(p, QPointF(150, nearEdge[150] - 38), QPointF(60, -80), 14, 4, 22,
+              QColor(220, 220, 215, 150), rng);
+
+    const double houses[][2] = {{108, 30}, {62, 38}, {232, 40}, {150, 50}};
+    for (const auto& h : houses) {
+        const double g = nearEdge[static_cast<std::size_t>(h[0])] + 14 + (h[1] > 40 ? 6 : 0);
+        DrawRoundhouse(p, h[0], g, h[1], rng);
+    }
+    // Wattle fence around the pens.
+    p.setPen(QPen(QColor(96, 72, 46), 1.2));
+    for (double x = 20; x < 300; x += 4) {
+        const double g = nearEdge[static_cast<std::size_t>(x)] + 24 + std::sin(x * 0.03) * 3;
+        p.drawLine(QPointF(x, g), QPointF(x, g - 6));
+    }
+    p.setPen(QPen(QColor(120, 92, 58), 1.5));
+    p.drawLine(QPointF(20, nearEdge[20] + 20), QPointF(300, nearEdge[300] + 20));
+
+    // People at work by the houses.
+    DrawPerson(p, 190, nearEdge[190] + 22, 11, QColor(120, 84, 52));
+    DrawPerson(p, 198, nearEdge[198] + 23, 9, QColor(150, 120, 80));
+    DrawPerson(p, 270, nearEdge[270] + 30, 11, QColor(100, 78, 56));
+
+    // Foreground grass and a small flock.
+    DrawGrassTufts(p, 280, 322, 260, QColor(62, 100, 40), QColor(150, 170, 80), rng);
+    DrawSheep(p, 330, 296, 16, true);
+    DrawSheep(p, 362, 304, 18, false);
+    DrawSheep(p, 396, 292, 14, true);
+    DrawSheep(p, 440, 310, 20, true);
+    DrawSheep(p, 300, 312, 19, false);
+    DrawBird(p, 260, 60, 8, QColor(50, 50, 60));
+    DrawBird(p, 276, 54, 6, QColor(50, 50, 60));
+    p.end();
+    return img;
 }
 
 }  // namespace orb::art
