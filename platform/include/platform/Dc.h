@@ -1,0 +1,53 @@
+// Drawing onto the framebuffer with the operations the view uses: solid
+// fills, source copies of bitmaps, opaque text and pixel reads. Everything is
+// clipped to the framebuffer.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "platform/Colour.h"
+
+namespace platform {
+
+class Bitmap;
+class Font;
+class Framebuffer;
+
+class Dc {
+  public:
+    explicit Dc(Framebuffer& target);
+    ~Dc();
+    Dc(const Dc&) = delete;
+    Dc& operator=(const Dc&) = delete;
+
+    ColorRef SetTextColor(ColorRef colour);
+    ColorRef SetBkColor(ColorRef colour);
+    ColorRef TextColor() const { return m_textColour; }
+    ColorRef BkColor() const { return m_bkColour; }
+    // Returns the font selected before; null selects the default font.
+    const Font* SelectFont(const Font* font);
+
+    void FillSolidRect(int x, int y, int width, int height, ColorRef colour);
+    // Copies a width x height block of `source` from (srcX, srcY) to (x, y).
+    void BitBlt(int x, int y, int width, int height, const Bitmap& source, int srcX, int srcY);
+    // Draws text with its top-left corner at (x, y); the character cells are
+    // first filled with the background colour.
+    void TextOut(int x, int y, std::string_view text);
+    // Size in pixels of the cells TextOut fills for `text` with the current font.
+    void TextExtent(std::string_view text, int* width, int* height) const;
+    ColorRef GetPixel(int x, int y) const;
+
+    // Copies an 8-bit indexed picture through a colour table of 256 entries
+    // (0x00BBGGRR) to (x, y). `rows` holds `height` rows of `width` bytes, top first.
+    void DrawIndexed(int x, int y, int width, int height, const std::uint8_t* rows,
+                     const ColorRef* colourTable);
+
+  private:
+    Framebuffer& m_target;
+    ColorRef m_textColour = 0x000000;
+    ColorRef m_bkColour = 0xFFFFFF;
+    const Font* m_font = nullptr;
+};
+
+}  // namespace platform
