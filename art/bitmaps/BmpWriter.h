@@ -1,0 +1,34 @@
+// Windows BMP files as the viewer's resource loader expects them: a
+// BITMAPFILEHEADER, a 40-byte BITMAPINFOHEADER, an optional colour table and
+// bottom-up rows padded to four bytes. Qt's own writer picks the depth itself
+// and has no 4-bit form, so the bitmaps go through this one.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QRgb>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace orb::art {
+
+// A palette image: one palette index per pixel, rows top first.
+struct IndexedImage {
+    int width = 0;
+    int height = 0;
+    std::vector<QRgb> palette;
+    std::vector<std::uint8_t> indices;
+};
+
+class BmpWriter {
+  public:
+    // 24 bits per pixel, no colour table.
+    static QByteArray Encode24(const QImage& image);
+    // 8 bits (256-entry table) or 4 bits (16-entry table) per pixel. The table
+    // always has its full size; entries past the image's palette are black.
+    static QByteArray EncodeIndexed(const IndexedImage& image, int bitsPerPixel);
+    static bool WriteFile(const QString& path, const QByteArray& bytes);
+};
+
+}  // namespace orb::art
