@@ -1,18 +1,15 @@
-#include "PaintKit.h"
+#include "EarlyUniverse.h"
 #include "ScenePainters.h"
 
 namespace orb::art {
 
-// Placeholder until the painting lands: a plain gradient.
+// Cooling plasma, still a dense fog glowing orange in every direction.
 QImage PaintScene34() {
-    QImage image = NewSceneCanvas();
-    for (int y = 0; y < image.height(); ++y) {
-        const QColor c = Mix(QColor(40, 60, 120), QColor(200, 180, 140), y / 319.0);
-        for (int x = 0; x < image.width(); ++x) {
-            image.setPixel(x, y, c.rgb());
-        }
-    }
-    return image;
+    static const ColorStop kRamp[] = {
+        {0.0, QColor(150, 52, 8)},    {0.35, QColor(214, 98, 18)},  {0.65, QColor(246, 150, 40)},
+        {0.85, QColor(255, 196, 90)}, {1.0, QColor(255, 232, 170)},
+    };
+    return PaintPlasma({3401u, kRamp, 5, 0.0, 110.0});
 }
 
 }  // namespace orb::art

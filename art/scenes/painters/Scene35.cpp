@@ -1,18 +1,15 @@
-#include "PaintKit.h"
+#include "EarlyUniverse.h"
 #include "ScenePainters.h"
 
 namespace orb::art {
 
-// Placeholder until the painting lands: a plain gradient.
+// The plasma cooler, orange turning to red, first darker swirls in the fog.
 QImage PaintScene35() {
-    QImage image = NewSceneCanvas();
-    for (int y = 0; y < image.height(); ++y) {
-        const QColor c = Mix(QColor(40, 60, 120), QColor(200, 180, 140), y / 319.0);
-        for (int x = 0; x < image.width(); ++x) {
-            image.setPixel(x, y, c.rgb());
-        }
-    }
-    return image;
+    static const ColorStop kRamp[] = {
+        {0.0, QColor(90, 22, 6)},     {0.35, QColor(176, 56, 14)},  {0.65, QColor(230, 98, 26)},
+        {0.85, QColor(250, 140, 50)}, {1.0, QColor(255, 190, 110)},
+    };
+    return PaintPlasma({3501u, kRamp, 5, 0.3, 95.0});
 }
 
 }  // namespace orb::art

@@ -1,18 +1,15 @@
-#include "PaintKit.h"
+#include "EarlyUniverse.h"
 #include "ScenePainters.h"
 
 namespace orb::art {
 
-// Placeholder until the painting lands: a plain gradient.
+// Red plasma thinning: glowing veils with deep maroon between them.
 QImage PaintScene36() {
-    QImage image = NewSceneCanvas();
-    for (int y = 0; y < image.height(); ++y) {
-        const QColor c = Mix(QColor(40, 60, 120), QColor(200, 180, 140), y / 319.0);
-        for (int x = 0; x < image.width(); ++x) {
-            image.setPixel(x, y, c.rgb());
-        }
-    }
-    return image;
+    static const ColorStop kRamp[] = {
+        {0.0, QColor(36, 6, 4)},     {0.35, QColor(110, 20, 10)}, {0.65, QColor(180, 40, 18)},
+        {0.85, QColor(222, 72, 30)}, {1.0, QColor(245, 120, 60)},
+    };
+    return PaintPlasma({3601u, kRamp, 5, 0.6, 85.0});
 }
 
 }  // namespace orb::art

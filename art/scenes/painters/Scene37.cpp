@@ -1,18 +1,15 @@
-#include "PaintKit.h"
+#include "EarlyUniverse.h"
 #include "ScenePainters.h"
 
 namespace orb::art {
 
-// Placeholder until the painting lands: a plain gradient.
+// The last of the fog: deep red wisps over growing darkness as space clears.
 QImage PaintScene37() {
-    QImage image = NewSceneCanvas();
-    for (int y = 0; y < image.height(); ++y) {
-        const QColor c = Mix(QColor(40, 60, 120), QColor(200, 180, 140), y / 319.0);
-        for (int x = 0; x < image.width(); ++x) {
-            image.setPixel(x, y, c.rgb());
-        }
-    }
-    return image;
+    static const ColorStop kRamp[] = {
+        {0.0, QColor(6, 1, 2)},      {0.35, QColor(46, 6, 6)},   {0.65, QColor(110, 16, 12)},
+        {0.85, QColor(160, 30, 18)}, {1.0, QColor(200, 56, 30)},
+    };
+    return PaintPlasma({3701u, kRamp, 5, 0.95, 75.0});
 }
 
 }  // namespace orb::art

@@ -1,18 +1,11 @@
-#include "PaintKit.h"
+#include "EarlyUniverse.h"
 #include "ScenePainters.h"
 
 namespace orb::art {
 
-// Placeholder until the painting lands: a plain gradient.
+// Dark ages: the hydrogen haze begins to draw into threads.
 QImage PaintScene39() {
-    QImage image = NewSceneCanvas();
-    for (int y = 0; y < image.height(); ++y) {
-        const QColor c = Mix(QColor(40, 60, 120), QColor(200, 180, 140), y / 319.0);
-        for (int x = 0; x < image.width(); ++x) {
-            image.setPixel(x, y, c.rgb());
-        }
-    }
-    return image;
+    return PaintDarkAges({3901u, 0.33}).ToImage(1.0, 0.2);
 }
 
 }  // namespace orb::art

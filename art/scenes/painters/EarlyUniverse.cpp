@@ -1,0 +1,75 @@
+#include "EarlyUniverse.h"
+
+#include <cmath>
+
+namespace orb::art {
+
+namespace {
+
+// Domain-warped fractal noise: swirling, billowing structure instead of the
+// blotches of plain noise.
+double Warped(double x, double y, std::uint32_t seed, int octaves) {
+    const double wx = Fbm(x + 3.1, y - 1.7, 4, seed + 11u) - 0.5;
+    const double wy = Fbm(x - 5.3, y + 2.9, 4, seed + 23u) - 0.5;
+    return Fbm(x + 2.2 * wx, y + 2.2 * wy, octaves, seed);
+}
+
+}  // namespace
+
+QImage PaintPlasma(const PlasmaLook& look) {
+    QImage image = NewSceneCanvas();
+    const double c = look.clearing;
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const double u = x / look.scale;
+            const double v = y / look.scale;
+            const double n = Warped(u, v, look.seed, 6);
+            const double fine = Fbm(u * 3.0, v * 3.0, 4, look.seed + 97u);
+            // Dense fog glows nearly everywhere; as it clears, the thin parts
+            // fade into darkness and only soft veils keep their light.
+            const double d = SmoothStep(0.12, 0.92, n + 0.18 * (fine - 0.5));
+            const double veil = std::pow(d, 1.0 + 2.2 * c) * (0.85 + 0.3 * fine);
+            const double level = (1.0 - c) * (0.32 + 0.6 * d) + c * veil;
+            const QColor col = Ramp(look.ramp, look.rampCount, Clamp01(level));
+            line[x] = col.rgb();
+        }
+    }
+    return image;
+}
+
+double WebDensity(double x, double y, std::uint32_t seed, double gathering) {
+    const double u = x / 150.0;
+    const double v = y / 150.0;
+    const double wx = Fbm(u + 7.0, v, 3, seed + 5u) - 0.5;
+    const double wy = Fbm(u, v + 9.0, 3, seed + 6u) - 0.5;
+    // Ridges of noise make filaments; their meeting points become knots.
+    const double ridge = RidgedFbm(u + 1.5 * wx, v + 1.5 * wy, 5, seed);
+    const double haze = Fbm(u * 0.7, v * 0.7, 5, seed + 40u);
+    const double sharp = 1.4 + 2.6 * gathering;
+    const double filament = std::pow(Clamp01(ridge), sharp);
+    return Clamp01((1.0 - 0.6 * gathering) * 0.9 * haze * haze + (0.3 + 0.8 * gathering) * filament);
+}
+
+FloatCanvas PaintDarkAges(const DarkAgesLook& look) {
+    FloatCanvas canvas;
+    const double g = look.gathering;
+    const QColor violet(150, 120, 230);
+    const QColor rose(210, 110, 150);
+    for (int y = 0; y < canvas.Height(); ++y) {
+        for (int x = 0; x < canvas.Width(); ++x) {
+            const double d = WebDensity(x, y, look.seed, g);
+            const double tint = Fbm(x / 90.0, y / 90.0, 3, look.seed + 71u);
+            const QColor col = Mix(violet, rose, SmoothStep(0.35, 0.75, tint));
+            // Faint light throughout, brighter where the gas has gathered.
+            const double level = 0.03 + 0.42 * d + 1.1 * g * d * d * d;
+            FloatCanvas::Pixel& p = canvas.At(x, y);
+            p[0] = static_cast<float>(0.008 + col.redF() * level);
+            p[1] = static_cast<float>(0.008 + col.greenF() * level);
+            p[2] = static_cast<float>(0.016 + col.blueF() * level);
+        }
+    }
+    return canvas;
+}
+
+}  // namespace orb::art
