@@ -19,7 +19,8 @@ std::vector<double> ConsoleSounds::Beep(std::size_t samples) {
     const std::size_t clickLength = static_cast<std::size_t>(0.006 * kRate);
     for (std::size_t i = 0; i < clickLength && i < samples; ++i) {
         const double t = static_cast<double>(i) / kRate;
-        out[i] += 1.6 * click.Process(rng.Range(-1.0, 1.0)) * std::exp(-t / 0.0015);
+        const double attack = std::min(1.0, t / 0.0004);
+        out[i] += 1.6 * attack * click.Process(rng.Range(-1.0, 1.0)) * std::exp(-t / 0.0015);
     }
     const double start = 0.008;
     const double length = 0.085;
