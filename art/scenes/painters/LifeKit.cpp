@@ -1,0 +1,986 @@
+#include "LifeKit.h"
+
+#include <QLinearGradient>
+#include <QPolygonF>
+#include <QRadialGradient>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace orb::art::life {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+QRgb Blend(QRgb under, const QColor& over, double a) {
+    a = Clamp01(a);
+    const auto mix = [a](int u, int o) { return static_cast<int>(std::lround(u + (o - u) * a)); };
+    return qRgb(mix(qRed(under), over.red()), mix(qGreen(under), over.green()),
+                mix(qBlue(under), over.blue()));
+}
+
+QPointF Bezier(QPointF a, QPointF c, QPointF b, double t) {
+    const double u = 1.0 - t;
+    return a * (u * u) + c * (2.0 * u * t) + b * (t * t);
+}
+
+QPointF BezierTangent(QPointF a, QPointF c, QPointF b, double t) {
+    return (c - a) * (2.0 * (1.0 - t)) + (b - c) * (2.0 * t);
+}
+
+// Places a local frame at (x, groundY), mirrored when facing left.
+void EnterFrame(QPainter& p, double x, double groundY, double s, bool left) {
+    p.save();
+    p.translate(x, groundY);
+    p.scale(left ? -s : s, s);
+    p.setPen(Qt::NoPen);
+}
+
+void GroundShadow(QPainter& p, double cx, double rx, double ry) {
+    p.setBrush(QColor(0, 0, 0, 55));
+    p.drawEllipse(QPointF(cx, 0.0), rx, ry);
+}
+
+QPainterPath Ellipse(QPointF c, double rx, double ry) {
+    QPainterPath path;
+    path.addEllipse(c, rx, ry);
+    return path;
+}
+
+QPainterPath Poly(std::initializer_list<QPointF> points) {
+    QPainterPath path;
+    path.addPolygon(QPolygonF(QVector<QPointF>(points)));
+    path.closeSubpath();
+    return path;
+}
+
+}  // namespace
+
+void BeginPainter(QPainter& p, QImage& image) {
+    p.begin(&image);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p.setPen(Qt::NoPen);
+}
+
+void FillSky(QImage& image, const ColorStop* stops, int count, int y0, int y1) {
+    for (int y = std::max(0, y0); y < std::min(image.height(), y1); ++y) {
+        const QColor c = Ramp(stops, count, (y - y0) / std::max(1.0, double(y1 - y0 - 1)));
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(row, row + image.width(), c.rgb());
+    }
+}
+
+void PaintClouds(QImage& image, int y0, int y1, const CloudStyle& s) {
+    const double lo = 1.0 - s.cover;
+    for (int y = std::max(0, y0); y < std::min(image.height(), y1); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        // Clouds flatten and thin toward the horizon.
+        const double depth = (y - y0) / std::max(1.0, double(y1 - y0));
+        const double sy = s.scaleY * (1.0 - 0.55 * depth);
+        for (int x = 0; x < image.width(); ++x) {
+            const double n = Fbm(x / s.scaleX, y / sy, 5, s.seed);
+            const double d = SmoothStep(lo, lo + 0.22, n);
+            if (d <= 0.0) {
+                continue;
+            }
+            const double above = Fbm(x / s.scaleX, (y - 5.0) / sy, 5, s.seed);
+            const double lit = Clamp01(0.55 + (n - above) * 6.0);
+            const QColor c = Mix(s.shade, s.lit, lit);
+            row[x] = Blend(row[x], c, d * s.alpha * (1.0 - 0.4 * depth));
+        }
+    }
+}
+
+void Glow(QPainter& p, QPointF centre, double radius, QColor colour, double alpha) {
+    QRadialGradient g(centre, radius);
+    QColor c0 = colour;
+    c0.setAlphaF(static_cast<float>(alpha));
+    QColor c1 = colour;
+    c1.setAlphaF(static_cast<float>(alpha * 0.35));
+    QColor c2 = colour;
+    c2.setAlpha(0);
+    g.setColorAt(0.0, c0);
+    g.setColorAt(0.3, c1);
+    g.setColorAt(1.0, c2);
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawEllipse(centre, radius, radius);
+}
+
+void Haze(QImage& image, int y0, int y1, QColor haze, double a0, double a1) {
+    for (int y = std::max(0, y0); y < std::min(image.height(), y1); ++y) {
+        const double a = a0 + (a1 - a0) * (y - y0) / std::max(1.0, double(y1 - y0));
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            row[x] = Blend(row[x], haze, a);
+        }
+    }
+}
+
+QPainterPath RidgePath(double baseY, double amp, double freq, std::uint32_t seed, int octaves,
+                       double ridged, double bottom) {
+    QPainterPath path;
+    path.moveTo(-2.0, bottom);
+    for (int x = -2; x <= 514; x += 2) {
+        const double f = Fbm(x * freq, 0.5, octaves, seed);
+        const double r = ridged > 0.0 ? RidgedFbm(x * freq, 3.5, octaves, seed + 17) : 0.0;
+        const double h = (1.0 - ridged) * f + ridged * r;
+        path.lineTo(x, baseY - amp * (h - 0.5) * 2.0);
+    }
+    path.lineTo(514.0, bottom);
+    path.closeSubpath();
+    return path;
+}
+
+void FillVertical(QPainter& p, const QPainterPath& path, QColor top, QColor bottom, double yTop,
+                  double yBottom) {
+    QLinearGradient g(0.0, yTop, 0.0, yBottom);
+    g.setColorAt(0.0, top);
+    g.setColorAt(1.0, bottom);
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawPath(path);
+}
+
+void Mottle(QPainter& p, const QPainterPath& clip, QColor colour, double sx, double sy,
+            std::uint32_t seed, double alphaMax, double threshold) {
+    const QRect box = clip.boundingRect().toAlignedRect().intersected(QRect(0, 0, 512, 320));
+    if (box.isEmpty()) {
+        return;
+    }
+    QImage layer(box.size(), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < box.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(layer.scanLine(y));
+        for (int x = 0; x < box.width(); ++x) {
+            const double n = Fbm((x + box.x()) / sx, (y + box.y()) / sy, 4, seed);
+            const double a = SmoothStep(threshold, threshold + 0.3, n) * alphaMax;
+            const int ai = static_cast<int>(a * 255.0);
+            row[x] = qRgba(colour.red() * ai / 255, colour.green() * ai / 255,
+                           colour.blue() * ai / 255, ai);
+        }
+    }
+    p.save();
+    p.setClipPath(clip);
+    p.drawImage(box.topLeft(), layer);
+    p.restore();
+}
+
+void ReflectWater(QImage& image, int horizon, int y0, int y1, QColor tint, double tintFar,
+                  double tintNear, std::uint32_t seed, double ripple) {
+    const QImage src = image.copy();
+    for (int y = std::max(0, y0); y < std::min(image.height(), y1); ++y) {
+        const double t = (y - y0) / std::max(1.0, double(y1 - y0));
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const double wob = Fbm(x / 70.0, y / (1.5 + 4.0 * t), 3, seed) - 0.5;
+            const int sx = std::clamp(static_cast<int>(x + wob * ripple * (0.4 + t)), 0, 511);
+            const int sy = std::clamp(2 * horizon - y - 1 + static_cast<int>(wob * ripple * t), 0,
+                                      horizon - 1);
+            QRgb c = src.pixel(sx, sy);
+            c = qRgb(qRed(c) * 88 / 100, qGreen(c) * 90 / 100, qBlue(c) * 94 / 100);
+            double a = tintFar + (tintNear - tintFar) * t;
+            // Long bright ripples catching the sky.
+            const double glint =
+                SmoothStep(0.62, 0.8, Fbm(x / 45.0, y / (1.2 + 2.0 * t), 3, seed + 9));
+            row[x] = Blend(Blend(c, tint, a), QColor(255, 255, 255), glint * 0.22);
+        }
+    }
+}
+
+QPainterPath Tube(QPointF a, QPointF c, QPointF b, double w0, double w1, int steps) {
+    std::vector<QPointF> left;
+    std::vector<QPointF> right;
+    for (int i = 0; i <= steps; ++i) {
+        const double t = static_cast<double>(i) / steps;
+        const QPointF pt = Bezier(a, c, b, t);
+        QPointF d = BezierTangent(a, c, b, t);
+        const double len = std::hypot(d.x(), d.y());
+        d = len > 1e-9 ? d / len : QPointF(1.0, 0.0);
+        const QPointF n(-d.y(), d.x());
+        const double w = (w0 + (w1 - w0) * t) * 0.5;
+        left.push_back(pt + n * w);
+        right.push_back(pt - n * w);
+    }
+    QPainterPath path;
+    path.moveTo(left.front());
+    for (std::size_t i = 1; i < left.size(); ++i) {
+        path.lineTo(left[i]);
+    }
+    for (auto it = right.rbegin(); it != right.rend(); ++it) {
+        path.lineTo(*it);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath Blob(QPointF centre, double rx, double ry, Rng& rng, double wobble, int points) {
+    std::vector<QPointF> pts;
+    for (int i = 0; i < points; ++i) {
+        const double a = 2.0 * kPi * i / points;
+        const double r = 1.0 + rng.Range(-wobble, wobble);
+        pts.emplace_back(centre.x() + std::cos(a) * rx * r, centre.y() + std::sin(a) * ry * r);
+    }
+    QPainterPath path;
+    // Smooth closed curve through the midpoints.
+    const auto mid = [&](std::size_t i) { return (pts[i] + pts[(i + 1) % pts.size()]) * 0.5; };
+    path.moveTo(mid(0));
+    for (std::size_t i = 1; i <= pts.size(); ++i) {
+        path.quadTo(pts[i % pts.size()], mid(i % pts.size()));
+    }
+    path.closeSubpath();
+    return path;
+}
+
+void FillShaded(QPainter& p, const QPainterPath& path, QColor colour, double yTop, double yBottom) {
+    QLinearGradient g(0.0, yTop, 0.0, yBottom);
+    g.setColorAt(0.0, colour.lighter(118));
+    g.setColorAt(0.55, colour);
+    g.setColorAt(1.0, colour.darker(150));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawPath(path);
+}
+
+void Frond(QPainter& p, QPointF base, QPointF ctrl, QPointF tip, double leaf, QColor stem,
+           QColor leafColour, int count, double width) {
+    p.save();
+    QPen pen(leafColour, width, Qt::SolidLine, Qt::RoundCap);
+    for (int i = 1; i <= count; ++i) {
+        const double t = static_cast<double>(i) / (count + 1);
+        const QPointF pt = Bezier(base, ctrl, tip, t);
+        QPointF d = BezierTangent(base, ctrl, tip, t);
+        const double len = std::hypot(d.x(), d.y());
+        d = len > 1e-9 ? d / len : QPointF(1.0, 0.0);
+        const double l = leaf * std::sin(kPi * (0.15 + 0.85 * t)) * (1.05 - 0.5 * t);
+        pen.setColor(Mix(leafColour, leafColour.lighter(125), t));
+        p.setPen(pen);
+        for (int side = -1; side <= 1; side += 2) {
+            // Leaflets sweep forward and droop a little.
+            const double ang = side * 1.0;
+            const QPointF dir(d.x() * std::cos(ang) - d.y() * std::sin(ang),
+                              d.x() * std::sin(ang) + d.y() * std::cos(ang));
+            p.drawLine(pt, pt + dir * l + QPointF(0.0, l * 0.25));
+        }
+    }
+    QPainterPath rachis(base);
+    rachis.quadTo(ctrl, tip);
+    p.setPen(QPen(stem, width * 0.9, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(rachis);
+    p.restore();
+}
+
+void GrassTufts(QPainter& p, Rng& rng, double y0, double y1, int count, QColor dark, QColor light,
+                double height) {
+    p.save();
+    for (int i = 0; i < count; ++i) {
+        // Sort by depth so nearer tufts overlap farther ones.
+        const double t = static_cast<double>(i) / count;
+        const double y = y0 + (y1 - y0) * (t + rng.Range(0.0, 1.0 / count));
+        const double x = rng.Range(-5.0, 517.0);
+        const double depth = (y - y0) / std::max(1.0, y1 - y0);
+        const double h = height * (0.4 + 0.8 * depth) * rng.Range(0.6, 1.3);
+        const int blades = rng.Int(3, 6);
+        for (int b = 0; b < blades; ++b) {
+            const double lean = rng.Range(-0.6, 0.6);
+            const QColor c = Mix(dark, light, rng.Uniform());
+            p.setPen(QPen(c, 0.7 + 0.8 * depth, Qt::SolidLine, Qt::RoundCap));
+            QPainterPath blade(QPointF(x + b * 0.8, y));
+            blade.quadTo(QPointF(x + b * 0.8 + lean * h * 0.3, y - h * 0.6),
+                         QPointF(x + b * 0.8 + lean * h, y - h));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(blade);
+        }
+    }
+    p.restore();
+}
+
+void BroadTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor leaf,
+               QColor trunk) {
+    p.save();
+    p.setPen(Qt::NoPen);
+    const double crownY = baseY - h * 0.62;
+    QPainterPath wood = Tube(QPointF(x, baseY), QPointF(x + w * 0.03, baseY - h * 0.3),
+                             QPointF(x, crownY), w * 0.13, w * 0.06);
+    for (int b = 0; b < 3; ++b) {
+        const double side = b - 1.0;
+        wood.addPath(Tube(QPointF(x, baseY - h * (0.35 + 0.05 * b)),
+                          QPointF(x + side * w * 0.15, crownY),
+                          QPointF(x + side * w * 0.3, crownY - h * 0.12), w * 0.06, w * 0.02));
+    }
+    wood.setFillRule(Qt::WindingFill);
+    FillShaded(p, wood, trunk, crownY, baseY);
+    // Dark mass, then lighter clusters toward the sun at upper left.
+    const int n = 14;
+    for (int layer = 0; layer < 3; ++layer) {
+        const QColor c = layer == 0 ? leaf.darker(150) : layer == 1 ? leaf : leaf.lighter(125);
+        p.setBrush(c);
+        for (int i = 0; i < n - layer * 4; ++i) {
+            const double a = rng.Range(0.0, 2.0 * kPi);
+            const double r = std::sqrt(rng.Uniform());
+            double cx = x + std::cos(a) * r * w * 0.38;
+            double cy = crownY + std::sin(a) * r * h * 0.25;
+            if (layer > 0) {
+                cx -= layer * w * 0.04;
+                cy -= layer * h * 0.04;
+            }
+            const double rad = w * rng.Range(0.14, 0.22) * (1.0 - 0.18 * layer);
+            p.drawPath(Blob(QPointF(cx, cy), rad, rad * 0.8, rng, 0.18, 10));
+        }
+    }
+    p.restore();
+}
+
+void Acacia(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor leaf,
+            QColor trunk) {
+    p.save();
+    p.setPen(Qt::NoPen);
+    const double topY = baseY - h * 0.78;
+    QPainterPath wood = Tube(QPointF(x, baseY), QPointF(x + w * 0.02, baseY - h * 0.3),
+                             QPointF(x, baseY - h * 0.45), w * 0.07, w * 0.05);
+    for (int b = 0; b < 4; ++b) {
+        const double side = (b - 1.5) / 1.5;
+        wood.addPath(Tube(QPointF(x, baseY - h * 0.43),
+                          QPointF(x + side * w * 0.1, baseY - h * 0.62),
+                          QPointF(x + side * w * 0.36, topY + h * 0.04), w * 0.04, w * 0.015));
+    }
+    wood.setFillRule(Qt::WindingFill);
+    FillShaded(p, wood, trunk, topY, baseY);
+    for (int layer = 0; layer < 2; ++layer) {
+        p.setBrush(layer == 0 ? leaf.darker(145) : leaf);
+        for (int i = 0; i < 9; ++i) {
+            const double cx = x + rng.Range(-0.42, 0.42) * w;
+            const double cy = topY + rng.Range(-0.06, 0.04) * h - layer * h * 0.05;
+            const double rx = w * rng.Range(0.14, 0.22);
+            p.drawPath(Blob(QPointF(cx, cy), rx, rx * 0.32, rng, 0.15, 10));
+        }
+    }
+    p.restore();
+}
+
+void Conifer(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor leaf,
+             bool snow) {
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(70, 50, 35));
+    p.drawRect(QRectF(x - w * 0.05, baseY - h * 0.15, w * 0.1, h * 0.15));
+    const int tiers = 7;
+    for (int i = 0; i < tiers; ++i) {
+        const double t = static_cast<double>(i) / tiers;
+        const double yb = baseY - h * (0.08 + 0.84 * t);
+        const double yt = yb - h * 0.26;
+        const double half = w * 0.5 * (1.0 - t * 0.85) * rng.Range(0.9, 1.1);
+        QPainterPath tier;
+        tier.moveTo(x, yt);
+        tier.quadTo(QPointF(x - half * 0.4, yb - h * 0.1), QPointF(x - half, yb + h * 0.02));
+        tier.quadTo(QPointF(x, yb - h * 0.03), QPointF(x + half, yb + h * 0.02));
+        tier.quadTo(QPointF(x + half * 0.4, yb - h * 0.1), QPointF(x, yt));
+        QLinearGradient g(x - half, 0.0, x + half, 0.0);
+        g.setColorAt(0.0, leaf.lighter(120));
+        g.setColorAt(0.6, leaf);
+        g.setColorAt(1.0, leaf.darker(160));
+        p.setBrush(g);
+        p.drawPath(tier);
+        if (snow) {
+            QPainterPath cap;
+            cap.moveTo(x, yt);
+            cap.quadTo(QPointF(x - half * 0.35, yb - h * 0.12), QPointF(x - half * 0.9, yb));
+            cap.quadTo(QPointF(x - half * 0.3, yb - h * 0.1),
+                       QPointF(x + half * 0.2, yb - h * 0.06));
+            cap.quadTo(QPointF(x + half * 0.1, yb - h * 0.15), QPointF(x, yt));
+            p.setBrush(QColor(238, 244, 252));
+            p.drawPath(cap);
+        }
+    }
+    p.restore();
+}
+
+void Araucaria(QPainter& p, Rng& rng, double x, double baseY, double h, QColor leaf, QColor trunk) {
+    p.save();
+    p.setPen(Qt::NoPen);
+    const double topY = baseY - h;
+    FillShaded(p,
+               Tube(QPointF(x, baseY), QPointF(x, baseY - h * 0.5), QPointF(x, topY), h * 0.045,
+                    h * 0.012),
+               trunk, topY, baseY);
+    // Whorls of up-curving branches with tufts along them: an umbrella crown.
+    const int whorls = 8;
+    const double tuft = std::max(1.5, h * 0.035);
+    for (int pass = 0; pass < 2; ++pass) {
+        Rng local(rng.Next());
+        for (int i = 0; i < whorls; ++i) {
+            const double t = static_cast<double>(i) / (whorls - 1);
+            const double y = topY + h * (0.03 + 0.3 * t);
+            const double reach = h * (0.08 + 0.17 * std::sin(kPi * (0.2 + 0.55 * t)));
+            for (int side = -1; side <= 1; side += 2) {
+                const double r = reach * local.Range(0.8, 1.15);
+                const QPointF tip(x + side * r, y - r * 0.12);
+                if (pass == 0) {
+                    p.setPen(QPen(trunk.darker(120), std::max(0.8, h * 0.006)));
+                    p.setBrush(Qt::NoBrush);
+                    QPainterPath br(QPointF(x, y));
+                    br.quadTo(QPointF(x + side * r * 0.6, y + r * 0.08), tip);
+                    p.drawPath(br);
+                    p.setPen(Qt::NoPen);
+                }
+                for (int k = 0; k < 4; ++k) {
+                    const double u = 0.35 + 0.65 * k / 3.0;
+                    const QPointF c(x + side * r * u,
+                                    y + r * 0.06 * std::sin(kPi * u) - r * 0.12 * u * u);
+                    const double sz = tuft * (0.5 + 0.6 * u);
+                    p.setBrush(pass == 0 ? leaf.darker(135) : Mix(leaf, leaf.lighter(125), u));
+                    const QPointF off =
+                        pass == 0 ? QPointF(0, sz * 0.35) : QPointF(-sz * 0.15, -sz * 0.1);
+                    p.drawPath(Blob(c + off, sz * 1.6, sz * 0.5, local, 0.2, 9));
+                }
+            }
+        }
+    }
+    p.restore();
+}
+
+void Cycad(QPainter& p, Rng& rng, double x, double baseY, double h, QColor leaf, QColor trunk) {
+    p.save();
+    const double trunkH = h * 0.35;
+    const QPainterPath body = Tube(QPointF(x, baseY), QPointF(x, baseY - trunkH * 0.5),
+                                   QPointF(x, baseY - trunkH), h * 0.22, h * 0.17);
+    FillShaded(p, body, trunk, baseY - trunkH, baseY);
+    // Diamond leaf-base pattern on the trunk.
+    p.save();
+    p.setClipPath(body);
+    p.setPen(QPen(trunk.darker(150), 0.8));
+    for (double d = -h; d < h; d += h * 0.06) {
+        p.drawLine(QPointF(x - h * 0.2, baseY + d), QPointF(x + h * 0.2, baseY + d - h * 0.12));
+        p.drawLine(QPointF(x - h * 0.2, baseY + d - h * 0.12), QPointF(x + h * 0.2, baseY + d));
+    }
+    p.restore();
+    const QPointF top(x, baseY - trunkH);
+    const int fronds = 11;
+    for (int i = 0; i < fronds; ++i) {
+        const double a = kPi * (0.08 + 0.84 * (i + rng.Range(-0.3, 0.3)) / (fronds - 1));
+        const double len = h * rng.Range(0.6, 0.8);
+        const QPointF dir(-std::cos(a), -std::sin(a));
+        const QPointF tip = top + QPointF(dir.x() * len, dir.y() * len * 0.7 + len * 0.25);
+        const QPointF ctrl = top + QPointF(dir.x() * len * 0.5, dir.y() * len * 0.7 - len * 0.1);
+        Frond(p, top, ctrl, tip, len * 0.2, leaf.darker(130),
+              Mix(leaf.darker(120), leaf, rng.Uniform()), 16, std::max(1.0, h * 0.018));
+    }
+    p.restore();
+}
+
+void PalmLike(QPainter& p, Rng& rng, double x, double baseY, double h, double lean, QColor leaf,
+              QColor trunk, int fronds, double frondLen) {
+    p.save();
+    const QPointF top(x + lean * h, baseY - h);
+    const QPainterPath body = Tube(QPointF(x, baseY), QPointF(x + lean * h * 0.2, baseY - h * 0.6),
+                                   top, h * 0.06, h * 0.035);
+    FillShaded(p, body, trunk, top.y(), baseY);
+    p.save();
+    p.setClipPath(body);
+    p.setPen(QPen(trunk.darker(140), 0.8));
+    for (double y = top.y(); y < baseY; y += std::max(2.0, h * 0.03)) {
+        p.drawLine(QPointF(x - h, y), QPointF(x + h, y + 1.0));
+    }
+    p.restore();
+    for (int i = 0; i < fronds; ++i) {
+        const double a = 2.0 * kPi * (i + rng.Range(-0.25, 0.25)) / fronds;
+        const double len = frondLen * rng.Range(0.8, 1.1);
+        const double dx = std::cos(a);
+        const double up = std::sin(a);
+        const QPointF ctrl = top + QPointF(dx * len * 0.55, -len * (0.25 + 0.2 * up));
+        const QPointF tip = top + QPointF(dx * len, len * (0.25 - 0.2 * up));
+        Frond(p, top, ctrl, tip, len * 0.22, leaf.darker(130),
+              Mix(leaf.darker(125), leaf.lighter(110), rng.Uniform()), 18,
+              std::max(1.0, len * 0.035));
+    }
+    p.restore();
+}
+
+void Horsetail(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor stem,
+               QColor leaf) {
+    p.save();
+    const double topY = baseY - h;
+    const QPainterPath body =
+        Tube(QPointF(x, baseY), QPointF(x + rng.Range(-w, w), baseY - h * 0.5), QPointF(x, topY), w,
+             w * 0.35);
+    // Whorls of needle leaves at each joint, the lower ones longer.
+    const int nodes = std::max(5, static_cast<int>(h / (w * 2.2)));
+    QPen pen(leaf, std::max(0.6, w * 0.12), Qt::SolidLine, Qt::RoundCap);
+    for (int i = 2; i < nodes; ++i) {
+        const double t = static_cast<double>(i) / nodes;
+        const double y = baseY - h * t;
+        const double len = w * 3.2 * (1.15 - 0.7 * t);
+        for (int k = 0; k < 9; ++k) {
+            const double a = kPi * (0.05 + 0.9 * k / 8.0);
+            pen.setColor(Mix(leaf.darker(130), leaf.lighter(115), k / 8.0));
+            p.setPen(pen);
+            p.drawLine(QPointF(x, y),
+                       QPointF(x - std::cos(a) * len, y - std::sin(a) * len * 0.35 - len * 0.25));
+        }
+    }
+    p.setPen(Qt::NoPen);
+    FillShaded(p, body, stem, topY, baseY);
+    p.save();
+    p.setClipPath(body);
+    p.setPen(QPen(stem.darker(170), std::max(0.8, w * 0.15)));
+    for (int i = 1; i < nodes; ++i) {
+        const double y = baseY - h * static_cast<double>(i) / nodes;
+        p.drawLine(QPointF(x - w * 2, y), QPointF(x + w * 2, y));
+    }
+    p.restore();
+    p.restore();
+}
+
+namespace {
+
+void Branches(QPainterPath& wood, std::vector<QPointF>& tips, Rng& rng, QPointF from, double angle,
+              double len, double width, int depth, double spread) {
+    const QPointF to = from + QPointF(std::cos(angle) * len, std::sin(angle) * len);
+    const QPointF ctrl = (from + to) * 0.5 + QPointF(rng.Range(-0.15, 0.15) * len, 0.0);
+    wood.addPath(Tube(from, ctrl, to, width, width * 0.65, 8));
+    if (depth == 0) {
+        tips.push_back(to);
+        return;
+    }
+    const int kids = 2;
+    for (int k = 0; k < kids; ++k) {
+        const double a = angle + (k == 0 ? -spread : spread) * rng.Range(0.6, 1.2);
+        Branches(wood, tips, rng, to, a, len * rng.Range(0.62, 0.8), width * 0.65, depth - 1,
+                 spread);
+    }
+}
+
+}  // namespace
+
+void ScaleTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor bark,
+               QColor leaf) {
+    p.save();
+    const double forkY = baseY - h * 0.78;
+    QPainterPath trunk =
+        Tube(QPointF(x, baseY), QPointF(x, baseY - h * 0.4), QPointF(x, forkY), w, w * 0.75, 12);
+    // Flared roots.
+    trunk = trunk.united(
+        Poly({QPointF(x - w * 1.2, baseY + 1), QPointF(x - w * 0.4, baseY - w * 1.2),
+              QPointF(x + w * 0.4, baseY - w * 1.2), QPointF(x + w * 1.2, baseY + 1)}));
+    QLinearGradient g(x - w * 0.5, 0.0, x + w * 0.5, 0.0);
+    g.setColorAt(0.0, bark.lighter(125));
+    g.setColorAt(0.5, bark);
+    g.setColorAt(1.0, bark.darker(170));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawPath(trunk);
+    // Diamond leaf scars, the mark of the scale trees.
+    p.save();
+    p.setClipPath(trunk);
+    p.setPen(QPen(bark.darker(160), std::max(0.6, w * 0.06)));
+    const double step = std::max(3.0, w * 0.35);
+    for (double d = -h; d < h; d += step) {
+        p.drawLine(QPointF(x - w, forkY + d), QPointF(x + w, forkY + d + w * 0.9));
+        p.drawLine(QPointF(x + w, forkY + d), QPointF(x - w, forkY + d + w * 0.9));
+    }
+    p.restore();
+    QPainterPath wood;
+    std::vector<QPointF> tips;
+    Branches(wood, tips, rng, QPointF(x, forkY + 1), -kPi / 2 - 0.45, h * 0.1, w * 0.7, 3, 0.42);
+    Branches(wood, tips, rng, QPointF(x, forkY + 1), -kPi / 2 + 0.45, h * 0.1, w * 0.7, 3, 0.42);
+    p.setBrush(bark.darker(115));
+    wood.setFillRule(Qt::WindingFill);
+    p.drawPath(wood);
+    // Grassy leaf tufts hanging from every branch tip.
+    for (const QPointF& t : tips) {
+        const double r = h * 0.035;
+        for (int k = 0; k < 9; ++k) {
+            const double a = kPi * (0.1 + 0.8 * k / 8.0);
+            p.setPen(QPen(Mix(leaf.darker(130), leaf.lighter(120), rng.Uniform()),
+                          std::max(0.7, w * 0.1), Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(t, t + QPointF(-std::cos(a) * r, std::sin(a) * r * 1.4 - r * 0.3));
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(leaf.darker(110));
+        p.drawEllipse(t, r * 0.35, r * 0.5);
+    }
+    p.restore();
+}
+
+void DeadTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor wood) {
+    p.save();
+    QPainterPath path;
+    std::vector<QPointF> tips;
+    const double trunkLen = h * 0.45;
+    path.addPath(Tube(QPointF(x, baseY + 1), QPointF(x + rng.Range(-w, w), baseY - trunkLen * 0.5),
+                      QPointF(x, baseY - trunkLen), w, w * 0.7, 10));
+    const int main = rng.Int(2, 3);
+    for (int i = 0; i < main; ++i) {
+        const double a = -kPi / 2 + (i - (main - 1) * 0.5) * 0.55 + rng.Range(-0.15, 0.15);
+        Branches(path, tips, rng, QPointF(x, baseY - trunkLen), a, h * 0.24, w * 0.6, 3, 0.45);
+    }
+    path.setFillRule(Qt::WindingFill);
+    QLinearGradient g(x - w, 0.0, x + w, 0.0);
+    g.setColorAt(0.0, wood.lighter(130));
+    g.setColorAt(1.0, wood.darker(140));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawPath(path);
+    p.restore();
+}
+
+void Shrub(QPainter& p, Rng& rng, double x, double baseY, double w, double h, QColor leaf,
+           QColor flower, int flowers) {
+    p.save();
+    p.setPen(Qt::NoPen);
+    for (int layer = 0; layer < 3; ++layer) {
+        const QColor c = layer == 0 ? leaf.darker(150) : layer == 1 ? leaf : leaf.lighter(122);
+        p.setBrush(c);
+        for (int i = 0; i < 7 - layer * 2; ++i) {
+            const double cx = x + rng.Range(-0.35, 0.35) * w - layer * w * 0.04;
+            const double cy = baseY - h * 0.45 + rng.Range(-0.2, 0.2) * h - layer * h * 0.08;
+            const double r = w * rng.Range(0.2, 0.3) * (1.0 - 0.2 * layer);
+            p.drawPath(Blob(QPointF(cx, std::min(cy, baseY - r * 0.6)), r, r * 0.8, rng, 0.2, 10));
+        }
+    }
+    for (int i = 0; i < flowers; ++i) {
+        const double a = rng.Range(0.0, 2.0 * kPi);
+        const double r = std::sqrt(rng.Uniform());
+        const QPointF c(x + std::cos(a) * r * w * 0.45,
+                        baseY - h * 0.5 + std::sin(a) * r * h * 0.4);
+        const double fr = std::max(1.2, w * 0.035);
+        p.setBrush(flower.darker(115));
+        p.drawEllipse(c + QPointF(0.4, 0.4), fr, fr);
+        p.setBrush(flower);
+        p.drawEllipse(c, fr * 0.85, fr * 0.85);
+        p.setBrush(QColor(250, 220, 90));
+        p.drawEllipse(c, fr * 0.3, fr * 0.3);
+    }
+    p.restore();
+}
+
+void Sauropod(QPainter& p, double x, double groundY, double s, bool left, QColor body) {
+    EnterFrame(p, x, groundY, s, left);
+    GroundShadow(p, -5.0, 55.0, 4.0);
+    QPainterPath far = Tube({22, -26}, {23, -12}, {24, 0}, 9, 8);
+    far = far.united(Tube({-12, -26}, {-12, -12}, {-10, 0}, 10, 9));
+    FillShaded(p, far, body.darker(135), -40, 0);
+    QPainterPath b = Ellipse({0, -35}, 33, 17);
+    b = b.united(Ellipse({16, -38}, 16, 14));
+    b = b.united(Tube({18, -40}, {46, -58}, {51, -98}, 17, 6.5));
+    b = b.united(Ellipse({56, -99}, 8.5, 4.5));
+    b = b.united(Tube({-28, -38}, {-64, -34}, {-104, -14}, 17, 1.5));
+    b = b.united(Tube({14, -28}, {15, -12}, {15, 0}, 11, 9));
+    b = b.united(Tube({-20, -30}, {-22, -14}, {-20, 0}, 13, 10));
+    FillShaded(p, b, body, -60, 0);
+    p.setBrush(QColor(20, 15, 10));
+    p.drawEllipse(QPointF(57, -100.5), 1.2, 1.2);
+    p.restore();
+}
+
+void Theropod(QPainter& p, double x, double groundY, double s, bool left, QColor body) {
+    EnterFrame(p, x, groundY, s, left);
+    GroundShadow(p, 0.0, 50.0, 4.0);
+    QPainterPath far = Ellipse({4, -38}, 8, 12);
+    far = far.united(Tube({5, -30}, {1, -18}, {9, -6}, 11, 6.5));
+    far = far.united(Tube({8, -6}, {13, -1}, {22, 0}, 6.5, 3));
+    far = far.united(Tube({24, -42}, {30, -40}, {30, -35}, 3.5, 2));
+    FillShaded(p, far, body.darker(140), -50, 0);
+    QPainterPath b = Ellipse({0, -47}, 26, 14);
+    b = b.united(Ellipse({15, -47}, 14, 13));
+    b = b.united(Tube({-18, -48}, {-50, -52}, {-84, -38}, 22, 1));
+    b = b.united(Tube({18, -50}, {27, -57}, {31, -62}, 18, 15));
+    b = b.united(Poly({{22, -66},
+                       {30, -74},
+                       {45, -74},
+                       {57, -68},
+                       {60, -62},
+                       {46, -60},
+                       {57, -56},
+                       {49, -51},
+                       {32, -52},
+                       {23, -56}}));
+    b = b.united(Ellipse({-2, -37}, 13, 17));
+    b = b.united(Tube({-2, -26}, {-7, -13}, {1, -4}, 13, 7));
+    b = b.united(Tube({-1, -4}, {6, -1}, {16, 0}, 7, 3.5));
+    b = b.united(Tube({21, -43}, {27, -41}, {28, -35}, 4, 2));
+    const QPainterPath whole = b;
+    FillShaded(p, whole, body, -74, 0);
+    // Darker bands across the back.
+    p.save();
+    p.setClipPath(whole);
+    p.setBrush(
+        QColor(body.darker(160).red(), body.darker(160).green(), body.darker(160).blue(), 110));
+    for (int i = 0; i < 7; ++i) {
+        const double bx = -60 + i * 12;
+        p.drawPath(Poly({{bx, -70}, {bx + 4, -70}, {bx + 7, -46}, {bx + 3, -46}}));
+    }
+    p.restore();
+    p.setPen(QPen(QColor(245, 235, 210), 0.8));
+    for (int i = 0; i < 5; ++i) {
+        p.drawLine(QPointF(47 + i * 2.2, -60.5), QPointF(47.5 + i * 2.2, -58.6));
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(230, 170, 40));
+    p.drawEllipse(QPointF(44, -68.5), 1.7, 1.4);
+    p.setBrush(QColor(15, 10, 5));
+    p.drawEllipse(QPointF(44.4, -68.5), 0.8, 0.8);
+    p.restore();
+}
+
+void Mammoth(QPainter& p, double x, double groundY, double s, bool left, QColor body) {
+    EnterFrame(p, x, groundY, s, left);
+    GroundShadow(p, 2.0, 40.0, 4.0);
+    QPainterPath far = Tube({14, -22}, {14, -10}, {14, 0}, 11, 10);
+    far = far.united(Tube({-16, -22}, {-16, -10}, {-15, 0}, 12, 10));
+    FillShaded(p, far, body.darker(140), -30, 0);
+    QPainterPath b = Ellipse({-4, -32}, 30, 20);
+    b = b.united(Ellipse({12, -40}, 17, 17));
+    b = b.united(Ellipse({27, -42}, 12, 15));
+    b = b.united(Ellipse({24, -55}, 9, 8));
+    b = b.united(Tube({34, -36}, {44, -16}, {37, -3}, 10, 4));
+    b = b.united(Tube({8, -22}, {8, -10}, {9, 0}, 13, 11));
+    b = b.united(Tube({-22, -24}, {-22, -10}, {-21, 0}, 14, 11));
+    // Shaggy hem of long hair along the belly and flanks.
+    QPolygonF hem;
+    for (int i = 0; i <= 14; ++i) {
+        const double hx = -32 + i * 4.4;
+        hem << QPointF(hx, -22) << QPointF(hx + 2.2, (i % 2) ? -10 : -13);
+    }
+    hem << QPointF(30, -30) << QPointF(-32, -30);
+    QPainterPath hemPath;
+    hemPath.addPolygon(hem);
+    hemPath.closeSubpath();
+    b = b.united(hemPath);
+    b = b.united(Tube({-33, -40}, {-38, -32}, {-36, -24}, 3, 1.5));
+    const QPainterPath whole = b;
+    FillShaded(p, whole, body, -62, 0);
+    p.save();
+    p.setClipPath(whole);
+    p.setPen(QPen(body.darker(150), 0.8));
+    Rng rng(0x6d616d6d);
+    for (int i = 0; i < 80; ++i) {
+        const double hx = rng.Range(-34.0, 40.0);
+        const double hy = rng.Range(-62.0, -8.0);
+        p.drawLine(QPointF(hx, hy), QPointF(hx + rng.Range(-1.0, 1.0), hy + rng.Range(3.0, 6.0)));
+    }
+    p.restore();
+    p.setBrush(QColor(240, 230, 205));
+    p.drawPath(Tube({33, -27}, {60, -18}, {50, -42}, 4.5, 1.2));
+    p.setBrush(QColor(15, 10, 5));
+    p.drawEllipse(QPointF(31, -46), 1.2, 1.2);
+    p.restore();
+}
+
+void Ungulate(QPainter& p, double x, double groundY, double s, bool left, const UngulateShape& u) {
+    EnterFrame(p, x, groundY, s, left);
+    const double bl = u.bodyLen;
+    const double bh = u.bodyH;
+    const double leg = u.legLen;
+    const double cy = -leg - bh * 0.45;
+    GroundShadow(p, 0.0, bl * 0.6, 2.5);
+    QPainterPath far =
+        Tube({bl * 0.32, cy}, {bl * 0.36, -leg * 0.5}, {bl * 0.3, 0}, bh * 0.22, bh * 0.1);
+    far = far.united(
+        Tube({-bl * 0.3, cy}, {-bl * 0.4, -leg * 0.4}, {-bl * 0.34, 0}, bh * 0.26, bh * 0.1));
+    FillShaded(p, far, u.body.darker(140), cy, 0);
+    QPainterPath b = Ellipse({0, cy}, bl * 0.5, bh * 0.5);
+    b = b.united(
+        Tube({bl * 0.24, cy}, {bl * 0.27, -leg * 0.5}, {bl * 0.25, 0}, bh * 0.24, bh * 0.1));
+    b = b.united(
+        Tube({-bl * 0.28, cy}, {-bl * 0.22, -leg * 0.45}, {-bl * 0.27, 0}, bh * 0.28, bh * 0.1));
+    QPointF headAt;
+    if (u.grazing) {
+        headAt = QPointF(bl * 0.62, -bh * 0.25);
+        b = b.united(
+            Tube({bl * 0.35, cy - bh * 0.1}, {bl * 0.58, cy}, headAt, bh * 0.45, bh * 0.25));
+    } else {
+        headAt = QPointF(bl * 0.5 + u.neckLen * 0.45, cy - bh * 0.3 - u.neckLen);
+        b = b.united(Tube({bl * 0.36, cy - bh * 0.1}, {bl * 0.46, cy - u.neckLen * 0.6}, headAt,
+                          bh * 0.5, bh * 0.28));
+    }
+    b = b.united(Tube(headAt + QPointF(-bh * 0.1, -bh * 0.05), headAt + QPointF(bh * 0.2, 0),
+                      headAt + QPointF(bh * 0.55, bh * 0.22), bh * 0.34, bh * 0.18));
+    b = b.united(Tube(headAt, headAt + QPointF(-bh * 0.15, -bh * 0.25),
+                      headAt + QPointF(-bh * 0.2, -bh * 0.42), bh * 0.12, bh * 0.05));
+    b = b.united(Tube({-bl * 0.48, cy - bh * 0.2}, {-bl * 0.56, cy}, {-bl * 0.55, cy + bh * 0.4},
+                      bh * 0.1, bh * 0.05));
+    const QPainterPath whole = b;
+    FillShaded(p, whole, u.body, cy - bh * 0.6 - u.neckLen, 0);
+    // Pale belly.
+    p.save();
+    p.setClipPath(whole);
+    p.setBrush(u.belly);
+    p.drawEllipse(QPointF(0, cy + bh * 0.45), bl * 0.42, bh * 0.22);
+    p.restore();
+    if (u.horns) {
+        p.setPen(QPen(QColor(40, 30, 20), bh * 0.07, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        QPainterPath horn(headAt + QPointF(0, -bh * 0.1));
+        horn.quadTo(headAt + QPointF(-bh * 0.1, -bh * 0.6), headAt + QPointF(-bh * 0.4, -bh * 0.8));
+        p.drawPath(horn);
+        p.setPen(Qt::NoPen);
+    }
+    p.restore();
+}
+
+void Hominid(QPainter& p, double x, double groundY, double s, bool left, double stride,
+             QColor skin) {
+    EnterFrame(p, x, groundY, s, left);
+    GroundShadow(p, 0.0, 6.0, 1.0);
+    const double st = 3.0 * stride;
+    FillShaded(p, Tube({0, -14}, {st * 0.2, -7}, {-st, 0}, 3.2, 2.2), skin.darker(140), -16, 0);
+    FillShaded(p, Tube({0, -22}, {-2.5, -17}, {-2.6, -12.5}, 2.2, 1.6), skin.darker(140), -22, -12);
+    QPainterPath b = Tube({0, -14}, {st * 0.4, -7}, {st, 0}, 3.4, 2.2);
+    b = b.united(Tube({0.3, -24.5}, {0.8, -19}, {0, -13.5}, 5.2, 4.4));
+    b = b.united(Ellipse({1.0, -27.3}, 2.3, 2.5));
+    b = b.united(Tube({0.5, -22.5}, {3.5, -18}, {3.8, -13.5}, 2.2, 1.6));
+    FillShaded(p, b, skin, -30, 0);
+    // A spear held upright.
+    p.setPen(QPen(QColor(95, 70, 45), 0.9, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(4.2, -33), QPointF(3.4, 1));
+    // Hair.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 22, 16));
+    p.drawEllipse(QPointF(0.5, -28.4), 2.2, 1.6);
+    p.restore();
+}
+
+void Dragonfly(QPainter& p, double x, double y, double s, double angle, QColor body) {
+    p.save();
+    p.translate(x, y);
+    p.rotate(angle);
+    p.scale(s, s);
+    p.setPen(Qt::NoPen);
+    // Wings first so the body lies over them.
+    const struct {
+        double ax, len, tilt;
+    } wings[4] = {{6, 34, -78}, {6, 34, -102}, {-1, 31, -68}, {-1, 31, -112}};
+    for (const auto& w : wings) {
+        p.save();
+        p.translate(w.ax, 0);
+        p.rotate(w.tilt + 90);
+        QLinearGradient g(0, 0, w.len, 0);
+        g.setColorAt(0.0, QColor(200, 220, 230, 160));
+        g.setColorAt(0.8, QColor(225, 235, 240, 110));
+        g.setColorAt(1.0, QColor(90, 80, 60, 170));
+        p.setBrush(g);
+        p.setPen(QPen(QColor(60, 70, 70, 150), 0.5));
+        p.drawEllipse(QRectF(0, -3.5, w.len, 7));
+        p.drawLine(QPointF(1, 0), QPointF(w.len - 1, 0));
+        p.drawLine(QPointF(1, -1.5), QPointF(w.len - 3, -2));
+        p.restore();
+    }
+    p.setPen(Qt::NoPen);
+    QPainterPath b = Tube({-44, 0}, {-20, 0.5}, {0, 0}, 1.6, 3.2);
+    b = b.united(Ellipse({4, 0}, 7, 3.6));
+    b = b.united(Ellipse({13, 0}, 3.6, 4));
+    FillShaded(p, b, body, -4, 4);
+    p.setBrush(QColor(40, 110, 90));
+    p.drawEllipse(QPointF(14.5, -1.5), 2, 2);
+    p.drawEllipse(QPointF(14.5, 1.5), 2, 2);
+    p.setPen(QPen(body.darker(160), 0.6));
+    for (int i = 0; i < 8; ++i) {
+        p.drawLine(QPointF(-40 + i * 5, -1.2), QPointF(-40 + i * 5, 1.2));
+    }
+    p.restore();
+}
+
+void Trilobite(QPainter& p, double x, double y, double s, double angle, QColor shell) {
+    p.save();
+    p.translate(x, y);
+    p.scale(s, s * 0.55);  // seen obliquely from above
+    p.rotate(angle);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 60));
+    p.drawEllipse(QPointF(1.5, 3), 9, 13);
+    // Head shield with spines, segmented thorax, tail shield.
+    QPainterPath head;
+    head.moveTo(-10, -6);
+    head.quadTo(-10, -17, 0, -17);
+    head.quadTo(10, -17, 10, -6);
+    head.lineTo(11, 4);
+    head.lineTo(7, -5);
+    head.lineTo(-7, -5);
+    head.lineTo(-11, 4);
+    head.closeSubpath();
+    const QPainterPath whole = head.united(Ellipse({0, 3}, 7.2, 10));
+    QRadialGradient g(QPointF(-3, -8), 22);
+    g.setColorAt(0.0, shell.lighter(135));
+    g.setColorAt(1.0, shell.darker(150));
+    p.setBrush(g);
+    p.drawPath(whole);
+    p.setPen(QPen(shell.darker(180), 0.7));
+    for (int i = 0; i < 9; ++i) {
+        const double yy = -4 + i * 1.75;
+        const double half = 7.0 * std::sqrt(std::max(0.0, 1.0 - std::pow((yy - 3) / 10.0, 2)));
+        p.drawLine(QPointF(-half, yy), QPointF(half, yy));
+    }
+    p.drawLine(QPointF(-2.4, -14), QPointF(-2.4, 11));
+    p.drawLine(QPointF(2.4, -14), QPointF(2.4, 11));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 25, 20));
+    p.drawEllipse(QPointF(-5, -10), 1.6, 1.4);
+    p.drawEllipse(QPointF(5, -10), 1.6, 1.4);
+    p.restore();
+}
+
+void Orthocone(QPainter& p, double x, double y, double s, bool left, QColor shell) {
+    EnterFrame(p, x, y, s, left);
+    p.setPen(QPen(shell.darker(130), 1.0, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 7; ++i) {
+        QPainterPath t(QPointF(8, -2 + i * 0.7));
+        t.quadTo(QPointF(16, -6 + i * 2.0), QPointF(22, -5 + i * 2.5));
+        p.drawPath(t);
+    }
+    p.setPen(Qt::NoPen);
+    const QPainterPath cone = Tube({10, 0}, {-30, -2}, {-70, -6}, 12, 2, 20);
+    FillShaded(p, cone, shell, -7, 7);
+    p.save();
+    p.setClipPath(cone);
+    p.setBrush(QColor(120, 50, 30, 140));
+    for (int i = 0; i < 12; ++i) {
+        const double bx = 4 - i * 6.5;
+        p.drawPath(Poly({{bx, -9}, {bx + 2.4, -9}, {bx - 0.6, 9}, {bx - 3.0, 9}}));
+    }
+    p.restore();
+    p.setBrush(QColor(20, 20, 25));
+    p.drawEllipse(QPointF(7, -2), 1.5, 1.5);
+    p.restore();
+}
+
+void Fish(QPainter& p, double x, double y, double s, bool left, QColor body) {
+    EnterFrame(p, x, y, s, left);
+    QPainterPath b = Ellipse({0, 0}, 10, 3.5);
+    b = b.united(Poly({{-8, 0}, {-15, -4.5}, {-13.5, 0}, {-15, 4.5}}));
+    FillShaded(p, b, body, -4, 4);
+    p.setBrush(QColor(15, 15, 20));
+    p.drawEllipse(QPointF(6.5, -0.8), 0.9, 0.9);
+    p.restore();
+}
+
+void LobeFish(QPainter& p, double x, double groundY, double s, bool left, QColor body) {
+    EnterFrame(p, x, groundY, s, left);
+    GroundShadow(p, -4.0, 30.0, 2.0);
+    QPainterPath far = Tube({12, -4}, {16, -1}, {20, 0}, 4, 2.5);
+    FillShaded(p, far, body.darker(140), -6, 0);
+    QPainterPath b = Tube({-34, -3}, {-8, -8}, {16, -6}, 2, 11);
+    b = b.united(Ellipse({20, -6}, 9, 4.8));
+    b = b.united(Poly({{-30, -3}, {-40, -9}, {-38, -2}, {-41, 3}}));
+    b = b.united(Tube({8, -4}, {12, 0}, {15, 0.5}, 5, 2.5));
+    b = b.united(Tube({-12, -3}, {-9, 0}, {-6, 0.5}, 3.5, 2));
+    const QPainterPath whole = b;
+    FillShaded(p, whole, body, -12, 0);
+    p.save();
+    p.setClipPath(whole);
+    Rng rng(0x7469);
+    p.setBrush(body.darker(150));
+    for (int i = 0; i < 22; ++i) {
+        p.drawEllipse(QPointF(rng.Range(-30.0, 26.0), rng.Range(-11.0, -4.0)), 1.1, 0.8);
+    }
+    p.restore();
+    p.setBrush(QColor(230, 200, 80));
+    p.drawEllipse(QPointF(22, -9.5), 1.5, 1.2);
+    p.setBrush(QColor(10, 10, 10));
+    p.drawEllipse(QPointF(22.3, -9.6), 0.7, 0.7);
+    p.restore();
+}
+
+}  // namespace orb::art::life

@@ -1,0 +1,98 @@
+// Shapes and surfaces shared by the history-of-life scenes: skies, ridges,
+// water, plants and animals. Animals and plants are drawn in a local frame
+// whose origin is the ground under them, so a scene only places and scales.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <cstdint>
+
+#include "PaintKit.h"
+
+namespace orb::art::life {
+
+// A painter on the canvas with antialiasing on and no pen.
+void BeginPainter(QPainter& p, QImage& image);
+
+// Sky and air.
+void FillSky(QImage& image, const ColorStop* stops, int count, int y0, int y1);
+struct CloudStyle {
+    QColor lit;
+    QColor shade;
+    double cover;   // 0..1, share of the band that is cloud
+    double scaleX;  // feature size in pixels
+    double scaleY;
+    double alpha;  // densest opacity
+    std::uint32_t seed;
+};
+void PaintClouds(QImage& image, int y0, int y1, const CloudStyle& style);
+void Glow(QPainter& p, QPointF centre, double radius, QColor colour, double alpha);
+// Fades everything in rows [y0, y1) toward a haze colour, by amount a0 at y0 to a1 at y1.
+void Haze(QImage& image, int y0, int y1, QColor haze, double a0, double a1);
+
+// Terrain.
+QPainterPath RidgePath(double baseY, double amp, double freq, std::uint32_t seed, int octaves = 4,
+                       double ridged = 0.0, double bottom = 320.0);
+void FillVertical(QPainter& p, const QPainterPath& path, QColor top, QColor bottom, double yTop,
+                  double yBottom);
+// Soft low-frequency mottling of one colour inside a shape.
+void Mottle(QPainter& p, const QPainterPath& clip, QColor colour, double sx, double sy,
+            std::uint32_t seed, double alphaMax, double threshold = 0.45);
+// Water in rows [y0, y1) mirroring what is painted above `horizon`.
+void ReflectWater(QImage& image, int horizon, int y0, int y1, QColor tint, double tintFar,
+                  double tintNear, std::uint32_t seed, double ripple);
+
+// Building blocks.
+QPainterPath Tube(QPointF a, QPointF c, QPointF b, double w0, double w1, int steps = 18);
+QPainterPath Blob(QPointF centre, double rx, double ry, Rng& rng, double wobble, int points = 14);
+void FillShaded(QPainter& p, const QPainterPath& path, QColor colour, double yTop, double yBottom);
+void Frond(QPainter& p, QPointF base, QPointF ctrl, QPointF tip, double leaf, QColor stem,
+           QColor leafColour, int count = 18, double width = 1.4);
+void GrassTufts(QPainter& p, Rng& rng, double y0, double y1, int count, QColor dark, QColor light,
+                double height);
+
+// Plants. (x, baseY) is where the stem meets the ground.
+void BroadTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor leaf,
+               QColor trunk);
+void Acacia(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor leaf,
+            QColor trunk);
+void Conifer(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor leaf,
+             bool snow);
+void Araucaria(QPainter& p, Rng& rng, double x, double baseY, double h, QColor leaf, QColor trunk);
+void Cycad(QPainter& p, Rng& rng, double x, double baseY, double h, QColor leaf, QColor trunk);
+void PalmLike(QPainter& p, Rng& rng, double x, double baseY, double h, double lean, QColor leaf,
+              QColor trunk, int fronds, double frondLen);
+void Horsetail(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor stem,
+               QColor leaf);
+void ScaleTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor bark,
+               QColor leaf);
+void DeadTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor wood);
+void Shrub(QPainter& p, Rng& rng, double x, double baseY, double w, double h, QColor leaf,
+           QColor flower, int flowers);
+
+// Animals, facing right unless `left`. `s` scales the local frame (about 1 px per unit).
+void Sauropod(QPainter& p, double x, double groundY, double s, bool left, QColor body);
+void Theropod(QPainter& p, double x, double groundY, double s, bool left, QColor body);
+void Mammoth(QPainter& p, double x, double groundY, double s, bool left, QColor body);
+struct UngulateShape {
+    double bodyLen;
+    double bodyH;
+    double legLen;
+    double neckLen;
+    bool grazing;
+    bool horns;
+    QColor body;
+    QColor belly;
+};
+void Ungulate(QPainter& p, double x, double groundY, double s, bool left, const UngulateShape& u);
+void Hominid(QPainter& p, double x, double groundY, double s, bool left, double stride,
+             QColor skin);
+void Dragonfly(QPainter& p, double x, double y, double s, double angle, QColor body);
+void Trilobite(QPainter& p, double x, double y, double s, double angle, QColor shell);
+void Orthocone(QPainter& p, double x, double y, double s, bool left, QColor shell);
+void Fish(QPainter& p, double x, double y, double s, bool left, QColor body);
+void LobeFish(QPainter& p, double x, double groundY, double s, bool left, QColor body);
+
+}  // namespace orb::art::life
