@@ -32,6 +32,14 @@ bool Bitmap::LoadFromResource(int id) {
         return false;
     }
     const QByteArray bytes = file.readAll();
+    return LoadFromBmp(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                       static_cast<std::size_t>(bytes.size()), id);
+}
+
+bool Bitmap::LoadFromBmp(const unsigned char* data, std::size_t size, int id) {
+    Reset();
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     QImage image;
     if (!image.loadFromData(bytes, "BMP")) {
         return false;

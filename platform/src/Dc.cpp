@@ -7,6 +7,7 @@
 #include "FontImpl.h"
 #include "platform/Bitmap.h"
 #include "platform/Framebuffer.h"
+#include "platform/MemoryDc.h"
 
 namespace platform {
 
@@ -96,6 +97,12 @@ void Dc::BitBlt(int x, int y, int width, int height, const Bitmap& source, int s
         for (int col = s.x0; col < s.x1; ++col) {
             line[col] = source.PixelAt(srcX + (col - x), srcY + (row - y));
         }
+    }
+}
+
+void Dc::BitBlt(int x, int y, int width, int height, const MemoryDc& source, int srcX, int srcY) {
+    if (const Bitmap* selected = source.Selected()) {
+        BitBlt(x, y, width, height, *selected, srcX, srcY);
     }
 }
 

@@ -2,6 +2,7 @@
 // framebuffer's pixel format, as a device-dependent bitmap is.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -13,6 +14,8 @@ class Bitmap {
 
     // Loads bitmap resource `id`; on failure the bitmap stays empty.
     bool LoadFromResource(int id);
+    // The same from the bytes of a BMP file.
+    bool LoadFromBmp(const unsigned char* bytes, std::size_t size, int id);
 
     void Reset();
     bool IsNull() const { return m_pixels.empty(); }

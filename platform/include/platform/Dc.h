@@ -13,6 +13,7 @@ namespace platform {
 class Bitmap;
 class Font;
 class Framebuffer;
+class MemoryDc;
 
 class Dc {
   public:
@@ -31,6 +32,8 @@ class Dc {
     void FillSolidRect(int x, int y, int width, int height, ColorRef colour);
     // Copies a width x height block of `source` from (srcX, srcY) to (x, y).
     void BitBlt(int x, int y, int width, int height, const Bitmap& source, int srcX, int srcY);
+    // The same from the bitmap selected into `source`; nothing when none is.
+    void BitBlt(int x, int y, int width, int height, const MemoryDc& source, int srcX, int srcY);
     // Draws text with its top-left corner at (x, y); the character cells are
     // first filled with the background colour.
     void TextOut(int x, int y, std::string_view text);

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "../fakes/FakeViewHost.h"
+#include "../support/TempDir.h"
+#include "COrbView.h"
+#include "InstallPathField.h"
+#include "platform/FileException.h"
+#include "platform/FixedClock.h"
+#include "res/BitmapList.h"
+
+namespace orb {
+namespace {
+
+class ViewConstruction : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::memset(field, '?', sizeof field - 1);
+        field[sizeof field - 1] = '\0';
+        const std::string dir = install.Str();
+        ASSERT_LE(dir.size(), kInstallPathCapacity);
+        std::memcpy(field, dir.data(), dir.size());
+    }
+
+    std::unique_ptr<COrbView> Build() {
+        return std::make_unique<COrbView>(*state, host, clock, field);
+    }
+
+    orbtest::TempDir install;
+    char field[kInstallPathFieldSize];
+    std::unique_ptr<ViewState> state = std::make_unique<ViewState>();
+    orbtest::FakeViewHost host;
+    platform::FixedClock clock{platform::LocalTime{}};
+};
+
+TEST_F(ViewConstruction, ShortDatabankLeavesTheRestZero) {
+    install.Write("DATA/EVENTS.DAT", std::string(100, 'A'));
+    state->m_eventsData.fill(0xEE);  // a record that held something before
+    auto view = Build();
+    EXPECT_EQ(state->m_installDir, install.Str());
+    EXPECT_EQ(state->m_eventsData[0], 'A');
+    EXPECT_EQ(state->m_eventsData[99], 'A');
+    for (std::size_t i = 100; i < kEventsDataSize; ++i) {
+        ASSERT_EQ(state->m_eventsData[i], 0) << i;
+    }
+}
+
+TEST_F(ViewConstruction, LongDatabankIsCutAtTheBufferSize) {
+    std::string bytes(40000, 'B');
+    bytes[kEventsDataSize - 1] = 'Y';
+    bytes[kEventsDataSize] = 'Z';
+    install.Write("DATA/EVENTS.DAT", bytes);
+    auto view = Build();
+    EXPECT_EQ(state->m_eventsData[kEventsDataSize - 1], 'Y');
+    EXPECT_EQ(state->m_eventsData.size(), kEventsDataSize);
+}
+
+TEST_F(ViewConstruction, DirectoryNamesMatchWithoutRegardToCase) {
+    install.Write("data/EVENTS.dat", "1969\r\nMoon\r\n");
+    auto view = Build();
+    EXPECT_EQ(state->m_eventsData[0], '1');
+}
+
+TEST_F(ViewConstruction, MissingDatabankFailsConstruction) {
+    try {
+        Build();
+        FAIL() << "construction should fail without a databank";
+    } catch (const platform::FileException& error) {
+        EXPECT_EQ(error.Path(), install.Str() + "\\DATA\\EVENTS.DAT");
+    }
+}
+
+TEST_F(ViewConstruction, StartingValues) {
+    install.Write("DATA/EVENTS.DAT", "x");
+    auto view = Build();
+    const TimeState& t = state->time;
+    EXPECT_EQ(t.m_scene, 8);
+    EXPECT_EQ(t.m_nowYear, 1999);
+    EXPECT_EQ(t.m_nowMonth, 7);
+    EXPECT_EQ(t.m_nowDay, 2);
+    EXPECT_EQ(t.m_nowHour, 12);
+    EXPECT_EQ(t.m_nowMinute, 0);
+    EXPECT_EQ(t.m_travelSeconds, 315360000000000000.0);
+    EXPECT_EQ(t.m_speed, 0.0);
+    EXPECT_EQ(t.m_yearStep, 1);
+    EXPECT_EQ(t.m_brightness, 0);
+    EXPECT_EQ(state->m_eventsScroll, 100);
+    EXPECT_EQ(state->m_firstPaint, 1);
+    EXPECT_EQ(state->m_repaintFrame, 1);
+    EXPECT_EQ(state->m_screenDC, &host.screen);
+    ASSERT_NE(state->m_memDC, nullptr);
+    EXPECT_FALSE(state->m_memDC->IsCreated());
+    EXPECT_NE(state->m_sceneInfo, nullptr);
+    EXPECT_EQ(state->m_showClock + state->m_dayNightEffects + state->m_hoverMouse +
+                  state->m_warpAnimations,
+              4);
+
+    const struct {
+        const platform::Font& font;
+        const char* face;
+        int height;
+    } fonts[] = {{state->m_fontLarge, "Arial", -30},
+                 {state->m_fontMedium, "Arial", -20},
+                 {state->m_fontSmall, "Times New Roman", -15}};
+    for (const auto& f : fonts) {
+        EXPECT_FALSE(f.font.IsNull());
+        EXPECT_EQ(f.font.Face(), f.face);
+        EXPECT_EQ(f.font.Height(), f.height);
+    }
+    view.reset();
+    EXPECT_EQ(state->m_memDC, nullptr);  // the one thing the view releases
+    EXPECT_FALSE(state->m_fontLarge.IsNull());
+}
+
+TEST_F(ViewConstruction, BitmapsLandInTheirSlots) {
+    install.Write("DATA/EVENTS.DAT", "x");
+    auto view = Build();
+    EXPECT_TRUE(state->m_bmpMonth[0].IsNull());
+    for (int month = 1; month <= 12; ++month) {
+        EXPECT_EQ(state->m_bmpMonth[static_cast<std::size_t>(month)].ResourceId(), 174 + month);
+    }
+    for (int digit = 0; digit <= 9; ++digit) {
+        EXPECT_EQ(state->m_bmpDigitLarge[static_cast<std::size_t>(digit)].ResourceId(),
+                  165 + digit);
+    }
+    EXPECT_EQ(state->m_bmpDigitLarge[10].ResourceId(), 187);
+    const int smallIds[10] = {119, 111, 112, 113, 114, 115, 116, 117, 118, 110};
+    for (int digit = 0; digit <= 9; ++digit) {
+        EXPECT_EQ(state->m_bmpDigitSmall[static_cast<std::size_t>(digit)].ResourceId(),
+                  smallIds[digit]);
+    }
+    const struct {
+        const platform::Bitmap& bitmap;
+        int id;
+    } singles[] = {{state->m_bmp303, 303}, {state->m_bmp189, 189}, {state->m_bmp302, 302},
+                   {state->m_bmp301, 301}, {state->m_bmp306, 306}, {state->m_bmp191, 191},
+                   {state->m_bmp190, 190}, {state->m_bmp104, 104}, {state->m_bmp105, 105},
+                   {state->m_bmp106, 106}, {state->m_bmp108, 108}, {state->m_bmp109, 109},
+                   {state->m_bmp132, 132}};
+    for (const auto& single : singles) {
+        EXPECT_EQ(single.bitmap.ResourceId(), single.id);
+    }
+}
+
+TEST_F(ViewConstruction, FirstPaintStartsTheTimerAndDrawsTheFrame) {
+    install.Write("DATA/EVENTS.DAT", "x");
+    auto view = Build();
+    platform::Dc dc(host.frame);
+    view->OnDraw(dc);
+    EXPECT_EQ(host.timers.at(kTravelTimerId), 50);
+    EXPECT_EQ(state->m_blankColour, platform::Rgb(212, 208, 200));
+    EXPECT_EQ(state->m_firstPaint, 0);
+    EXPECT_EQ(state->m_repaintFrame, 0);
+    EXPECT_TRUE(state->m_memDC->IsCreated());
+    // The speed scale sits at (70, 60); the rest of the top row is black.
+    EXPECT_EQ(dc.GetPixel(70 + 40, 60 + 200),
+              platform::FromPixel(state->m_bmp189.PixelAt(40, 200)));
+    EXPECT_EQ(dc.GetPixel(10, 0), platform::Rgb(0, 0, 0));
+
+    // A later paint over an erased top row repaints the whole frame.
+    host.timers.clear();
+    dc.FillSolidRect(0, 0, 800, 1, platform::Rgb(212, 208, 200));
+    view->OnDraw(dc);
+    EXPECT_EQ(dc.GetPixel(10, 0), platform::Rgb(0, 0, 0));
+    EXPECT_TRUE(host.timers.empty());  // only the first paint starts the timer
+}
+
+TEST_F(ViewConstruction, TimerTicksFollowTheClockAndRepaint) {
+    install.Write("DATA/EVENTS.DAT", "x");
+    auto view = Build();
+    platform::LocalTime now;
+    now.year = 2026;
+    now.month = 12;
+    now.day = 7;
+    now.hour = 21;
+    now.minute = 5;
+    clock.Set(now);
+    view->OnTimer(2);  // another timer only reads the clock
+    EXPECT_EQ(state->time.m_nowYear, 2026);
+    EXPECT_EQ(host.invalidations, 0);
+    view->OnTimer(kTravelTimerId);
+    EXPECT_EQ(host.invalidations, 1);
+    EXPECT_EQ(state->time.m_year, 2026);
+    EXPECT_EQ(state->time.m_scene, 26);
+    EXPECT_EQ(state->time.m_hour, 21);
+}
+
+}  // namespace
+}  // namespace orb

@@ -1,0 +1,40 @@
+// A window stand-in for the view: a framebuffer and a record of what was asked.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ViewHost.h"
+#include "platform/Dc.h"
+#include "platform/Framebuffer.h"
+
+namespace orbtest {
+
+class FakeViewHost final : public orb::ViewHost {
+  public:
+    explicit FakeViewHost(platform::ColorRef background = platform::Rgb(212, 208, 200))
+        : frame(background), screen(frame) {}
+
+    platform::Dc& ScreenDc() override { return screen; }
+    void Invalidate() override { ++invalidations; }
+    void SetTimer(int id, int periodMs) override { timers[id] = periodMs; }
+    void KillTimer(int id) override { timers.erase(id); }
+    bool PlaySound(const char* name, unsigned flags) override {
+        sounds.push_back({name == nullptr ? std::string("<stop>") : std::string(name), flags});
+        return true;
+    }
+
+    struct Sound {
+        std::string name;
+        unsigned flags;
+    };
+
+    platform::Framebuffer frame;
+    platform::Dc screen;
+    int invalidations = 0;
+    std::map<int, int> timers;  // running timers and their periods
+    std::vector<Sound> sounds;
+};
+
+}  // namespace orbtest

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../support/TempDir.h"
+#include "platform/SoundFlags.h"
+#include "platform/SoundPlayer.h"
+
+namespace {
+
+using namespace platform;
+
+class RecordingBackend final : public SoundBackend {
+  public:
+    explicit RecordingBackend(std::vector<std::string>* log) : m_log(log) {}
+    void Play(const std::string& hostPath, bool loop) override {
+        m_log->push_back((loop ? "loop " : "play ") + hostPath);
+        m_playing = true;
+    }
+    void Stop() override {
+        m_log->push_back("stop");
+        m_playing = false;
+    }
+    bool IsPlaying() const override { return m_playing; }
+
+  private:
+    std::vector<std::string>* m_log;
+    bool m_playing = false;
+};
+
+class SoundPlayerTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir.Write("ABCD.wav", "RIFF");
+        dir.Write("BEEP.wav", "RIFF");
+    }
+    std::string In(const std::string& name) const { return dir.Str() + "\\" + name; }
+
+    orbtest::TempDir dir;
+    std::vector<std::string> log;
+    SoundPlayer player{std::make_unique<RecordingBackend>(&log)};
+};
+
+TEST_F(SoundPlayerTest, WarpLoopStartsOnceWithNoStop) {
+    const unsigned warp = SND_FILENAME | SND_LOOP | SND_NOSTOP | SND_ASYNC;
+    EXPECT_EQ(warp, 0x20019u);
+    EXPECT_TRUE(player.PlaySound(In("abcd.wav").c_str(), warp));
+    EXPECT_FALSE(player.PlaySound(In("abcd.wav").c_str(), warp));  // already playing
+    EXPECT_FALSE(player.PlaySound(In("abcd.wav").c_str(), warp));
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0], "loop " + dir.Str() + "/ABCD.wav");
+}
+
+TEST_F(SoundPlayerTest, NullNameStopsAndPlainPlayReplaces) {
+    player.PlaySound(In("ABCD.wav").c_str(), SND_LOOP | SND_ASYNC);
+    EXPECT_TRUE(player.PlaySound(nullptr, SND_ASYNC));
+    EXPECT_TRUE(player.PlaySound(In("beep.wav").c_str(), SND_ASYNC));
+    const std::vector<std::string> expected = {"loop " + dir.Str() + "/ABCD.wav", "stop",
+                                               "play " + dir.Str() + "/BEEP.wav"};
+    EXPECT_EQ(log, expected);
+}
+
+TEST_F(SoundPlayerTest, MissingFileIsSilent) {
+    EXPECT_FALSE(player.PlaySound(In("ax.wav").c_str(), SND_ASYNC));
+    EXPECT_EQ(log, std::vector<std::string>{"stop"});
+}
+
+TEST(SystemSound, MissingFileNeverBlocksOrThrows) {
+    SoundPlayer player(CreateSystemSoundBackend());
+    EXPECT_FALSE(player.PlaySound("/nonexistent/abcd.wav", SND_FILENAME | SND_ASYNC));
+    EXPECT_TRUE(player.PlaySound(nullptr, SND_ASYNC));
+}
+
+}  // namespace

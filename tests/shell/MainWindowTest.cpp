@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <cstring>
+#include <memory>
+
+#include "../support/TempDir.h"
+#include "CAboutDlg.h"
+#include "CMainFrame.h"
+#include "COrbApp.h"
+#include "InstallPathField.h"
+#include "OrbViewWidget.h"
+#include "ViewState.h"
+#include "platform/FixedClock.h"
+#include "platform/SoundPlayer.h"
+#include "res/ResourceIds.h"
+
+namespace orb {
+namespace {
+
+class SilentBackend final : public platform::SoundBackend {
+  public:
+    void Play(const std::string&, bool) override {}
+    void Stop() override {}
+    bool IsPlaying() const override { return false; }
+};
+
+class Shell : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        install.Write("data/EVENTS.dat", "20 JUL 1969 AD\r\nMoon landing\r\n");
+        FillField(install.Str());
+    }
+
+    void FillField(const std::string& dir) {
+        std::memset(field, '?', sizeof field - 1);
+        field[sizeof field - 1] = '\0';
+        std::memcpy(field, dir.data(), dir.size());
+    }
+
+    std::unique_ptr<COrbApp> Start() {
+        auto app = std::make_unique<COrbApp>(*state, clock, sound, field,
+                                             [this](const std::string& m) { failure = m; });
+        started = app->InitInstance();
+        return app;
+    }
+
+    orbtest::TempDir install;
+    char field[kInstallPathFieldSize];
+    std::unique_ptr<ViewState> state = std::make_unique<ViewState>();
+    platform::FixedClock clock{platform::LocalTime{}};
+    platform::SoundPlayer sound{std::make_unique<SilentBackend>()};
+    std::string failure;
+    bool started = false;
+};
+
+TEST_F(Shell, MainWindowIsFixedAtTheOriginWithItsCaption) {
+    auto app = Start();
+    ASSERT_TRUE(started);
+    CMainFrame* frame = app->MainFrame();
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orbilon 1.2"));
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->pos(), QPoint(0, 0));
+    EXPECT_EQ(frame->minimumSize(), frame->maximumSize());
+    EXPECT_FALSE(frame->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(frame->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(app->ViewWidget()->size(), QSize(794, 536));
+    frame->resize(1000, 800);
+    EXPECT_EQ(app->ViewWidget()->size(), QSize(794, 536));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orbilon 1.2"));
+}
+
+TEST_F(Shell, MenuHasItsItemsIdsAndStates) {
+    auto app = Start();
+    ASSERT_TRUE(started);
+    CMainFrame* frame = app->MainFrame();
+    QStringList popups;
+    for (QAction* a : frame->menuBar()->actions()) {
+        popups << a->text();
+    }
+    EXPECT_EQ(popups, (QStringList{"&File", "Options", "&Help"}));
+
+    const struct {
+        int id;
+        const char* text;
+        bool enabled;
+        bool checkable;
+    } items[] = {
+        {res::ID_FILE_SELECTDATABANK, "Select  New  Databank", false, false},
+        {res::ID_APP_EXIT, "Exit", true, false},
+        {res::ID_OPTIONS_CLOCK, "Clock", true, true},
+        {res::ID_OPTIONS_DAYNIGHT, "Day/Night  Effects", true, true},
+        {res::ID_OPTIONS_HOVERMOUSE, "Hovering  Mouse", true, true},
+        {res::ID_OPTIONS_WARP, "Warp  Animations", true, true},
+        {res::ID_APP_ABOUT, "About... ", true, false},
+    };
+    for (const auto& item : items) {
+        QAction* action = frame->ActionFor(item.id);
+        ASSERT_NE(action, nullptr) << item.id;
+        EXPECT_EQ(action->text(), QString::fromLatin1(item.text));
+        EXPECT_EQ(action->data().toInt(), item.id);
+        EXPECT_EQ(action->isEnabled(), item.enabled) << item.text;
+        EXPECT_EQ(action->isCheckable(), item.checkable) << item.text;
+        if (item.checkable) {
+            EXPECT_TRUE(action->isChecked()) << item.text;  // all options start on
+        }
+    }
+    const QList<QAction*> fileItems = frame->menuBar()->actions().first()->menu()->actions();
+    ASSERT_EQ(fileItems.size(), 3);
+    EXPECT_TRUE(fileItems[1]->isSeparator());
+}
+
+TEST_F(Shell, OptionsToggleAndCheckMarksFollowWhenTheMenuOpens) {
+    auto app = Start();
+    ASSERT_TRUE(started);
+    CMainFrame* frame = app->MainFrame();
+    const struct {
+        int id;
+        int ViewState::*flag;
+    } options[] = {{res::ID_OPTIONS_CLOCK, &ViewState::m_showClock},
+                   {res::ID_OPTIONS_DAYNIGHT, &ViewState::m_dayNightEffects},
+                   {res::ID_OPTIONS_HOVERMOUSE, &ViewState::m_hoverMouse},
+                   {res::ID_OPTIONS_WARP, &ViewState::m_warpAnimations}};
+    for (const auto& option : options) {
+        QAction* action = frame->ActionFor(option.id);
+        action->trigger();
+        EXPECT_EQ((*state).*option.flag, 0);
+        emit frame->OptionsMenu()->aboutToShow();
+        EXPECT_FALSE(action->isChecked());
+        action->trigger();
+        EXPECT_EQ((*state).*option.flag, 1);
+        emit frame->OptionsMenu()->aboutToShow();
+        EXPECT_TRUE(action->isChecked());
+    }
+}
+
+TEST_F(Shell, KeysCAndDWithoutModifiersToggleClockAndDayNight) {
+    auto app = Start();
+    ASSERT_TRUE(started);
+    CMainFrame* frame = app->MainFrame();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+    QWidget* view = app->ViewWidget();
+
+    QTest::keyClick(view, Qt::Key_C);
+    EXPECT_EQ(state->m_showClock, 0);
+    QTest::keyClick(view, Qt::Key_C);
+    EXPECT_EQ(state->m_showClock, 1);
+    QTest::keyClick(view, Qt::Key_D);
+    EXPECT_EQ(state->m_dayNightEffects, 0);
+    emit frame->OptionsMenu()->aboutToShow();
+    EXPECT_FALSE(frame->ActionFor(res::ID_OPTIONS_DAYNIGHT)->isChecked());
+
+    for (Qt::KeyboardModifier modifier :
+         {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
+        QTest::keyClick(view, Qt::Key_C, modifier);
+        QTest::keyClick(view, Qt::Key_D, modifier);
+        EXPECT_EQ(state->m_showClock, 1) << modifier;
+        EXPECT_EQ(state->m_dayNightEffects, 0) << modifier;
+    }
+    // Other keys change nothing either.
+    QTest::keyClick(view, Qt::Key_H);
+    QTest::keyClick(view, Qt::Key_W);
+    EXPECT_EQ(state->m_hoverMouse, 1);
+    EXPECT_EQ(state->m_warpAnimations, 1);
+}
+
+TEST_F(Shell, AboutBoxClosesWithOkOrEscapeAndChangesNothing) {
+    auto app = Start();
+    ASSERT_TRUE(started);
+    const double moment = state->time.m_travelSeconds;
+    for (bool useEscape : {false, true}) {
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
+            ASSERT_NE(about, nullptr);
+            seen = true;
+            EXPECT_TRUE(about->windowTitle().startsWith("About Orbilon"));
+            EXPECT_FALSE(about->windowFlags() & Qt::WindowSystemMenuHint);
+            if (useEscape) {
+                QTest::keyClick(about, Qt::Key_Escape);
+            } else {
+                about->findChild<QPushButton*>("IDOK")->click();
+            }
+        });
+        app->MainFrame()->ActionFor(res::ID_APP_ABOUT)->trigger();
+        EXPECT_TRUE(seen);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+    EXPECT_EQ(state->time.m_travelSeconds, moment);
+    EXPECT_EQ(state->m_showClock, 1);
+}
+
+TEST_F(Shell, MissingDatabankReportsThePathAndMakesNoWindow) {
+    orbtest::TempDir empty;
+    FillField(empty.Str());
+    const int windowsBefore = static_cast<int>(QApplication::topLevelWidgets().size());
+    auto app = Start();
+    EXPECT_FALSE(started);
+    EXPECT_EQ(app->MainFrame(), nullptr);
+    EXPECT_NE(failure.find(empty.Str() + "/DATA/EVENTS.DAT"), std::string::npos) << failure;
+    EXPECT_NE(failure.find("setup"), std::string::npos);
+    EXPECT_EQ(static_cast<int>(QApplication::topLevelWidgets().size()), windowsBefore);
+}
+
+TEST_F(Shell, ViewPaintsIntoItsFramebufferAndStartsTheTravelTimer) {
+    auto app = Start();
+    ASSERT_TRUE(started);
+    OrbViewWidget* view = app->ViewWidget();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(app->MainFrame()));
+    view->repaint();
+    EXPECT_TRUE(view->IsTimerRunning(1));
+    EXPECT_EQ(view->Frame().PixelAt(5, 5), 0xFF000000u);  // black travel screen
+    view->KillTimer(1);
+    EXPECT_FALSE(view->IsTimerRunning(1));
+}
+
+}  // namespace
+}  // namespace orb

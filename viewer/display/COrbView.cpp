@@ -1,0 +1,155 @@
+#include "COrbView.h"
+
+#include "InstallPathField.h"
+#include "Lighting.h"
+#include "TimeModel.h"
+#include "platform/Clock.h"
+#include "platform/Dc.h"
+#include "platform/File.h"
+#include "res/ResourceIds.h"
+
+namespace orb {
+
+namespace {
+
+constexpr platform::ColorRef kBlack = platform::Rgb(0, 0, 0);
+constexpr int kStartScene = 8;
+
+void Load(platform::Bitmap& bitmap, int id) {
+    bitmap.LoadFromResource(id);
+}
+
+}  // namespace
+
+COrbView::COrbView(ViewState& state, ViewHost& host, const platform::Clock& clock,
+                   volatile char* installPathField)
+    : m_state(state), m_host(host), m_clock(clock) {
+    ViewState& s = m_state;
+    s.m_installDir = TakeInstallDirectory(installPathField);
+    s.m_screenDC = &m_host.ScreenDc();
+    s.m_sceneInfo = std::make_unique<std::array<std::uint8_t, kSceneInfoSize>>();
+
+    // Whatever the file holds beyond its end stays zero.
+    s.m_eventsData.fill(0);
+    platform::File events;
+    events.Open(EventsPath(s.m_installDir),
+                platform::File::modeRead | platform::File::shareDenyWrite);
+    events.Read(s.m_eventsData.data(), s.m_eventsData.size());
+    events.Close();
+
+    s.time.m_scene = kStartScene;
+    LoadBitmaps();
+    s.m_repaintFrame = 1;
+    s.m_firstPaint = 1;
+
+    TimeState& t = s.time;
+    t.m_nowYear = 1999;
+    t.m_nowMonth = 7;
+    t.m_nowDay = 2;
+    t.m_nowHour = 12;
+    t.m_nowMinute = 0;
+    t.m_travelSeconds = kPresentSeconds;
+    t.m_speed = 0.0;
+
+    s.m_memDC = std::make_unique<platform::MemoryDc>();
+    t.m_yearStep = 1;
+    s.m_eventsScroll = 100;
+    CreateFonts();
+}
+
+COrbView::~COrbView() {
+    m_state.m_memDC.reset();
+}
+
+std::string COrbView::EventsPath(const std::string& installDir) {
+    return installDir + "\\DATA\\EVENTS.DAT";
+}
+
+void COrbView::LoadBitmaps() {
+    ViewState& s = m_state;
+    for (int month = 1; month <= 12; ++month) {
+        Load(s.m_bmpMonth[static_cast<std::size_t>(month)], res::IDB_MONTH_FIRST + month - 1);
+    }
+    for (int digit = 0; digit <= 9; ++digit) {
+        Load(s.m_bmpDigitLarge[static_cast<std::size_t>(digit)],
+             res::IDB_DIGIT_LARGE_FIRST + digit);
+    }
+    Load(s.m_bmpDigitLarge[10], res::IDB_DIGIT_LARGE_BLANK);
+    for (int digit = 0; digit <= 9; ++digit) {
+        Load(s.m_bmpDigitSmall[static_cast<std::size_t>(digit)], res::SmallDigitId(digit));
+    }
+    Load(s.m_bmp104, res::IDB_STEP_BACK);
+    Load(s.m_bmp105, res::IDB_STEP_FORWARD);
+    Load(s.m_bmp106, res::IDB_ZOOM_BOTH);
+    Load(s.m_bmp109, res::IDB_ZOOM_NO_IN);
+    Load(s.m_bmp108, res::IDB_ZOOM_NO_OUT);
+    Load(s.m_bmp132, res::IDB_PROBABILITY_METER);
+    Load(s.m_bmp301, res::IDB_TIMELINE);
+    Load(s.m_bmp302, res::IDB_SET_DESTINATION);
+    Load(s.m_bmp189, res::IDB_SPEED_SCALE);
+    Load(s.m_bmp303, res::IDB_CLOCK_COLON);
+    Load(s.m_bmp306, res::IDB_FUEL_GAUGE);
+    Load(s.m_bmp191, res::IDB_BADGE_AD);
+    Load(s.m_bmp190, res::IDB_BADGE_BC);
+}
+
+void COrbView::CreateFonts() {
+    m_state.m_fontLarge.Create("Arial", -30);
+    m_state.m_fontSmall.Create("Times New Roman", -15);
+    m_state.m_fontMedium.Create("Arial", -20);
+}
+
+void COrbView::OnDraw(platform::Dc& dc) {
+    ViewState& s = m_state;
+    // A view the system erased shows the blank colour along its top row.
+    if (s.m_firstPaint != 0) {
+        s.m_blankColour = s.m_screenDC->GetPixel(400, 300);
+    }
+    for (int x = 0; x < 400; x += 20) {
+        if (dc.GetPixel(x, 0) == s.m_blankColour) {
+            s.m_repaintFrame = 1;
+        }
+    }
+    if (s.m_firstPaint != 0 && s.m_repaintFrame != 0) {
+        s.m_memDC->CreateCompatible();
+        m_host.SetTimer(kTravelTimerId, kTravelTimerPeriodMs);
+    }
+    if (s.m_repaintFrame != 0) {
+        dc.FillSolidRect(0, 0, 799, 599, kBlack);
+        if (s.time.m_browseMode < 100) {
+            DrawStaticFrame(dc);
+        }
+        s.m_firstPaint = 0;
+        s.m_repaintFrame = 0;
+    }
+}
+
+void COrbView::DrawStaticFrame(platform::Dc& dc) {
+    ViewState& s = m_state;
+    const auto blit = [&](const platform::Bitmap& bitmap, int x, int y) {
+        s.m_memDC->SelectBitmap(&bitmap);
+        dc.BitBlt(x, y, bitmap.Width(), bitmap.Height(), *s.m_memDC, 0, 0);
+    };
+    blit(s.m_bmp189, 70, 60);
+    blit(s.m_bmp302, 100, 460);
+    blit(s.m_bmp301, 300, 460);
+    blit(s.m_bmp306, 500, 460);
+    blit(s.time.m_year > 0 ? s.m_bmp191 : s.m_bmp190, 600, 399);
+}
+
+void COrbView::OnTimer(int timerId) {
+    SnapshotClock(m_state.time, m_clock);
+    if (timerId == kTravelTimerId) {
+        TravelTick();
+    }
+}
+
+void COrbView::TravelTick() {
+    TimeState& t = m_state.time;
+    DeriveMoment(t);
+    t.m_travelSeconds += t.m_speed;
+    ApplyLight(t, m_state.m_dayNightEffects != 0);
+    m_host.Invalidate();
+}
+
+}  // namespace orb

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <array>
+
+namespace orb::res {
+
+struct BitmapSpec {
+    int id;
+    int width;
+    int height;
+    int bitsPerPixel;  // as stored in the resource
+};
+
+// Every bitmap the viewer loads, with the size and colour depth it is made in.
+const std::array<BitmapSpec, 46>& ViewerBitmaps();
+
+}  // namespace orb::res

@@ -1,0 +1,122 @@
+#include "CMainFrame.h"
+
+#include <QAction>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+
+#include "ViewState.h"
+#include "res/ResourceIds.h"
+
+namespace orb {
+
+namespace {
+
+void Flip(int& flag) {
+    flag = 1 - flag;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(ViewState& state, QWidget* view)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint),
+      m_state(state) {
+    // The caption is fixed; no document title is ever added to it.
+    setWindowTitle(QString::fromLatin1(res::kMainCaption));
+    BuildMenu();
+    setCentralWidget(view);
+    view->setFocus();
+    // Fixed size: no resizing and, with no maximise hint, no maximising.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    move(0, 0);
+}
+
+QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, int id) {
+    QAction* action = menu->addAction(text);
+    action->setData(id);
+    m_actions[id] = action;
+    return action;
+}
+
+void CMainFrame::BuildMenu() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QAction* select =
+        AddCommand(file, QStringLiteral("Select  New  Databank"), res::ID_FILE_SELECTDATABANK);
+    select->setEnabled(false);  // no handler exists for it
+    file->addSeparator();
+    QAction* exit = AddCommand(file, QStringLiteral("Exit"), res::ID_APP_EXIT);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    m_options = menuBar()->addMenu(QStringLiteral("Options"));
+    const struct {
+        const char* text;
+        int id;
+        void (CMainFrame::*handler)();
+    } options[] = {
+        {"Clock", res::ID_OPTIONS_CLOCK, &CMainFrame::OnClock},
+        {"Day/Night  Effects", res::ID_OPTIONS_DAYNIGHT, &CMainFrame::OnDayNight},
+        {"Hovering  Mouse", res::ID_OPTIONS_HOVERMOUSE, &CMainFrame::OnHoverMouse},
+        {"Warp  Animations", res::ID_OPTIONS_WARP, &CMainFrame::OnWarpAnimations},
+    };
+    for (const auto& option : options) {
+        QAction* action = AddCommand(m_options, QString::fromLatin1(option.text), option.id);
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this, option.handler);
+    }
+    connect(m_options, &QMenu::aboutToShow, this, &CMainFrame::UpdateOptionChecks);
+    UpdateOptionChecks();
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QAction* about = AddCommand(help, QStringLiteral("About... "), res::ID_APP_ABOUT);
+    connect(about, &QAction::triggered, this, &CMainFrame::aboutRequested);
+
+    // C and D without modifiers; the menu text shows no key, as in the menu
+    // resource, so the keys live beside the items rather than on them.
+    auto* clockKey = new QShortcut(QKeySequence(Qt::Key_C), this);
+    connect(clockKey, &QShortcut::activated, this, &CMainFrame::OnClock);
+    auto* dayNightKey = new QShortcut(QKeySequence(Qt::Key_D), this);
+    connect(dayNightKey, &QShortcut::activated, this, &CMainFrame::OnDayNight);
+}
+
+QAction* CMainFrame::ActionFor(int id) const {
+    const auto it = m_actions.find(id);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+void CMainFrame::OnDayNight() {
+    Flip(m_state.m_dayNightEffects);
+}
+void CMainFrame::OnClock() {
+    Flip(m_state.m_showClock);
+}
+void CMainFrame::OnHoverMouse() {
+    Flip(m_state.m_hoverMouse);
+}
+void CMainFrame::OnWarpAnimations() {
+    Flip(m_state.m_warpAnimations);
+}
+
+void CMainFrame::OnUpdateDayNight() {
+    ActionFor(res::ID_OPTIONS_DAYNIGHT)->setChecked(m_state.m_dayNightEffects != 0);
+}
+void CMainFrame::OnUpdateClock() {
+    ActionFor(res::ID_OPTIONS_CLOCK)->setChecked(m_state.m_showClock != 0);
+}
+void CMainFrame::OnUpdateHoverMouse() {
+    ActionFor(res::ID_OPTIONS_HOVERMOUSE)->setChecked(m_state.m_hoverMouse != 0);
+}
+void CMainFrame::OnUpdateWarpAnimations() {
+    ActionFor(res::ID_OPTIONS_WARP)->setChecked(m_state.m_warpAnimations != 0);
+}
+
+void CMainFrame::UpdateOptionChecks() {
+    OnUpdateDayNight();
+    OnUpdateClock();
+    OnUpdateHoverMouse();
+    OnUpdateWarpAnimations();
+}
+
+}  // namespace orb

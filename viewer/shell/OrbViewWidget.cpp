@@ -1,0 +1,88 @@
+#include "OrbViewWidget.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QTimer>
+
+#include "platform/SoundPlayer.h"
+
+namespace orb {
+
+namespace {
+
+// The system's window colour: what an erased window shows before any paint.
+platform::ColorRef WindowColour() {
+    const QColor c = QApplication::palette().color(QPalette::Window);
+    return platform::Rgb(static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                         static_cast<std::uint8_t>(c.blue()));
+}
+
+}  // namespace
+
+OrbViewWidget::OrbViewWidget(ViewState& state, const platform::Clock& clock,
+                             platform::SoundPlayer& sound, volatile char* installPathField,
+                             QWidget* parent)
+    : QWidget(parent), m_frame(WindowColour()), m_screenDc(m_frame), m_sound(sound) {
+    // Paints never erase: the framebuffer keeps what earlier paints drew.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::StrongFocus);
+    setFixedSize(kClientWidth, kClientHeight);
+    m_view = std::make_unique<COrbView>(state, *this, clock, installPathField);
+}
+
+OrbViewWidget::~OrbViewWidget() {
+    for (auto& [id, timer] : m_timers) {
+        timer->stop();
+    }
+    m_view.reset();
+}
+
+void OrbViewWidget::Invalidate() {
+    update();
+}
+
+void OrbViewWidget::SetTimer(int id, int periodMs) {
+    QTimer*& timer = m_timers[id];
+    if (timer == nullptr) {
+        timer = new QTimer(this);
+        timer->setTimerType(Qt::PreciseTimer);
+        connect(timer, &QTimer::timeout, this, [this, id] { m_view->OnTimer(id); });
+    }
+    timer->start(periodMs);  // setting a running timer again restarts it
+}
+
+void OrbViewWidget::KillTimer(int id) {
+    const auto it = m_timers.find(id);
+    if (it != m_timers.end()) {
+        it->second->stop();
+    }
+}
+
+bool OrbViewWidget::IsTimerRunning(int id) const {
+    const auto it = m_timers.find(id);
+    return it != m_timers.end() && it->second->isActive();
+}
+
+bool OrbViewWidget::PlaySound(const char* name, unsigned flags) {
+    return m_sound.PlaySound(name, flags);
+}
+
+void OrbViewWidget::paintEvent(QPaintEvent*) {
+    platform::Dc dc(m_frame);
+    m_view->OnDraw(dc);
+    const QImage image(reinterpret_cast<const uchar*>(m_frame.Data()), m_frame.Width(),
+                       m_frame.Height(), m_frame.Stride() * static_cast<int>(sizeof(std::uint32_t)),
+                       QImage::Format_RGB32);
+    QPainter painter(this);
+    painter.drawImage(0, 0, image);
+}
+
+void OrbViewWidget::keyPressEvent(QKeyEvent* event) {
+    // Characters play no part in the view; they are taken and dropped.
+    event->accept();
+}
+
+}  // namespace orb

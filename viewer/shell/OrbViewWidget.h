@@ -1,0 +1,60 @@
+// The view's window: shows the view's 800 x 600 framebuffer, clipped to the
+// client area, and gives the view its paints, timers and sound.
+#pragma once
+
+#include <QWidget>
+#include <map>
+#include <memory>
+
+#include "COrbView.h"
+#include "ViewHost.h"
+#include "platform/Dc.h"
+#include "platform/Framebuffer.h"
+
+namespace platform {
+class Clock;
+class SoundPlayer;
+}  // namespace platform
+
+class QTimer;
+
+namespace orb {
+
+class OrbViewWidget final : public QWidget, public ViewHost {
+    Q_OBJECT
+  public:
+    // What a classic 800 x 580 frame with a caption and a menu bar leaves for
+    // the view: the right and bottom edges of the drawing fall outside.
+    static constexpr int kClientWidth = 794;
+    static constexpr int kClientHeight = 536;
+
+    // Builds the view; throws platform::FileException when it cannot load.
+    OrbViewWidget(ViewState& state, const platform::Clock& clock, platform::SoundPlayer& sound,
+                  volatile char* installPathField, QWidget* parent = nullptr);
+    ~OrbViewWidget() override;
+
+    COrbView& View() { return *m_view; }
+    const platform::Framebuffer& Frame() const { return m_frame; }
+
+    // ViewHost
+    platform::Dc& ScreenDc() override { return m_screenDc; }
+    void Invalidate() override;
+    void SetTimer(int id, int periodMs) override;
+    void KillTimer(int id) override;
+    bool PlaySound(const char* name, unsigned flags) override;
+
+    bool IsTimerRunning(int id) const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    platform::Framebuffer m_frame;
+    platform::Dc m_screenDc;
+    platform::SoundPlayer& m_sound;
+    std::map<int, QTimer*> m_timers;
+    std::unique_ptr<COrbView> m_view;
+};
+
+}  // namespace orb
