@@ -144,6 +144,24 @@ void FillVertical(QPainter& p, const QPainterPath& path, QColor top, QColor bott
     p.drawPath(path);
 }
 
+void ForestRidge(QPainter& p, Rng& rng, double baseY, double amp, double freq, std::uint32_t seed,
+                 QColor leaf, double crown) {
+    const QPainterPath ridge = RidgePath(baseY + crown * 0.6, amp, freq, seed);
+    FillVertical(p, ridge, leaf, leaf.darker(125), baseY - amp, baseY + 60);
+    p.save();
+    p.setPen(Qt::NoPen);
+    for (double x = -crown; x < 512 + crown; x += crown * rng.Range(0.55, 0.9)) {
+        const double top = baseY - amp * (Fbm(x * freq, 0.5, 4, seed) - 0.5) * 2.0;
+        const double r = crown * rng.Range(0.7, 1.1);
+        p.setBrush(leaf.darker(115));
+        p.drawPath(Blob(QPointF(x, top + r * 0.2), r, r * 0.8, rng, 0.15, 9));
+        p.setBrush(Mix(leaf, leaf.lighter(118), rng.Uniform()));
+        p.drawPath(Blob(QPointF(x - r * 0.2, top - r * 0.05), r * 0.7, r * 0.55, rng, 0.15, 9));
+    }
+    p.restore();
+    Mottle(p, ridge, leaf.darker(135), crown * 1.2, crown * 0.8, seed + 3, 0.5, 0.5);
+}
+
 void Mottle(QPainter& p, const QPainterPath& clip, QColor colour, double sx, double sy,
             std::uint32_t seed, double alphaMax, double threshold) {
     const QRect box = clip.boundingRect().toAlignedRect().intersected(QRect(0, 0, 512, 320));
@@ -725,7 +743,7 @@ void Theropod(QPainter& p, double x, double groundY, double s, bool left, QColor
     p.restore();
 }
 
-void Mammoth(QPainter& p, double x, double groundY, double s, bool left, QColor body) {
+void Mammoth(QPainter& p, double x, double groundY, double s, bool left, QColor body, bool shaggy) {
     EnterFrame(p, x, groundY, s, left);
     GroundShadow(p, 2.0, 40.0, 4.0);
     QPainterPath far = Tube({14, -22}, {14, -10}, {14, 0}, 11, 10);
@@ -734,7 +752,9 @@ void Mammoth(QPainter& p, double x, double groundY, double s, bool left, QColor 
     QPainterPath b = Ellipse({-4, -32}, 30, 20);
     b = b.united(Ellipse({12, -40}, 17, 17));
     b = b.united(Ellipse({27, -42}, 12, 15));
-    b = b.united(Ellipse({24, -55}, 9, 8));
+    if (shaggy) {
+        b = b.united(Ellipse({24, -55}, 9, 8));
+    }
     b = b.united(Tube({34, -36}, {44, -16}, {37, -3}, 10, 4));
     b = b.united(Tube({8, -22}, {8, -10}, {9, 0}, 13, 11));
     b = b.united(Tube({-22, -24}, {-22, -10}, {-21, 0}, 14, 11));
@@ -745,18 +765,25 @@ void Mammoth(QPainter& p, double x, double groundY, double s, bool left, QColor 
         hem << QPointF(hx, -22) << QPointF(hx + 2.2, (i % 2) ? -10 : -13);
     }
     hem << QPointF(30, -30) << QPointF(-32, -30);
-    QPainterPath hemPath;
-    hemPath.addPolygon(hem);
-    hemPath.closeSubpath();
-    b = b.united(hemPath);
+    if (shaggy) {
+        QPainterPath hemPath;
+        hemPath.addPolygon(hem);
+        hemPath.closeSubpath();
+        b = b.united(hemPath);
+    }
     b = b.united(Tube({-33, -40}, {-38, -32}, {-36, -24}, 3, 1.5));
     const QPainterPath whole = b;
     FillShaded(p, whole, body, -62, 0);
+    if (!shaggy) {
+        // A big ear flap over the shoulder.
+        Rng ear(0x656172);
+        FillShaded(p, Blob(QPointF(20, -40), 9, 13, ear, 0.1, 12), body.darker(115), -54, -26);
+    }
     p.save();
     p.setClipPath(whole);
     p.setPen(QPen(body.darker(150), 0.8));
     Rng rng(0x6d616d6d);
-    for (int i = 0; i < 80; ++i) {
+    for (int i = 0; i < (shaggy ? 80 : 0); ++i) {
         const double hx = rng.Range(-34.0, 40.0);
         const double hy = rng.Range(-62.0, -8.0);
         p.drawLine(QPointF(hx, hy), QPointF(hx + rng.Range(-1.0, 1.0), hy + rng.Range(3.0, 6.0)));

@@ -37,6 +37,9 @@ QPainterPath RidgePath(double baseY, double amp, double freq, std::uint32_t seed
                        double ridged = 0.0, double bottom = 320.0);
 void FillVertical(QPainter& p, const QPainterPath& path, QColor top, QColor bottom, double yTop,
                   double yBottom);
+// A wooded ridge: the outline is a line of tree crowns, lit from the upper left.
+void ForestRidge(QPainter& p, Rng& rng, double baseY, double amp, double freq, std::uint32_t seed,
+                 QColor leaf, double crown);
 // Soft low-frequency mottling of one colour inside a shape.
 void Mottle(QPainter& p, const QPainterPath& clip, QColor colour, double sx, double sy,
             std::uint32_t seed, double alphaMax, double threshold = 0.45);
@@ -75,7 +78,9 @@ void Shrub(QPainter& p, Rng& rng, double x, double baseY, double w, double h, QC
 // Animals, facing right unless `left`. `s` scales the local frame (about 1 px per unit).
 void Sauropod(QPainter& p, double x, double groundY, double s, bool left, QColor body);
 void Theropod(QPainter& p, double x, double groundY, double s, bool left, QColor body);
-void Mammoth(QPainter& p, double x, double groundY, double s, bool left, QColor body);
+// Shaggy with a high domed head, or a bare savanna elephant with big ears.
+void Mammoth(QPainter& p, double x, double groundY, double s, bool left, QColor body,
+             bool shaggy = true);
 struct UngulateShape {
     double bodyLen;
     double bodyH;
