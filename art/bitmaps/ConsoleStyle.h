@@ -16,7 +16,7 @@ inline QColor SegmentGlow() {
     return QColor(255, 110, 0);
 }
 inline QColor SegmentUnlit() {
-    return QColor(30, 18, 8);
+    return QColor(26, 16, 7);
 }
 
 inline QColor LegendLit() {

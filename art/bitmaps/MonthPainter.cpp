@@ -14,7 +14,7 @@ QImage MonthPainter::Month(int month) {
         const double x = 40.0 * i;
         // Wider than a digit cell so the diagonals have room; same height,
         // stroke and lean so the row reads as one display.
-        const SegmentCell cell{QRectF(QPointF(x + 8.0, 6.0), QPointF(x + 32.0, 58.0)), 4.6, 0.8,
+        const SegmentCell cell{QRectF(QPointF(x + 8.0, 6.0), QPointF(x + 32.0, 58.0)), 5.2, 0.8,
                                5.0};
         SegmentGlyphs::Paint(image, SegmentGlyphs::FourteenSegments(cell),
                              SegmentGlyphs::LetterMask(name[i]), 2);

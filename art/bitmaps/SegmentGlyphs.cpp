@@ -154,9 +154,9 @@ std::uint16_t SegmentGlyphs::LetterMask(char letter) {
         case 'D':
             return kTop | kUpperRight | kLowerRight | kBottom | kCentreUp | kCentreDown;
         case 'E':
-            return kTop | kUpperLeft | kLowerLeft | kBottom | kMiddleLeft;
+            return kTop | kUpperLeft | kLowerLeft | kBottom | kMid;
         case 'F':
-            return kTop | kUpperLeft | kLowerLeft | kMiddleLeft;
+            return kTop | kUpperLeft | kLowerLeft | kMid;
         case 'G':
             return kTop | kUpperLeft | kLowerLeft | kBottom | kLowerRight | kMiddleRight;
         case 'J':
