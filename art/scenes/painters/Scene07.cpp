@@ -31,6 +31,29 @@ void StemClump(QPainter& p, Rng& rng, double x, double baseY, double h, QColor s
     p.setPen(Qt::NoPen);
 }
 
+// Archaeopteris, the first true tree: a straight trunk with tiers of flat,
+// fern-like branch sprays.
+void Archaeopteris(QPainter& p, Rng& rng, double x, double baseY, double h, QColor leaf) {
+    const double topY = baseY - h;
+    life::FillShaded(p,
+                     life::Tube(QPointF(x, baseY), QPointF(x, baseY - h * 0.5), QPointF(x, topY),
+                                h * 0.05, h * 0.015),
+                     QColor(96, 76, 60), topY, baseY);
+    const int tiers = 7;
+    for (int i = 0; i < tiers; ++i) {
+        const double t = static_cast<double>(i) / (tiers - 1);
+        const double y = topY + h * (0.05 + 0.62 * t);
+        const double reach = h * (0.1 + 0.22 * t) * rng.Range(0.85, 1.1);
+        for (int side = -1; side <= 1; side += 2) {
+            const QPointF base(x, y);
+            const QPointF tip(x + side * reach, y + reach * 0.18);
+            life::Frond(p, base, QPointF(x + side * reach * 0.5, y - reach * 0.12), tip, h * 0.07,
+                        leaf.darker(140), Mix(leaf.darker(115), leaf, t), 10,
+                        std::max(0.8, h * 0.012));
+        }
+    }
+}
+
 }  // namespace
 
 // A Devonian shore: a lobe-finned fish hauling itself over the wet sand of a
@@ -48,12 +71,19 @@ QImage PaintScene07() {
     QPainter p;
     BeginPainter(p, image);
     Glow(p, QPointF(110, 50), 80, QColor(255, 246, 220), 0.55);
-    // The sea to the horizon on the left.
-    QLinearGradient sea(0, 148, 0, 230);
-    sea.setColorAt(0.0, QColor(96, 140, 168));
-    sea.setColorAt(1.0, QColor(44, 104, 124));
-    p.setBrush(sea);
-    p.drawRect(QRectF(0, 148, 512, 172));
+    p.end();
+    // The sea mirrors the sky, then swells roll in, wider apart as they near.
+    ReflectWater(image, 148, 148, 270, QColor(40, 100, 124), 0.5, 0.75, 712, 10);
+    for (int y = 150; y < 270; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < 512; ++x) {
+            const double wave =
+                std::sin(16.0 * std::sqrt(y - 147.0) + 5.0 * Fbm(x / 70.0, y / 18.0, 3, 705));
+            const double a = SmoothStep(0.8, 1.0, wave) * 0.3 * (0.2 + 0.8 * (y - 150) / 90.0);
+            row[x] = Mix(QColor::fromRgb(row[x]), QColor(235, 245, 245), a).rgb();
+        }
+    }
+    BeginPainter(p, image);
     // Red sandstone headlands rising on the right.
     QPainterPath far;
     far.moveTo(220, 150);
@@ -79,25 +109,9 @@ QImage PaintScene07() {
     for (int i = 0; i < 16; ++i) {
         const double x = rng.Range(380, 512);
         const double y = 152 + rng.Range(0, 16) + (x < 420 ? 12 : 0);
-        Conifer(p, rng, x, y, rng.Range(12, 20), rng.Range(6, 9), QColor(70, 100, 62), false);
-    }
-    p.end();
-
-    // Breakers rolling in: pale bands on the sea.
-    for (int y = 150; y < 232; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < 512; ++x) {
-            if (qRed(row[x]) > 120 && y < 170 && x > 300) {
-                continue;
-            }
-            const double wave = std::sin(y * 0.9 + 6.0 * Fbm(x / 60.0, y / 20.0, 3, 705));
-            const double a = SmoothStep(0.85, 1.0, wave) * 0.35 * (0.3 + 0.7 * (y - 150) / 80.0);
-            const QColor c = Mix(QColor::fromRgb(row[x]), QColor(235, 245, 245), a);
-            row[x] = c.rgb();
-        }
+        Archaeopteris(p, rng, x, y, rng.Range(16, 26), QColor(70, 104, 60));
     }
 
-    BeginPainter(p, image);
     // The tidal flat: wet sand sweeping from the front to the headland.
     QPainterPath flat;
     flat.moveTo(-2, 262);
@@ -158,6 +172,9 @@ QImage PaintScene07() {
         const double x = 380 + i * 5.0 + rng.Range(-6, 6);
         StemClump(p, rng, x, 300 + rng.Range(0, 22), rng.Range(14, 28), QColor(90, 136, 56));
     }
+    Archaeopteris(p, rng, 470, 252, 110, QColor(66, 108, 52));
+    Archaeopteris(p, rng, 420, 262, 80, QColor(72, 112, 56));
+    Archaeopteris(p, rng, 500, 246, 70, QColor(70, 110, 56));
     StemClump(p, rng, 470, 312, 26, QColor(90, 136, 56));
     StemClump(p, rng, 500, 300, 20, QColor(100, 144, 60));
     StemClump(p, rng, 430, 318, 22, QColor(84, 130, 56));
