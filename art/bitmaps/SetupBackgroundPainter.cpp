@@ -2,6 +2,8 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
+#include <cmath>
 
 #include "ConsoleStyle.h"
 #include "Glow.h"
@@ -22,14 +24,17 @@ QImage SetupBackgroundPainter::Paint() {
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(QColor(255, 255, 255, 46), 2.0));
         p.setBrush(Qt::NoBrush);
-        p.save();
-        p.translate(400, 118);
-        p.rotate(-6);
+        QTransform orbit;
+        orbit.translate(400, 118);
+        orbit.rotate(-6);
+        p.setTransform(orbit);
         p.drawEllipse(QPointF(0, 0), 370, 62);
-        p.restore();
+        // A small traveller on the near side of the orbit.
+        const double a = 0.45;
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 236, 170, 220));
-        p.drawEllipse(QPointF(735, 135), 5, 5);
+        p.setBrush(QColor(255, 236, 170, 230));
+        p.drawEllipse(QPointF(370 * std::cos(a), 62 * std::sin(a)), 5, 5);
+        p.resetTransform();
     }
 
     const QFont title = console::SerifFont(124, true, true);

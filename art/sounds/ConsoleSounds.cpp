@@ -55,7 +55,7 @@ std::vector<double> ConsoleSounds::Chime(std::size_t samples) {
             if (t < 0) {
                 continue;
             }
-            const double attack = std::min(1.0, t / 0.002);
+            const double attack = std::min(1.0, t / 0.004);
             double v = 0;
             for (const auto& p : partials) {
                 v += p[1] * std::sin(2 * kPi * s.freq * p[0] * t) * std::exp(-t / p[2]);
