@@ -290,6 +290,18 @@ void Frond(QPainter& p, QPointF base, QPointF ctrl, QPointF tip, double leaf, QC
     p.restore();
 }
 
+void FernClump(QPainter& p, Rng& rng, QPointF base, double size, QColor stem, QColor leaf) {
+    const int fronds = rng.Int(4, 6);
+    for (int f = 0; f < fronds; ++f) {
+        const double spread = (f - (fronds - 1) * 0.5) / std::max(1, fronds - 1);
+        const double dx = spread * size * rng.Range(0.7, 1.0);
+        Frond(p, base, base + QPointF(dx * 0.6, -size * 0.9),
+              base + QPointF(dx * 1.6, -size * 0.35), size * 0.22, stem,
+              Mix(leaf.darker(115), leaf.lighter(110), rng.Uniform()), 12,
+              std::max(0.7, size * 0.035));
+    }
+}
+
 void GrassTufts(QPainter& p, Rng& rng, double y0, double y1, int count, QColor dark, QColor light,
                 double height) {
     p.save();

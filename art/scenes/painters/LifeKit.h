@@ -53,6 +53,8 @@ QPainterPath Blob(QPointF centre, double rx, double ry, Rng& rng, double wobble,
 void FillShaded(QPainter& p, const QPainterPath& path, QColor colour, double yTop, double yBottom);
 void Frond(QPainter& p, QPointF base, QPointF ctrl, QPointF tip, double leaf, QColor stem,
            QColor leafColour, int count = 18, double width = 1.4);
+// A low fan of fern fronds rooted at `base`.
+void FernClump(QPainter& p, Rng& rng, QPointF base, double size, QColor stem, QColor leaf);
 void GrassTufts(QPainter& p, Rng& rng, double y0, double y1, int count, QColor dark, QColor light,
                 double height);
 

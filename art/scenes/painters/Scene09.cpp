@@ -58,7 +58,19 @@ QImage PaintScene09() {
         p.drawEllipse(ring);
     }
 
-    GrassTufts(p, rng, 238, 320, 260, QColor(60, 84, 36), QColor(140, 150, 70), 10);
+    // No grass yet: ferns and low horsetails carpet the bank.
+    for (int i = 0; i < 70; ++i) {
+        const double t = i / 70.0;
+        const double y = 236 + t * 80;
+        const QPointF base(rng.Range(0, 512), y);
+        if (rng.Uniform() < 0.2) {
+            Horsetail(p, rng, base.x(), y, 10 + t * 26, 1 + t * 1.5, QColor(110, 130, 60),
+                      QColor(90, 130, 56));
+        } else {
+            FernClump(p, rng, base, 6 + t * 22, QColor(60, 90, 40),
+                      Mix(QColor(90, 128, 56), QColor(120, 150, 64), rng.Uniform()));
+        }
+    }
     Araucaria(p, rng, 30, 330, 300, QColor(54, 86, 56), QColor(100, 78, 60));
     Cycad(p, rng, 440, 305, 80, QColor(70, 120, 50), QColor(120, 96, 60));
     Cycad(p, rng, 95, 318, 60, QColor(80, 128, 54), QColor(112, 90, 58));

@@ -116,7 +116,11 @@ QImage PaintScene10() {
     Theropod(p, 300, 262, 1.55, true, QColor(118, 98, 72));
 
     // Foreground: magnolias in bloom and ferns.
-    GrassTufts(p, rng, 270, 320, 70, QColor(60, 90, 40), QColor(120, 150, 70), 9);
+    for (int i = 0; i < 40; ++i) {
+        const double t = i / 40.0;
+        FernClump(p, rng, QPointF(rng.Range(0, 512), 262 + t * 56), 8 + t * 18, QColor(54, 86, 38),
+                  Mix(QColor(86, 130, 56), QColor(118, 150, 66), rng.Uniform()));
+    }
     Shrub(p, rng, 40, 318, 90, 70, QColor(62, 104, 50), QColor(246, 222, 230), 22);
     Shrub(p, rng, 470, 316, 100, 80, QColor(58, 100, 48), QColor(252, 244, 246), 26);
     Shrub(p, rng, 150, 322, 60, 34, QColor(70, 110, 52), QColor(230, 170, 200), 10);
