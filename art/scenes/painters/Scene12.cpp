@@ -65,7 +65,7 @@ QImage PaintScene12() {
 
     BeginPainter(p, image);
     const QPainterPath far = RidgePath(190, 22, 0.012, 1202, 5, 0.4);
-    FillVertical(p, far, QColor(110, 102, 98), QColor(132, 120, 110), 160, 210);
+    FillVertical(p, far, QColor(94, 86, 84), QColor(122, 112, 104), 160, 210);
     for (int i = 0; i < 40; ++i) {
         DeadTree(p, rng, rng.Range(0, 512), 206 + rng.Range(0, 4), rng.Range(14, 24), 1.2,
                  QColor(96, 88, 84));
@@ -99,11 +99,31 @@ QImage PaintScene12() {
     DeadTree(p, rng, 70, 300, 250, 10, QColor(70, 62, 58));
     DeadTree(p, rng, 440, 290, 200, 8, QColor(80, 72, 66));
     // A fallen trunk.
-    FillShaded(p, Tube(QPointF(180, 300), QPointF(260, 286), QPointF(340, 296), 12, 9),
-               QColor(96, 86, 80), 280, 306);
-    p.setBrush(QColor(150, 140, 130));
-    p.drawEllipse(QPointF(340, 296), 3.5, 5);
-    Skeleton(p, 300, 270, 0.8);
+    const QPainterPath log = Tube(QPointF(180, 302), QPointF(260, 288), QPointF(340, 298), 13, 9);
+    FillShaded(p, log, QColor(96, 86, 80), 282, 308);
+    p.save();
+    p.setClipPath(log);
+    p.setPen(QPen(QColor(60, 54, 52), 0.9));
+    for (int i = 0; i < 8; ++i) {
+        QPainterPath crack(QPointF(180, 298 + i * 1.3 - 4));
+        crack.quadTo(QPointF(260, 284 + i * 1.3 - 4), QPointF(340, 294 + i * 1.3 - 4));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(crack);
+    }
+    p.restore();
+    // Ash piled on the top of the log, and a splintered end.
+    p.setPen(QPen(QColor(190, 184, 176), 2.2, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath drift(QPointF(186, 296));
+    drift.quadTo(QPointF(260, 281), QPointF(334, 293));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(drift);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(140, 128, 116));
+    QPolygonF splinter;
+    splinter << QPointF(338, 292) << QPointF(348, 290) << QPointF(343, 295) << QPointF(352, 297)
+             << QPointF(342, 300) << QPointF(346, 304) << QPointF(337, 303);
+    p.drawPolygon(splinter);
+    Skeleton(p, 300, 272, 1.0);
     // Leaf-less palm stumps.
     for (int i = 0; i < 4; ++i) {
         const double x = 160 + i * 70 + rng.Range(-10, 10);
