@@ -700,6 +700,21 @@ void Sauropod(QPainter& p, double x, double groundY, double s, bool left, QColor
     b = b.united(Tube({14, -28}, {15, -12}, {15, 0}, 11, 9));
     b = b.united(Tube({-20, -30}, {-22, -14}, {-20, 0}, 13, 10));
     FillShaded(p, b, body, -60, 0);
+    // Darker blotches along the back and a paler belly.
+    p.save();
+    p.setClipPath(b);
+    Rng spots(0x7361);
+    const QColor dark = body.darker(135);
+    p.setBrush(QColor(dark.red(), dark.green(), dark.blue(), 120));
+    for (int i = 0; i < 26; ++i) {
+        const double sx = spots.Range(-70.0, 50.0);
+        const double sy = -40.0 - 10.0 * std::exp(-sx * sx / 900.0) + spots.Range(-4.0, 6.0);
+        p.drawEllipse(QPointF(sx, sy), spots.Range(2.0, 5.0), spots.Range(1.5, 3.0));
+    }
+    const QColor pale = body.lighter(125);
+    p.setBrush(QColor(pale.red(), pale.green(), pale.blue(), 110));
+    p.drawEllipse(QPointF(0, -22), 28, 5);
+    p.restore();
     p.setBrush(QColor(20, 15, 10));
     p.drawEllipse(QPointF(57, -100.5), 1.2, 1.2);
     p.restore();

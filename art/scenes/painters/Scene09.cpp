@@ -1,3 +1,5 @@
+#include <QLinearGradient>
+
 #include "LifeKit.h"
 #include "PaintKit.h"
 #include "ScenePainters.h"
@@ -53,9 +55,15 @@ QImage PaintScene09() {
     Sauropod(p, 250, 214, 0.55, true, QColor(128, 124, 112));
     Sauropod(p, 330, 219, 0.75, false, QColor(118, 110, 96));
     Sauropod(p, 150, 228, 1.05, false, QColor(112, 102, 86));
-    p.setBrush(QColor(255, 255, 255, 60));
-    for (const auto& ring : {QRectF(238, 212, 40, 4), QRectF(300, 217, 60, 5)}) {
-        p.drawEllipse(ring);
+    // The two in the river stand in it to the ankles.
+    for (const QRectF& wade : {QRectF(226, 208, 44, 7), QRectF(290, 212, 70, 8)}) {
+        QLinearGradient g(0, wade.top(), 0, wade.bottom());
+        g.setColorAt(0.0, QColor(120, 170, 190, 90));
+        g.setColorAt(1.0, QColor(100, 150, 172, 200));
+        p.setBrush(g);
+        p.drawRect(wade);
+        p.setBrush(QColor(255, 255, 255, 70));
+        p.drawEllipse(QRectF(wade.left() - 6, wade.top() - 1.5, wade.width() + 12, 3));
     }
 
     // No grass yet: ferns and low horsetails carpet the bank.
