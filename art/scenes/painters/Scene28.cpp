@@ -1,18 +1,206 @@
+#include "AgesKit.h"
 #include "PaintKit.h"
 #include "ScenePainters.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace orb::art {
 
-// Placeholder until the painting lands: a plain gradient.
+using namespace ages;
+
+namespace {
+
+// A mesa: flat cap rock over banded, sloping cliffs.
+void DrawMesa(QPainter& p, double x, double ground, double w, double h, const QColor& rock) {
+    QPolygonF body;
+    body << QPointF(x - w * 0.62, ground) << QPointF(x - w * 0.5, ground - h * 0.55)
+         << QPointF(x - w * 0.44, ground - h) << QPointF(x + w * 0.44, ground - h)
+         << QPointF(x + w * 0.5, ground - h * 0.55) << QPointF(x + w * 0.66, ground);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Gradient(QPointF(x - w * 0.5, 0), QPointF(x + w * 0.6, 0), rock.lighter(125),
+                        rock.darker(140)));
+    p.drawPolygon(body);
+    p.save();
+    QPainterPath clip;
+    clip.addPolygon(body);
+    p.setClipPath(clip);
+    for (int i = 1; i < 5; ++i) {
+        p.setBrush(i % 2 == 0 ? QColor(255, 240, 220, 40) : QColor(90, 40, 30, 40));
+        p.drawRect(QRectF(x - w, ground - h + i * h * 0.17, w * 2, h * 0.07));
+    }
+    p.restore();
+    p.setBrush(rock.lighter(140));
+    p.drawRect(QRectF(x - w * 0.45, ground - h - 1.5, w * 0.9, 3));
+}
+
+// A squat succulent of a hotter world: a swollen stem with a crown of spines.
+void DrawSucculent(QPainter& p, double x, double ground, double h, const QColor& c) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(
+        Gradient(QPointF(x - h * 0.3, 0), QPointF(x + h * 0.3, 0), c.lighter(130), c.darker(150)));
+    QPainterPath body;
+    body.moveTo(x - h * 0.18, ground);
+    body.cubicTo(x - h * 0.45, ground - h * 0.45, x - h * 0.2, ground - h * 0.9, x, ground - h);
+    body.cubicTo(x + h * 0.2, ground - h * 0.9, x + h * 0.45, ground - h * 0.45, x + h * 0.18,
+                 ground);
+    body.closeSubpath();
+    p.drawPath(body);
+    p.setPen(QPen(c.darker(170), 0.8));
+    for (int i = -2; i <= 2; ++i) {
+        p.drawLine(QPointF(x + i * h * 0.07, ground - h * 0.05),
+                   QPointF(x + i * h * 0.05, ground - h * 0.92));
+    }
+    p.setPen(QPen(QColor(240, 230, 200), 0.8));
+    for (int i = -3; i <= 3; ++i) {
+        p.drawLine(QPointF(x, ground - h), QPointF(x + i * h * 0.12, ground - h * 1.22));
+    }
+    p.setPen(Qt::NoPen);
+}
+
+}  // namespace
+
+// 100,001 years to 5 billion years AD: a remote future Earth. The Sun is
+// larger and whiter, the seas are shrinking to salt flats, and new young
+// ranges rise where the continents have collided.
 QImage PaintScene28() {
-    QImage image = NewSceneCanvas();
-    for (int y = 0; y < image.height(); ++y) {
-        const QColor c = Mix(QColor(40, 60, 120), QColor(200, 180, 140), y / 319.0);
-        for (int x = 0; x < image.width(); ++x) {
-            image.setPixel(x, y, c.rgb());
+    QImage img = NewSceneCanvas();
+    const int horizon = 190;
+    const ColorStop sky[] = {
+        {0.0, QColor(96, 140, 186)}, {0.5, QColor(186, 204, 214)}, {1.0, QColor(246, 232, 204)}};
+    PaintSky(img, sky, 3, 0, horizon + 20);
+    // A brighter, bigger Sun: a wide glare around a white disc.
+    const QPointF sun(330, 74);
+    PaintGlow(img, sun, 260, QColor(255, 244, 214), 0.75);
+    PaintGlow(img, sun, 90, QColor(255, 252, 236), 0.9);
+    CloudStyle clouds;
+    clouds.light = QColor(255, 248, 236);
+    clouds.shade = QColor(210, 200, 196);
+    clouds.coverage = 0.18;
+    clouds.scaleX = 180.0;
+    clouds.scaleY = 10.0;
+    clouds.opacity = 0.6;
+    clouds.seed = 2801;
+    PaintClouds(img, 110, 170, clouds);
+
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 246));
+    p.drawEllipse(sun, 30, 30);
+    // A small, far Moon: it has drifted away over the ages.
+    p.setBrush(QColor(216, 220, 226));
+    p.drawEllipse(QPointF(90, 50), 4, 4);
+    p.end();
+
+    // Young, jagged ranges on the horizon.
+    LandStyle range;
+    range.base = horizon;
+    range.amp = 86;
+    range.freq = 0.012;
+    range.octaves = 5;
+    range.ridged = true;
+    range.top = QColor(176, 160, 170);
+    range.bottom = QColor(200, 180, 170);
+    range.seed = 2802;
+    PaintLand(img, range);
+    PaintHaze(img, 100, horizon + 2, QColor(240, 226, 206), 0.45);
+    LandStyle foothills;
+    foothills.base = horizon + 4;
+    foothills.amp = 44;
+    foothills.freq = 0.018;
+    foothills.octaves = 5;
+    foothills.ridged = true;
+    foothills.top = QColor(150, 110, 110);
+    foothills.bottom = QColor(190, 150, 130);
+    foothills.mottle = 0.5;
+    foothills.mottleColor = QColor(110, 80, 90);
+    foothills.mottleScale = 14.0;
+    foothills.seed = 2805;
+    PaintLand(img, foothills);
+    PaintHaze(img, 140, horizon + 6, QColor(240, 226, 206), 0.3);
+
+    // The shrunken sea: turquoise shallows ringed with white salt.
+    LandStyle salt;
+    salt.base = horizon + 8;
+    salt.amp = 6;
+    salt.freq = 0.02;
+    salt.top = QColor(236, 232, 220);
+    salt.bottom = QColor(226, 220, 204);
+    salt.seed = 2803;
+    PaintLand(img, salt);
+    QPainterPath sea;
+    sea.moveTo(-10, 214);
+    sea.cubicTo(60, 200, 180, 200, 260, 206);
+    sea.cubicTo(330, 212, 420, 204, 520, 208);
+    sea.lineTo(520, 236);
+    sea.cubicTo(400, 240, 300, 226, 200, 232);
+    sea.cubicTo(120, 238, 40, 236, -10, 240);
+    sea.closeSubpath();
+    p.begin(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(
+        Gradient(QPointF(0, 200), QPointF(0, 240), QColor(140, 214, 210), QColor(50, 160, 170)));
+    p.drawPath(sea);
+    // The Sun's glitter on the shallows.
+    p.setBrush(QColor(255, 255, 240, 150));
+    for (int i = 0; i < 14; ++i) {
+        const double y = 208 + i * 2.0;
+        const double w = 6 + i * 1.6;
+        p.drawRect(QRectF(330 - w / 2 + std::sin(i * 1.7) * 4, y, w, 0.9));
+    }
+    p.end();
+
+    // Red desert plateau in front, with mesas.
+    LandStyle plateau;
+    plateau.base = 262;
+    plateau.amp = 24;
+    plateau.freq = 0.006;
+    plateau.top = QColor(196, 112, 74);
+    plateau.bottom = QColor(150, 76, 50);
+    plateau.mottle = 0.45;
+    plateau.mottleColor = QColor(220, 150, 100);
+    plateau.mottleScale = 40.0;
+    plateau.seed = 2804;
+    const std::vector<double> edge = PaintLand(img, plateau);
+
+    p.begin(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    Rng rng(28);
+    DrawMesa(p, 80, 244, 70, 40, QColor(180, 100, 70));
+    DrawMesa(p, 440, 238, 90, 30, QColor(186, 110, 80));
+    DrawMesa(p, 200, 226, 30, 14, QColor(200, 150, 130));
+    // Cracked ground in the foreground.
+    p.setPen(QPen(QColor(110, 52, 36, 140), 1.0));
+    for (int i = 0; i < 40; ++i) {
+        QPointF a(rng.Range(0, kWidth), rng.Range(276, 320));
+        for (int k = 0; k < 4; ++k) {
+            const QPointF b = a + QPointF(rng.Range(-14, 14), rng.Range(-4, 4));
+            p.drawLine(a, b);
+            a = b;
         }
     }
-    return image;
+    p.setPen(Qt::NoPen);
+    // Scattered boulders with hard shadows from the high Sun.
+    for (int i = 0; i < 12; ++i) {
+        const double x = rng.Range(0, kWidth);
+        const double y = rng.Range(272, 316);
+        const double r = rng.Range(3, 9) * (y - 250) / 50.0;
+        p.setBrush(QColor(90, 40, 26, 140));
+        p.drawEllipse(QPointF(x + r * 0.5, y + r * 0.4), r * 1.2, r * 0.4);
+        p.setBrush(Gradient(QPointF(x - r, y - r), QPointF(x + r, y), QColor(220, 150, 110),
+                            QColor(130, 64, 44)));
+        p.drawEllipse(QPointF(x, y - r * 0.4), r, r * 0.7);
+    }
+    // Hardy succulents, the last large life on the land.
+    DrawSucculent(p, 300, 300, 34, QColor(120, 150, 110));
+    DrawSucculent(p, 322, 306, 22, QColor(140, 160, 110));
+    DrawSucculent(p, 60, 314, 40, QColor(110, 140, 120));
+    DrawSucculent(p, 470, 296, 26, QColor(130, 150, 110));
+    (void)edge;
+    p.end();
+    return img;
 }
 
 }  // namespace orb::art
