@@ -343,11 +343,14 @@ void BroadTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w
     wood.setFillRule(Qt::WindingFill);
     FillShaded(p, wood, trunk, crownY, baseY);
     // Dark mass, then lighter clusters toward the sun at upper left.
-    const int n = 14;
+    // Big foreground trees get more, smaller clusters so they do not look inflated.
+    const bool big = w > 90.0;
+    const int n = big ? 34 : 14;
+    const double scale = big ? 0.62 : 1.0;
     for (int layer = 0; layer < 3; ++layer) {
         const QColor c = layer == 0 ? leaf.darker(150) : layer == 1 ? leaf : leaf.lighter(125);
         p.setBrush(c);
-        for (int i = 0; i < n - layer * 4; ++i) {
+        for (int i = 0; i < n - layer * (big ? 9 : 4); ++i) {
             const double a = rng.Range(0.0, 2.0 * kPi);
             const double r = std::sqrt(rng.Uniform());
             double cx = x + std::cos(a) * r * w * 0.38;
@@ -356,7 +359,7 @@ void BroadTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w
                 cx -= layer * w * 0.04;
                 cy -= layer * h * 0.04;
             }
-            const double rad = w * rng.Range(0.14, 0.22) * (1.0 - 0.18 * layer);
+            const double rad = w * rng.Range(0.14, 0.22) * (1.0 - 0.18 * layer) * scale;
             p.drawPath(Blob(QPointF(cx, cy), rad, rad * 0.8, rng, 0.18, 10));
         }
     }
