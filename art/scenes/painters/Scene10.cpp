@@ -30,6 +30,37 @@ void Pterosaur(QPainter& p, double x, double y, double s, double flap) {
     p.restore();
 }
 
+// A horned dinosaur: bulky body, bony frill, two brow horns and a nose horn.
+void Triceratops(QPainter& p, double x, double groundY, double s, bool left, QColor hide) {
+    p.save();
+    p.translate(x, groundY);
+    p.scale(left ? -s : s, s);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 50));
+    p.drawEllipse(QPointF(0, 0), 34, 3);
+    QPainterPath far = life::Tube({16, -16}, {17, -8}, {16, 0}, 8, 7);
+    far = far.united(life::Tube({-18, -18}, {-18, -8}, {-17, 0}, 9, 7));
+    life::FillShaded(p, far, hide.darker(140), -24, 0);
+    QPainterPath b;
+    b.addEllipse(QPointF(-2, -24), 28, 14);
+    b = b.united(life::Tube({-26, -26}, {-40, -22}, {-50, -12}, 12, 2));
+    b = b.united(life::Tube({10, -16}, {10, -8}, {12, 0}, 9, 8));
+    b = b.united(life::Tube({-20, -18}, {-21, -8}, {-19, 0}, 10, 8));
+    b = b.united(life::Tube({22, -24}, {32, -22}, {42, -16}, 14, 8));
+    life::FillShaded(p, b, hide, -38, 0);
+    QPainterPath frill;
+    frill.addEllipse(QPointF(26, -31), 8, 14);
+    p.setBrush(hide.darker(150));
+    p.drawEllipse(QPointF(25.5, -31), 9, 15);
+    life::FillShaded(p, frill, hide.lighter(115), -45, -17);
+    p.setBrush(QColor(236, 226, 200));
+    p.drawPath(life::Tube({32, -26}, {42, -34}, {50, -36}, 3, 0.6));
+    p.drawPath(life::Tube({44, -18}, {47, -21}, {48, -25}, 2.4, 0.5));
+    p.setBrush(QColor(20, 15, 10));
+    p.drawEllipse(QPointF(36, -23), 1, 1);
+    p.restore();
+}
+
 }  // namespace
 
 // The late Cretaceous: a smoking volcano over a plain of early flowering
@@ -109,6 +140,9 @@ QImage PaintScene10() {
     Shrub(p, rng, 130, 232, 30, 22, QColor(80, 112, 60), QColor(240, 180, 210), 6);
     Shrub(p, rng, 440, 224, 34, 20, QColor(80, 112, 60), QColor(250, 240, 240), 6);
 
+    Triceratops(p, 26, 220, 0.55, false, QColor(130, 116, 90));
+    Triceratops(p, 52, 234, 0.9, false, QColor(124, 110, 84));
+    Triceratops(p, 178, 222, 0.5, true, QColor(132, 118, 92));
     Pterosaur(p, 110, 120, 0.8, 6);
     Pterosaur(p, 160, 100, 0.5, -4);
     Pterosaur(p, 420, 60, 0.6, 4);
