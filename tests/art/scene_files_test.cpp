@@ -115,8 +115,15 @@ TEST_P(SceneFile, UsesOnlyDefinedPaletteEntries) {
     }
     if (scene == 99) {
         EXPECT_EQ(pal.left(8), QByteArray("ORBWARP1"));
-        EXPECT_EQ(static_cast<std::uint8_t>(pal[8]), count);
-        EXPECT_EQ(static_cast<std::uint8_t>(pal[12]), kWarpHeader);
+        auto le32 = [&pal](int at) {
+            std::uint32_t v = 0;
+            for (int i = 3; i >= 0; --i) {
+                v = (v << 8) | static_cast<std::uint8_t>(pal[at + i]);
+            }
+            return v;
+        };
+        EXPECT_EQ(le32(8), static_cast<std::uint32_t>(count));
+        EXPECT_EQ(le32(12), static_cast<std::uint32_t>(kWarpHeader));
     }
 }
 
@@ -225,6 +232,22 @@ TEST(ColorReducer, ReproducesSmoothRampsWithoutBanding) {
         }
     }
     EXPECT_LT(worst, 1.5);
+}
+
+// A ramp of a few hundred colours packed close together, like a glow or a
+// sky: every palette entry should be put to work, not only as many as the
+// ramp crosses cells of a coarse histogram.
+TEST(ColorReducer, SpendsTheWholePaletteOnANarrowRamp) {
+    QImage image(512, 320, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const int step = (x * 3 + y) % 400;  // 400 distinct colours
+            image.setPixel(x, y, qRgb(40 + step / 2, 30 + (step + 1) / 2, 20 + step / 5));
+        }
+    }
+    const IndexedImage reduced = ColorReducer().Reduce(image);
+    EXPECT_EQ(reduced.Palette().size(), 256u);
+    EXPECT_GT(ImageMetrics::Psnr(image, reduced.ToImage()), 50.0);
 }
 
 TEST(PaletteQuantizer, GivesAtMostTheAskedNumberOfDistinctColours) {

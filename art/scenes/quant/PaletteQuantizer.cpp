@@ -190,6 +190,16 @@ void Refine(const std::vector<Bin>& bins, std::vector<std::array<double, 3>>& ce
     }
 }
 
+// Up to this many distinct colours are clustered individually.
+constexpr std::size_t kExactLimit = 20000;
+
+Bin MakeBin(double r, double g, double b, double weight) {
+    Bin bin;
+    bin.c = {r * kScale[0], g * kScale[1], b * kScale[2]};
+    bin.weight = weight;
+    return bin;
+}
+
 int ToByte(double v, double scale) {
     return std::clamp(static_cast<int>(std::lround(v / scale)), 0, 255);
 }
@@ -210,40 +220,52 @@ std::vector<QRgb> PaletteQuantizer::BuildPalette(const QImage& source) const {
             colours.push_back(line[x] & 0xFFFFFFu);
         }
     }
-    std::vector<QRgb> distinct = colours;
-    std::sort(distinct.begin(), distinct.end());
-    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
-    if (static_cast<int>(distinct.size()) <= m_maxColors) {
-        for (QRgb& c : distinct) {
+    std::sort(colours.begin(), colours.end());
+    std::vector<Bin> bins;
+    std::size_t distinct = 0;
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        distinct += (i == 0 || colours[i] != colours[i - 1]) ? 1 : 0;
+    }
+    if (static_cast<int>(distinct) <= m_maxColors) {
+        colours.erase(std::unique(colours.begin(), colours.end()), colours.end());
+        for (QRgb& c : colours) {
             c |= 0xFF000000u;
         }
-        return distinct;
+        return colours;
     }
-
-    // Histogram with 6 bits per channel; each cell remembers the true mean of
-    // its pixels, so the fine colour is not lost to the cell size.
-    constexpr int kCells = 64 * 64 * 64;
-    std::vector<std::array<double, 4>> cells(kCells, {0.0, 0.0, 0.0, 0.0});
-    for (QRgb c : colours) {
-        const int r = qRed(c);
-        const int g = qGreen(c);
-        const int b = qBlue(c);
-        auto& cell = cells[static_cast<std::size_t>(((r >> 2) << 12) | ((g >> 2) << 6) | (b >> 2))];
-        cell[0] += r;
-        cell[1] += g;
-        cell[2] += b;
-        cell[3] += 1.0;
-    }
-    std::vector<Bin> bins;
-    for (const auto& cell : cells) {
-        if (cell[3] > 0.0) {
-            Bin b;
-            for (int k = 0; k < 3; ++k) {
-                b.c[static_cast<std::size_t>(k)] = cell[static_cast<std::size_t>(k)] / cell[3] *
-                                                   kScale[static_cast<std::size_t>(k)];
+    if (distinct <= kExactLimit) {
+        // Few enough colours to cluster them one by one; a coarse histogram
+        // would merge the steps of smooth ramps and waste palette entries.
+        for (std::size_t i = 0; i < colours.size();) {
+            std::size_t j = i;
+            while (j < colours.size() && colours[j] == colours[i]) {
+                ++j;
             }
-            b.weight = cell[3];
-            bins.push_back(b);
+            bins.push_back(MakeBin(qRed(colours[i]), qGreen(colours[i]), qBlue(colours[i]),
+                                   static_cast<double>(j - i)));
+            i = j;
+        }
+    } else {
+        // A histogram with 6 bits per channel; each cell remembers the true
+        // mean of its pixels, so the fine colour is not lost to the cell size.
+        constexpr int kCells = 64 * 64 * 64;
+        std::vector<std::array<double, 4>> cells(kCells, {0.0, 0.0, 0.0, 0.0});
+        for (QRgb c : colours) {
+            const int r = qRed(c);
+            const int g = qGreen(c);
+            const int b = qBlue(c);
+            auto& cell =
+                cells[static_cast<std::size_t>(((r >> 2) << 12) | ((g >> 2) << 6) | (b >> 2))];
+            cell[0] += r;
+            cell[1] += g;
+            cell[2] += b;
+            cell[3] += 1.0;
+        }
+        for (const auto& cell : cells) {
+            if (cell[3] > 0.0) {
+                bins.push_back(
+                    MakeBin(cell[0] / cell[3], cell[1] / cell[3], cell[2] / cell[3], cell[3]));
+            }
         }
     }
     // Work on a copy: the cut reorders its input, the refinement wants the
