@@ -103,8 +103,8 @@ QImage PaintScene11() {
     ground.closeSubpath();
     FillVertical(p, ground, QColor(96, 40, 28), QColor(34, 16, 18), 236, 320);
     Mottle(p, ground, QColor(140, 60, 30), 30, 6, 1104, 0.5, 0.55);
-    const QColor dark(44, 20, 22);
-    const QColor darkLeaf(56, 26, 24);
+    const QColor dark(36, 17, 19);
+    const QColor darkLeaf(42, 19, 20);
     for (int i = 0; i < 8; ++i) {
         const double x = rng.Range(0, 512);
         if (std::fabs(x - blast.x()) < 60) {
