@@ -60,6 +60,11 @@ QImage ContactSheet::BitmapStrip(int width) const {
         if (image.isNull()) {
             continue;
         }
+        // Large pictures (the installer background) are shown at half size
+        // so they do not dwarf the strip.
+        if (image.height() > 320) {
+            image = image.scaled(image.size() / 2, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        }
         const int cellW = std::max(image.width(), 60) + kGap;
         if (x + cellW > width && x > kGap) {
             x = kGap;
