@@ -29,7 +29,7 @@ void DrawMound(QPainter& p, const Mound& m) {
     for (int i = 0; i <= n; ++i) {
         const double t = static_cast<double>(i) / n;
         const double a = 3.14159265 * (1.0 - t);
-        const double lump = 1.0 + 0.12 * (ValueNoise(t * 6.0, 0.5, m.seed) - 0.5);
+        const double lump = 1.0 + 0.22 * (Fbm(t * 7.0, 0.5, 3, m.seed) - 0.5);
         const double x = m.x + std::cos(a) * m.w / 2 * (1.0 + 0.05 * std::sin(t * 9.0));
         const double y = m.base - std::pow(std::sin(a), 0.7) * m.h * lump;
         dome.lineTo(x, y);
@@ -45,30 +45,49 @@ void DrawMound(QPainter& p, const Mound& m) {
     p.drawPath(dome);
     p.restore();
 
-    QLinearGradient body(m.x - m.w / 2, m.base - m.h, m.x + m.w / 2, m.base);
-    body.setColorAt(0.0, QColor(236, 196, 140));
-    body.setColorAt(0.45, QColor(182, 136, 90));
-    body.setColorAt(1.0, QColor(92, 64, 42));
+    // Rough, knobbly crust from a noise texture, then light and shade.
+    static const QImage crust = [] {
+        QImage t(192, 192, QImage::Format_RGB32);
+        for (int y = 0; y < t.height(); ++y) {
+            for (int x = 0; x < t.width(); ++x) {
+                const double n = Fbm(x / 14.0, y / 14.0, 5, 420u);
+                const double k = Fbm(x / 5.0, y / 5.0, 3, 421u);
+                const QColor c = Mix(QColor(84, 62, 44), QColor(204, 164, 114),
+                                     SmoothStep(0.25, 0.75, 0.6 * n + 0.4 * k));
+                t.setPixel(x, y, c.rgb());
+            }
+        }
+        return t;
+    }();
+    QBrush texture(crust);
+    texture.setTransform(QTransform::fromTranslate(m.seed * 37 % 192, m.seed * 53 % 192)
+                             .scale(std::max(0.35, m.w / 90.0), std::max(0.35, m.w / 90.0)));
     p.setPen(Qt::NoPen);
-    p.setBrush(body);
+    p.setBrush(texture);
     p.drawPath(dome);
 
-    // Growth layers: thin darker bands following the dome's shape.
     p.save();
     p.setClipPath(dome);
+    QRadialGradient light(QPointF(m.x - m.w * 0.25, m.base - m.h * 0.95), m.w * 0.9);
+    light.setColorAt(0.0, QColor(255, 230, 190, 90));
+    light.setColorAt(0.45, QColor(255, 210, 160, 0));
+    light.setColorAt(0.8, QColor(40, 24, 14, 110));
+    light.setColorAt(1.0, QColor(30, 18, 10, 170));
+    p.setBrush(light);
+    p.drawPath(dome);
+    // A few growth layers showing on the worn sides.
     p.setBrush(Qt::NoBrush);
-    const int layers = std::max(3, static_cast<int>(m.h / 4.0));
+    const int layers = std::max(2, static_cast<int>(m.h / 7.0));
     for (int i = 1; i < layers; ++i) {
         const double f = static_cast<double>(i) / layers;
-        // Flat arcs stacked up the sides, as the layers show on a worn mound.
-        p.setPen(QPen(QColor(110, 74, 46, 60), std::max(0.6, m.h / 30.0)));
+        p.setPen(QPen(QColor(70, 48, 30, 45), std::max(0.6, m.h / 30.0)));
         const double cy = m.base - m.h * f + m.h * 1.6;
         p.drawEllipse(QPointF(m.x + m.w * 0.05 * std::sin(f * 7.0), cy), m.w * 0.95, m.h * 1.6);
     }
     // The living mat on top: a green-brown skin.
     QRadialGradient mat(QPointF(m.x - m.w * 0.1, m.base - m.h), m.w * 0.55);
-    mat.setColorAt(0.0, QColor(112, 118, 58, 120));
-    mat.setColorAt(0.6, QColor(96, 100, 50, 40));
+    mat.setColorAt(0.0, QColor(112, 118, 58, 60));
+    mat.setColorAt(0.6, QColor(96, 100, 50, 20));
     mat.setColorAt(1.0, QColor(96, 100, 50, 0));
     p.setPen(Qt::NoPen);
     p.setBrush(mat);
