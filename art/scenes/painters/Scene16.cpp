@@ -152,6 +152,10 @@ QImage PaintScene16() {
         const double cx = 410;
         const double cy = midEdge[410] + 12;
         const int n = 12;
+        // The grassy knoll the stones stand on.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(118, 150, 90));
+        p.drawEllipse(QPointF(cx, cy + 2), 72, 13);
         for (int pass = 0; pass < 2; ++pass) {
             for (int i = 0; i < n; ++i) {
                 const double a = i * 2.0 * 3.14159265 / n;
@@ -159,17 +163,17 @@ QImage PaintScene16() {
                 if (back != (pass == 0)) {
                     continue;
                 }
-                const double sx = cx + std::cos(a) * 36;
-                const double sy = cy + std::sin(a) * 5;
-                const double s = back ? 0.8 : 1.0;
-                DrawStone(p, sx, sy, 6 * s, 15 * s + (i % 3) * 1.5, (i % 2 ? 0.8 : -0.8));
+                const double sx = cx + std::cos(a) * 46;
+                const double sy = cy + std::sin(a) * 7;
+                const double s = back ? 0.85 : 1.0;
+                DrawStone(p, sx, sy, 7.5 * s, 19 * s + (i % 3) * 2, (i % 2 ? 0.8 : -0.8));
             }
         }
         // A trilithon in the middle.
-        DrawStone(p, cx - 5, cy, 5, 16, 0);
-        DrawStone(p, cx + 5, cy, 5, 16, 0);
-        p.setBrush(QColor(160, 156, 146));
-        p.drawRect(QRectF(cx - 9, cy - 19, 18, 4));
+        DrawStone(p, cx - 7, cy, 7, 22, 0);
+        DrawStone(p, cx + 7, cy, 7, 22, 0);
+        p.setBrush(QColor(166, 162, 150));
+        p.drawRect(QRectF(cx - 13, cy - 26, 26, 5));
     }
 
     // Near meadow where the village stands.
@@ -197,35 +201,38 @@ QImage PaintScene16() {
     }
 
     // Smoke first, so the roofs sit in front of its base.
-    DrawSmoke(p, QPointF(150, nearEdge[150] - 38), QPointF(60, -80), 14, 4, 22,
-              QColor(220, 220, 215, 150), rng);
+    DrawSmoke(p, QPointF(152, 224), QPointF(90, -120), 16, 4, 26, QColor(224, 224, 218, 150), rng);
 
-    const double houses[][2] = {{108, 30}, {62, 38}, {232, 40}, {150, 50}};
+    // Houses from the back of the village to the front.
+    const double houses[][3] = {
+        {205, 252, 34}, {105, 256, 38}, {250, 268, 54}, {56, 272, 58}, {150, 282, 74}};
     for (const auto& h : houses) {
-        const double g = nearEdge[static_cast<std::size_t>(h[0])] + 14 + (h[1] > 40 ? 6 : 0);
-        DrawRoundhouse(p, h[0], g, h[1], rng);
+        DrawRoundhouse(p, h[0], h[1], h[2], rng);
     }
+    // People at work between the houses.
+    DrawPerson(p, 212, 288, 18, QColor(120, 84, 52));
+    DrawPerson(p, 224, 290, 15, QColor(150, 120, 80));
+    DrawPerson(p, 98, 284, 17, QColor(100, 78, 56));
     // Wattle fence around the pens.
-    p.setPen(QPen(QColor(96, 72, 46), 1.2));
-    for (double x = 20; x < 300; x += 4) {
-        const double g = nearEdge[static_cast<std::size_t>(x)] + 24 + std::sin(x * 0.03) * 3;
-        p.drawLine(QPointF(x, g), QPointF(x, g - 6));
+    p.setPen(QPen(QColor(96, 72, 46), 1.4));
+    const auto fenceY = [](double x) { return 296 + std::sin(x * 0.02) * 4; };
+    for (double x = 4; x < 310; x += 5) {
+        p.drawLine(QPointF(x, fenceY(x)), QPointF(x, fenceY(x) - 9));
     }
-    p.setPen(QPen(QColor(120, 92, 58), 1.5));
-    p.drawLine(QPointF(20, nearEdge[20] + 20), QPointF(300, nearEdge[300] + 20));
-
-    // People at work by the houses.
-    DrawPerson(p, 190, nearEdge[190] + 22, 11, QColor(120, 84, 52));
-    DrawPerson(p, 198, nearEdge[198] + 23, 9, QColor(150, 120, 80));
-    DrawPerson(p, 270, nearEdge[270] + 30, 11, QColor(100, 78, 56));
+    p.setPen(QPen(QColor(130, 100, 62), 1.6));
+    for (double x = 4; x < 305; x += 5) {
+        p.drawLine(QPointF(x, fenceY(x) - 6), QPointF(x + 5, fenceY(x + 5) - 6));
+        p.drawLine(QPointF(x, fenceY(x) - 3), QPointF(x + 5, fenceY(x + 5) - 3));
+    }
+    p.setPen(Qt::NoPen);
 
     // Foreground grass and a small flock.
     DrawGrassTufts(p, 280, 322, 260, QColor(62, 100, 40), QColor(150, 170, 80), rng);
-    DrawSheep(p, 330, 296, 16, true);
-    DrawSheep(p, 362, 304, 18, false);
-    DrawSheep(p, 396, 292, 14, true);
-    DrawSheep(p, 440, 310, 20, true);
-    DrawSheep(p, 300, 312, 19, false);
+    DrawSheep(p, 350, 290, 16, true);
+    DrawSheep(p, 382, 300, 18, false);
+    DrawSheep(p, 420, 286, 14, true);
+    DrawSheep(p, 456, 306, 20, true);
+    DrawSheep(p, 330, 312, 19, false);
     DrawBird(p, 260, 60, 8, QColor(50, 50, 60));
     DrawBird(p, 276, 54, 6, QColor(50, 50, 60));
     p.end();
