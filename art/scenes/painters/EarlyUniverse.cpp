@@ -14,6 +14,49 @@ double Warped(double x, double y, std::uint32_t seed, int octaves) {
     return Fbm(x + 2.2 * wx, y + 2.2 * wy, octaves, seed);
 }
 
+// Ridged noise whose octaves are turned against each other, so that no
+// octave's lattice lines up with another's and no grid shows in the
+// filaments.
+double TurnedRidged(double x, double y, int octaves, std::uint32_t seed) {
+    double sum = 0.0;
+    double amp = 1.0;
+    double norm = 0.0;
+    const double c = std::cos(0.62);
+    const double s = std::sin(0.62);
+    for (int i = 0; i < octaves; ++i) {
+        const double n = ValueNoise(x, y, seed + static_cast<std::uint32_t>(i) * 131u);
+        const double r = 1.0 - std::fabs(2.0 * n - 1.0);
+        sum += amp * r * r;
+        norm += amp;
+        const double nx = (x * c - y * s) * 2.03 + 17.1;
+        const double ny = (x * s + y * c) * 2.03 - 5.7;
+        x = nx;
+        y = ny;
+        amp *= 0.5;
+    }
+    return sum / norm;
+}
+
+// Fractal value noise with the same turning of octaves: soft, without the
+// square patches plain value noise shows at large scales.
+double TurnedFbm(double x, double y, int octaves, std::uint32_t seed) {
+    double sum = 0.0;
+    double amp = 1.0;
+    double norm = 0.0;
+    const double c = std::cos(0.62);
+    const double s = std::sin(0.62);
+    for (int i = 0; i < octaves; ++i) {
+        sum += amp * ValueNoise(x, y, seed + static_cast<std::uint32_t>(i) * 131u);
+        norm += amp;
+        const double nx = (x * c - y * s) * 2.03 + 17.1;
+        const double ny = (x * s + y * c) * 2.03 - 5.7;
+        x = nx;
+        y = ny;
+        amp *= 0.5;
+    }
+    return sum / norm;
+}
+
 }  // namespace
 
 QImage PaintPlasma(const PlasmaLook& look) {
@@ -41,14 +84,15 @@ QImage PaintPlasma(const PlasmaLook& look) {
 double WebDensity(double x, double y, std::uint32_t seed, double gathering) {
     const double u = x / 150.0;
     const double v = y / 150.0;
-    const double wx = Fbm(u + 7.0, v, 3, seed + 5u) - 0.5;
-    const double wy = Fbm(u, v + 9.0, 3, seed + 6u) - 0.5;
+    const double wx = TurnedFbm(u + 7.0, v, 4, seed + 5u) - 0.5;
+    const double wy = TurnedFbm(u, v + 9.0, 4, seed + 6u) - 0.5;
     // Ridges of noise make filaments; their meeting points become knots.
-    const double ridge = RidgedFbm(u + 1.5 * wx, v + 1.5 * wy, 5, seed);
-    const double haze = Fbm(u * 0.7, v * 0.7, 5, seed + 40u);
+    const double ridge = TurnedRidged(u + 1.5 * wx, v + 1.5 * wy, 5, seed);
+    const double haze = TurnedFbm(u * 0.7 + 0.8 * wx, v * 0.7 + 0.8 * wy, 6, seed + 40u);
     const double sharp = 1.4 + 2.6 * gathering;
     const double filament = std::pow(Clamp01(ridge), sharp);
-    return Clamp01((1.0 - 0.6 * gathering) * 0.9 * haze * haze + (0.3 + 0.8 * gathering) * filament);
+    return Clamp01((1.0 - 0.6 * gathering) * 0.9 * haze * haze +
+                   (0.3 + 0.8 * gathering) * filament);
 }
 
 FloatCanvas PaintDarkAges(const DarkAgesLook& look) {
@@ -59,7 +103,7 @@ FloatCanvas PaintDarkAges(const DarkAgesLook& look) {
     for (int y = 0; y < canvas.Height(); ++y) {
         for (int x = 0; x < canvas.Width(); ++x) {
             const double d = WebDensity(x, y, look.seed, g);
-            const double tint = Fbm(x / 90.0, y / 90.0, 3, look.seed + 71u);
+            const double tint = TurnedFbm(x / 110.0, y / 110.0, 5, look.seed + 71u);
             const QColor col = Mix(violet, rose, SmoothStep(0.35, 0.75, tint));
             // Faint light throughout, brighter where the gas has gathered.
             const double level = 0.03 + 0.42 * d + 1.1 * g * d * d * d;
@@ -68,6 +112,20 @@ FloatCanvas PaintDarkAges(const DarkAgesLook& look) {
             p[1] = static_cast<float>(0.008 + col.greenF() * level);
             p[2] = static_cast<float>(0.016 + col.blueF() * level);
         }
+    }
+    // Late in the dark ages the densest knots begin to glow as they draw in.
+    Rng rng(look.seed);
+    const int knots = g > 0.5 ? static_cast<int>((g - 0.5) * 2.0 * 26.0) : 0;
+    for (int k = 0, tries = 0; k < knots && tries < 5000; ++tries) {
+        const double x = rng.Range(0.0, 512.0);
+        const double y = rng.Range(0.0, 320.0);
+        if (WebDensity(x, y, look.seed, g) < 0.6) {
+            continue;
+        }
+        ++k;
+        const double size = rng.Range(3.0, 7.0);
+        canvas.AddGlow(x, y, size, QColor(200, 140, 230), 0.22 * g, 1.4);
+        canvas.AddGlow(x, y, size * 0.35, QColor(240, 200, 255), 0.25 * g, 1.6);
     }
     return canvas;
 }
