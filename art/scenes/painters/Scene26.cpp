@@ -161,12 +161,22 @@ QImage PaintScene26() {
         p.restore();
         p.setPen(Qt::NoPen);
     }
-    // Low green-roofed blocks at the foot of the towers.
+    // Low glass pavilions with green roofs at the foot of the towers, and
+    // street trees in front of them.
     for (int i = 0; i < 8; ++i) {
-        const double x = -4 + i * 34;
-        DrawBlock(p, QRectF(x, 224, 30, 16), 4, QColor(226, 228, 224), QColor(170, 176, 180));
+        const double x = -4 + i * 34 + rng.Range(-3, 3);
+        const double h = rng.Range(12, 20);
+        DrawBlock(p, QRectF(x, 240 - h, 28, h), 4, QColor(170, 206, 220), QColor(110, 150, 170));
+        p.setBrush(QColor(236, 240, 240));
+        for (double y = 240 - h + 4; y < 238; y += 5) {
+            p.drawRect(QRectF(x, y, 28, 1));
+        }
         p.setBrush(QColor(100, 160, 70));
-        p.drawRect(QRectF(x, 221, 34, 3));
+        p.drawRoundedRect(QRectF(x - 1, 237 - h, 34, 4), 2, 2);
+    }
+    for (int i = 0; i < 12; ++i) {
+        DrawLeafyTree(p, 6 + i * 22 + rng.Range(-4, 4), 246, rng.Range(14, 20), QColor(80, 150, 70),
+                      QColor(90, 80, 70), rng);
     }
     // Nearer turbines on the middle hills.
     DrawTurbine(p, 330, midEdge[330] + 4, 90, 0.4, 0.1);
