@@ -21,7 +21,7 @@ QImage PaintScene33() {
             const double dx = (x - 256.0) / 256.0;
             const double dy = (y - 160.0) / 200.0;
             const double centre = std::exp(-(dx * dx + dy * dy) * 1.6);
-            const double heat = 0.55 + 0.55 * centre + 0.55 * (n - 0.5) + 0.25 * streak * streak;
+            const double heat = 0.68 + 0.65 * centre + 0.55 * (n - 0.5) + 0.25 * streak * streak;
             // Hotter parts are whiter; cooler ones deepen to gold and amber.
             const double w = Clamp01(heat - 0.55);
             FloatCanvas::Pixel& p = canvas.At(x, y);
