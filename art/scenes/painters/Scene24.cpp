@@ -107,12 +107,36 @@ QImage PaintScene24() {
         while (x < 270) {
             const double w = rng.Range(12, 28);
             const double h = rng.Range(24, 120) * (1.0 - x / 420.0) * (row == 0 ? 1.1 : 0.8);
-            const QColor glass =
-                row == 0 ? QColor(150, 176, 196)
-                         : Mix(QColor(60, 110, 130), QColor(150, 170, 180), rng.Uniform());
+            const QColor kinds[] = {QColor(60, 110, 130), QColor(196, 192, 180), QColor(40, 70, 90),
+                                    QColor(120, 160, 170)};
+            const QColor glass = row == 0 ? QColor(150, 176, 196) : kinds[rng.Int(0, 3)];
             DrawSlab(p, x, horizon - 6 + row * 2, w, h, 4, glass, rng);
             x += w + rng.Range(4, 18);
         }
+    }
+    // An observation tower with a saucer on top, the emblem of the decade.
+    {
+        const double tx = 214;
+        const double top = horizon - 150;
+        p.setBrush(QColor(236, 236, 230));
+        QPolygonF legs;
+        legs << QPointF(tx - 9, horizon - 4) << QPointF(tx - 1.5, top + 40)
+             << QPointF(tx - 1.5, top) << QPointF(tx + 1.5, top) << QPointF(tx + 1.5, top + 40)
+             << QPointF(tx + 9, horizon - 4);
+        p.drawPolygon(legs);
+        p.setBrush(QColor(150, 160, 170));
+        QPolygonF waist;
+        waist << QPointF(tx - 5, horizon - 4) << QPointF(tx, top + 50)
+              << QPointF(tx + 5, horizon - 4);
+        p.drawPolygon(waist);
+        p.setBrush(Gradient(QPointF(tx - 22, 0), QPointF(tx + 22, 0), QColor(246, 246, 240),
+                            QColor(170, 176, 186)));
+        p.drawEllipse(QPointF(tx, top + 6), 22, 5);
+        p.setBrush(QColor(230, 130, 60));
+        p.drawRect(QRectF(tx - 17, top + 2, 34, 3));
+        p.setBrush(QColor(246, 246, 240));
+        p.drawEllipse(QPointF(tx, top), 14, 3.5);
+        p.drawRect(QRectF(tx - 0.8, top - 22, 1.6, 20));
     }
     p.setBrush(QColor(90, 120, 90));
     p.drawRect(QRectF(0, horizon - 4, 290, 4));
