@@ -109,6 +109,15 @@ QImage PaintScene05() {
             p.setPen(QPen(QColor(120, 64, 46, 110), 1.2));
             p.drawLine(QPointF(m.x0, y), QPointF(m.x1 + 12, y + 1.5));
         }
+        // Gullies worn down the cliff faces, and the sunlit rim along the top.
+        Rng gully(static_cast<std::uint64_t>(m.x0 + 600));
+        for (double x = m.x0 + 18; x < m.x1 - 8; x += gully.Range(5.0, 11.0)) {
+            const double len = (m.base - m.top) * gully.Range(0.3, 0.9);
+            p.setPen(QPen(QColor(96, 48, 38, 90), gully.Range(0.8, 2.0)));
+            p.drawLine(QPointF(x, m.top + 4), QPointF(x + gully.Range(-2.0, 2.0), m.top + 4 + len));
+        }
+        p.setPen(QPen(QColor(236, 170, 120, 200), 2.0));
+        p.drawLine(QPointF(m.x0 + 14, m.top + 2), QPointF(m.x1 - 18, m.top + 2));
         // Haze over the distance.
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(190, 200, 215, m.top > 130 ? 90 : 50));
