@@ -58,6 +58,35 @@ void DrawSucculent(QPainter& p, double x, double ground, double h, const QColor&
     p.setPen(Qt::NoPen);
 }
 
+// An umbrella tree of the dry ages: a stout trunk that forks into a dense,
+// flat-topped crown, shading the ground under it.
+void DrawUmbrellaTree(QPainter& p, double x, double ground, double h, Rng& rng) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(90, 40, 28, 110));
+    p.drawEllipse(QPointF(x + h * 0.12, ground), h * 0.55, h * 0.07);
+    p.setPen(QPen(QColor(110, 86, 70), std::max(1.5, h * 0.07), Qt::SolidLine, Qt::RoundCap));
+    const QPointF fork(x, ground - h * 0.5);
+    p.drawLine(QPointF(x, ground), fork);
+    p.setPen(QPen(QColor(110, 86, 70), std::max(1.0, h * 0.035), Qt::SolidLine, Qt::RoundCap));
+    for (int i = -3; i <= 3; ++i) {
+        p.drawLine(fork, QPointF(x + i * h * 0.11, ground - h * 0.78));
+    }
+    p.setPen(Qt::NoPen);
+    QPainterPath crown;
+    crown.moveTo(x - h * 0.5, ground - h * 0.76);
+    crown.cubicTo(x - h * 0.46, ground - h * 1.02, x + h * 0.46, ground - h * 1.02, x + h * 0.5,
+                  ground - h * 0.76);
+    crown.quadTo(x, ground - h * 0.7, x - h * 0.5, ground - h * 0.76);
+    p.setBrush(Gradient(QPointF(0, ground - h), QPointF(0, ground - h * 0.72), QColor(90, 140, 120),
+                        QColor(40, 80, 70)));
+    p.drawPath(crown);
+    p.setBrush(QColor(130, 176, 150, 120));
+    for (int i = 0; i < 5; ++i) {
+        p.drawEllipse(QPointF(x - h * 0.3 + i * h * 0.13, ground - h * rng.Range(0.88, 0.93)),
+                      h * 0.08, h * 0.03);
+    }
+}
+
 }  // namespace
 
 // 100,001 years to 5 billion years AD: a remote future Earth. The Sun is
@@ -193,6 +222,9 @@ QImage PaintScene28() {
                             QColor(130, 64, 44)));
         p.drawEllipse(QPointF(x, y - r * 0.4), r, r * 0.7);
     }
+    DrawUmbrellaTree(p, 150, 262, 50, rng);
+    DrawUmbrellaTree(p, 196, 258, 34, rng);
+    DrawUmbrellaTree(p, 392, 266, 60, rng);
     // Hardy succulents, the last large life on the land.
     DrawSucculent(p, 300, 300, 34, QColor(120, 150, 110));
     DrawSucculent(p, 322, 306, 22, QColor(140, 160, 110));
