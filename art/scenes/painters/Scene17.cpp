@@ -93,7 +93,7 @@ QImage PaintScene17() {
     QImage img = NewSceneCanvas();
     const ColorStop sky[] = {
         {0.0, QColor(64, 124, 196)}, {0.6, QColor(150, 188, 220)}, {1.0, QColor(238, 220, 180)}};
-    PaintSky(img, sky, 3, 0, 190);
+    PaintSky(img, sky, 3, 0, 214);
     PaintGlow(img, QPointF(70, 40), 150, QColor(255, 246, 210), 0.9);
     PaintGlow(img, QPointF(70, 40), 16, QColor(255, 255, 245), 1.0);
     CloudStyle clouds;

@@ -169,8 +169,11 @@ QImage PaintScene25() {
     DrawTower(p, 350, water - 2, 18, 170, QColor(150, 156, 168), Top::Flat, true, rng);
     DrawTower(p, 376, water - 2, 18, 176, QColor(150, 156, 168), Top::Antenna, true, rng);
     // Embankment along the far shore.
-    p.setBrush(QColor(110, 110, 110));
+    p.setBrush(QColor(120, 120, 118));
     p.drawRect(QRectF(0, water - 4, kWidth, 4));
+    p.setBrush(Gradient(QPointF(0, water), QPointF(0, water + 8), QColor(150, 140, 128),
+                        QColor(96, 92, 90)));
+    p.drawRect(QRectF(0, water, kWidth, 8));
     p.end();
     PaintHaze(img, 60, water, QColor(236, 214, 190), 0.25);
 
