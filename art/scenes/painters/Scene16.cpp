@@ -99,6 +99,7 @@ QImage PaintScene16() {
 
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
     Rng rng(16);
 
     // Field strips on the slope of the middle hills, clipped to the land.
@@ -192,6 +193,7 @@ QImage PaintScene16() {
     const std::vector<double> nearEdge = PaintLand(img, near);
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
 
     // Woodland behind the houses.
     for (int i = 0; i < 9; ++i) {

@@ -121,6 +121,7 @@ QImage PaintScene17() {
 
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
     Rng rng(17);
     DrawPyramid(p, 360, 192, 34, 40);
     DrawPyramid(p, 270, 194, 52, 62);
@@ -129,6 +130,7 @@ QImage PaintScene17() {
     PaintHaze(img, 150, 200, QColor(236, 216, 176), 0.3);
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
 
     // The green strip of fields and palms on the far bank.
     p.setPen(Qt::NoPen);
@@ -163,6 +165,7 @@ QImage PaintScene17() {
 
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
     DrawFelucca(p, 330, 248, 24);
     DrawFelucca(p, 440, 226, 9);
 

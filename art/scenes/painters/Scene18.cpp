@@ -225,6 +225,7 @@ QImage PaintScene18() {
 
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
     Rng rng(18);
 
     // The acropolis rock.

@@ -162,6 +162,7 @@ QImage PaintScene19() {
     std::vector<double> forestEdge = PaintLand(img, forest);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
     // Spruce tips along the forest crest.
     for (int x = 0; x < kWidth; x += 5) {
         const double g = forestEdge[static_cast<std::size_t>(x)] + 6;
@@ -181,6 +182,7 @@ QImage PaintScene19() {
 
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
     Rng rng(19);
 
     // The right bank with the castle.

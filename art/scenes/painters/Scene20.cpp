@@ -245,6 +245,7 @@ QImage PaintScene20() {
 
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
     Rng rng(20);
 
     // The town hill.
@@ -320,6 +321,7 @@ QImage PaintScene20() {
 
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
     p.save();
     p.translate(0, 2 * 282);
     p.scale(1, -1);

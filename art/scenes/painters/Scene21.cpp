@@ -180,6 +180,7 @@ QImage PaintScene21() {
 
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
     Rng rng(21);
     DrawTallShip(p, 430, 214, 0.62);
     DrawTallShip(p, 330, 208, 0.28);
@@ -241,6 +242,7 @@ QImage PaintScene21() {
         PaintClouds(water, horizon, kHeight, refl);
         p.begin(&img);
         p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
         p.setClipPath(canal);
         p.drawImage(0, 0, water);
         p.setClipping(false);

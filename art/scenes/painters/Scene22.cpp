@@ -151,6 +151,7 @@ QImage PaintScene22() {
 
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
     Rng rng(22);
 
     // The mill town: two rows of factories and chimneys, the far row paler.
@@ -189,6 +190,7 @@ QImage PaintScene22() {
     PaintHaze(img, 130, 224, QColor(210, 196, 176), 0.45);
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
 
     // The bridge, painted before the river so that the water mirrors it: a
     // girder deck on a Warren truss between masonry piers.
@@ -250,6 +252,7 @@ QImage PaintScene22() {
 
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
     // Near bank with a towpath, a lamp post and a rowing boat.
     QPainterPath bank;
     bank.moveTo(-5, 320);

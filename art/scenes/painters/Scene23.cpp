@@ -202,6 +202,7 @@ QImage PaintScene23() {
 
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
     Rng rng(23);
 
     // Far skyline in blue haze.
@@ -240,6 +241,7 @@ QImage PaintScene23() {
     PaintHaze(img, 60, 250, QColor(230, 220, 204), 0.25);
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
 
     DrawAirship(p, 420, 60, 110);
     DrawBiplane(p, 150, 80, 1.3);

@@ -92,6 +92,7 @@ QImage PaintScene24() {
 
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
     Rng rng(24);
 
     // Jets and their contrails high up.

@@ -131,6 +131,7 @@ QImage PaintScene25() {
 
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
     Rng rng(25);
 
     // Three rows of towers, back to front, each row less hazy.
@@ -179,6 +180,7 @@ QImage PaintScene25() {
 
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
     DrawSuspensionBridge(p, 240, -30, 380, 78);
     p.end();
 

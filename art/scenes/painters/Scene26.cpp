@@ -109,6 +109,7 @@ QImage PaintScene26() {
 
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
     Rng rng(26);
     // Turbines along the far ridge.
     for (int i = 0; i < 9; ++i) {

@@ -106,6 +106,7 @@ QImage PaintScene27() {
 
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
     Rng rng(27);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(226, 232, 238));

@@ -196,6 +196,7 @@ QImage PaintScene28() {
 
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
     Rng rng(28);
     DrawMesa(p, 80, 244, 70, 40, QColor(180, 100, 70));
     DrawMesa(p, 440, 238, 90, 30, QColor(186, 110, 80));

@@ -74,6 +74,7 @@ QImage PaintScene30() {
     PaintGlow(img, dwarf, 16, QColor(240, 246, 255), 1.0);
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
     p.setPen(QPen(QColor(220, 232, 255, 170), 1.0));
     p.drawLine(dwarf - QPointF(26, 0), dwarf + QPointF(26, 0));
     p.drawLine(dwarf - QPointF(0, 26), dwarf + QPointF(0, 26));
