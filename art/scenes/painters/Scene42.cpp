@@ -16,7 +16,7 @@ QImage PaintScene42() {
     // Young galaxies: where the web is densest, a bright core in a cloud of
     // stars inside a pink and teal bubble of glowing gas.
     int placed = 0;
-    for (int attempt = 0; attempt < 4000 && placed < 9; ++attempt) {
+    for (int attempt = 0; attempt < 4000 && placed < 11; ++attempt) {
         const double x = rng.Range(20.0, 492.0);
         const double y = rng.Range(20.0, 300.0);
         if (WebDensity(x, y, kSeed, 0.85) < 0.55) {
@@ -24,15 +24,28 @@ QImage PaintScene42() {
         }
         ++placed;
         const double size = rng.Range(0.7, 1.5) * (placed <= 2 ? 1.8 : 1.0);
-        canvas.AddGlow(x, y, 26.0 * size, QColor(235, 90, 150), 0.10, 1.2);
-        canvas.AddGlow(x, y, 12.0 * size, QColor(90, 200, 220), 0.12, 1.4);
-        canvas.AddGlow(x, y, 3.5 * size, QColor(220, 230, 255), 0.9, 1.6);
-        const int stars = static_cast<int>(30 * size);
+        canvas.AddGlow(x, y, 24.0 * size, QColor(235, 90, 150), 0.09, 1.2);
+        canvas.AddGlow(x, y, 11.0 * size, QColor(90, 190, 230), 0.10, 1.4);
+        // Each young galaxy is a ragged, elongated swarm of star-forming
+        // clumps, not yet a settled disc.
+        const double angle = rng.Range(0.0, 3.14159);
+        const double ca = std::cos(angle);
+        const double sa = std::sin(angle);
+        const int clumps = rng.Int(3, 6);
+        for (int c = 0; c < clumps; ++c) {
+            const double along = rng.Range(-12.0, 12.0) * size;
+            const double across = rng.Range(-4.0, 4.0) * size;
+            const double kx = x + along * ca - across * sa;
+            const double ky = y + along * sa + across * ca;
+            canvas.AddGlow(kx, ky, rng.Range(1.5, 3.0) * size, QColor(200, 220, 255),
+                           rng.Range(0.25, 0.55), 1.6);
+        }
+        const int stars = static_cast<int>(40 * size);
         for (int s = 0; s < stars; ++s) {
-            const double r = 14.0 * size * std::sqrt(rng.Uniform()) * rng.Uniform();
-            const double a = rng.Range(0.0, 6.283185307);
-            canvas.AddStar(x + r * std::cos(a), y + 0.7 * r * std::sin(a), rng.Range(0.3, 1.0),
-                           QColor(190, 215, 255));
+            const double along = rng.Range(-1.0, 1.0) * rng.Uniform() * 18.0 * size;
+            const double across = rng.Range(-1.0, 1.0) * rng.Uniform() * 6.0 * size;
+            canvas.AddStar(x + along * ca - across * sa, y + along * sa + across * ca,
+                           rng.Range(0.2, 0.8), QColor(180, 205, 255));
         }
     }
 
@@ -47,8 +60,11 @@ QImage PaintScene42() {
         ++s;
         const double b = rng.Range(0.35, 1.0);
         canvas.AddStar(x, y, b * 1.4, QColor(175, 205, 255));
-        if (b > 0.85) {
-            canvas.AddGlow(x, y, 7.0, QColor(230, 110, 170), 0.06, 1.3);
+        if (b > 0.88) {
+            // The brightest have just lit: a glaring point in a pink bubble of
+            // gas their light is ionising.
+            canvas.AddGlow(x, y, 14.0, QColor(230, 100, 170), 0.10, 1.3);
+            canvas.AddGlow(x, y, 2.2, QColor(210, 230, 255), 0.8, 1.6);
         }
     }
     return canvas.ToImage(1.0, 0.3);

@@ -68,8 +68,8 @@ QImage PaintScene99() {
     }
     // The light at the end of the tunnel. It is small enough that at 2x it
     // stays a bright point, not a disc.
-    canvas.AddGlow(cx, cy, 5.0, QColor(255, 255, 255), 1.6, 1.2);
-    canvas.AddGlow(cx, cy, 18.0, QColor(170, 200, 255), 0.35, 1.0);
+    canvas.AddGlow(cx, cy, 3.5, QColor(255, 255, 255), 1.6, 1.2);
+    canvas.AddGlow(cx, cy, 14.0, QColor(170, 200, 255), 0.3, 1.0);
     return canvas.ToImage(1.0, 0.35);
 }
 
