@@ -35,7 +35,8 @@ double MoonShade(double mx, double my) {
         if (d < 1.2) {
             // Dark floor, bright rim on the side away from the light.
             const double rim = std::exp(-std::pow((d - 1.0) / 0.18, 2.0));
-            craters += -0.07 * (1.0 - SmoothStep(0.6, 1.0, d)) + 0.08 * rim * ((mx - cx) * -lx > 0 ? 1 : 0.3);
+            craters += -0.07 * (1.0 - SmoothStep(0.6, 1.0, d)) +
+                       0.08 * rim * ((mx - cx) * -lx > 0 ? 1 : 0.3);
         }
     }
     const double albedo = 0.82 - 0.32 * maria + 0.08 * Fbm(mx * 9.0, my * 9.0, 3, 303u) + craters;
