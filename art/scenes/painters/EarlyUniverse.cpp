@@ -106,7 +106,7 @@ FloatCanvas PaintDarkAges(const DarkAgesLook& look) {
             const double tint = TurnedFbm(x / 110.0, y / 110.0, 5, look.seed + 71u);
             const QColor col = Mix(violet, rose, SmoothStep(0.35, 0.75, tint));
             // Faint light throughout, brighter where the gas has gathered.
-            const double level = 0.03 + 0.42 * d + 1.1 * g * d * d * d;
+            const double level = 0.035 + (0.42 + 0.2 * (1.0 - g)) * d + 1.1 * g * d * d * d;
             FloatCanvas::Pixel& p = canvas.At(x, y);
             p[0] = static_cast<float>(0.008 + col.redF() * level);
             p[1] = static_cast<float>(0.008 + col.greenF() * level);
