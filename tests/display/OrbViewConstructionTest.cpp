@@ -145,6 +145,25 @@ TEST_F(ViewConstruction, BitmapsLandInTheirSlots) {
     }
 }
 
+TEST_F(ViewConstruction, ReleasingDrawingResourcesEmptiesEveryFontAndBitmap) {
+    install.Write("DATA/EVENTS.DAT", "x");
+    auto view = Build();
+    view.reset();
+    state->ReleaseDrawingResources();
+    EXPECT_TRUE(state->m_fontLarge.IsNull());
+    EXPECT_TRUE(state->m_fontMedium.IsNull());
+    EXPECT_TRUE(state->m_fontSmall.IsNull());
+    EXPECT_TRUE(state->m_bmpMonth[1].IsNull());
+    EXPECT_TRUE(state->m_bmpDigitLarge[0].IsNull());
+    EXPECT_TRUE(state->m_bmpMonth[12].IsNull());
+    EXPECT_TRUE(state->m_bmpDigitLarge[10].IsNull());
+    EXPECT_TRUE(state->m_bmpDigitSmall[9].IsNull());
+    EXPECT_TRUE(state->m_bmp132.IsNull());
+    EXPECT_TRUE(state->m_bmp189.IsNull());
+    // The moment and the databank stay: only drawing resources go.
+    EXPECT_EQ(state->m_eventsData[0], 'x');
+}
+
 TEST_F(ViewConstruction, FirstPaintStartsTheTimerAndDrawsTheFrame) {
     install.Write("DATA/EVENTS.DAT", "x");
     auto view = Build();

@@ -74,6 +74,10 @@ struct ViewState {
     std::array<std::uint8_t, kScenePixelsSize> m_scenePixels{};
     std::array<std::uint8_t, kScenePixelsSize> m_warpPixels{};
     std::array<std::uint8_t, kScenePaletteSize> m_scenePalette{};
+
+    // Deletes every font and bitmap. The record outlives the view; the program
+    // calls this before the windowing system that made them goes away.
+    void ReleaseDrawingResources();
 };
 
 }  // namespace orb

@@ -46,6 +46,6 @@ int main(int argc, char** argv) {
     }
     const int status = QApplication::exec();
     // Fonts and bitmaps go before the application they were made under.
-    g_viewState = orb::ViewState();
+    g_viewState.ReleaseDrawingResources();
     return status;
 }
