@@ -1,5 +1,7 @@
 #include "AgesKit.h"
 
+#include "PixelBlend.h"
+
 #include <QLinearGradient>
 #include <QRadialGradient>
 #include <algorithm>
@@ -11,78 +13,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-QRgb MixRgb(QRgb a, const QColor& b, double t) {
-    const auto lerp = [t](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * t)); };
-    return qRgb(lerp(qRed(a), b.red()), lerp(qGreen(a), b.green()), lerp(qBlue(a), b.blue()));
-}
-
-QRgb MixRgb(QRgb a, QRgb b, double t) {
-    return MixRgb(a, QColor(b), t);
-}
-
-QRgb* Row(QImage& img, int y) {
-    return reinterpret_cast<QRgb*>(img.scanLine(y));
-}
-
 }  // namespace
-
-void PaintSky(QImage& img, const ColorStop* stops, int count, int top, int bottom) {
-    top = std::max(top, 0);
-    bottom = std::min(bottom, img.height());
-    const double span = std::max(1, bottom - top - 1);
-    for (int y = top; y < bottom; ++y) {
-        const QRgb c = Ramp(stops, count, (y - top) / span).rgb();
-        QRgb* row = Row(img, y);
-        std::fill(row, row + img.width(), c);
-    }
-}
-
-void PaintClouds(QImage& img, int top, int bottom, const CloudStyle& s) {
-    top = std::max(top, 0);
-    bottom = std::min(bottom, img.height());
-    const double lo = 1.0 - s.coverage;
-    const double span = std::max(1, bottom - top);
-    for (int y = top; y < bottom; ++y) {
-        // Clouds thin out toward both edges of the band.
-        const double v = (y - top) / span;
-        const double band = SmoothStep(0.0, 0.2, v) * SmoothStep(1.0, 0.75, v);
-        QRgb* row = Row(img, y);
-        for (int x = 0; x < img.width(); ++x) {
-            const double n = Fbm(x / s.scaleX, y / s.scaleY, 5, s.seed);
-            const double d = SmoothStep(lo, lo + 0.22, n) * band;
-            if (d <= 0.0) {
-                continue;
-            }
-            const double below = Fbm(x / s.scaleX, (y + 5.0) / s.scaleY, 5, s.seed);
-            const double lit = Clamp01(0.55 + (n - below) * 7.0);
-            row[x] = MixRgb(row[x], Mix(s.shade, s.light, lit), d * s.opacity);
-        }
-    }
-}
-
-void PaintGlow(QImage& img, QPointF c, double radius, const QColor& color, double strength) {
-    const int x0 = std::max(0, static_cast<int>(c.x() - radius));
-    const int x1 = std::min(img.width() - 1, static_cast<int>(c.x() + radius));
-    const int y0 = std::max(0, static_cast<int>(c.y() - radius));
-    const int y1 = std::min(img.height() - 1, static_cast<int>(c.y() + radius));
-    for (int y = y0; y <= y1; ++y) {
-        QRgb* row = Row(img, y);
-        for (int x = x0; x <= x1; ++x) {
-            const double d = std::hypot(x - c.x(), y - c.y()) / radius;
-            if (d >= 1.0) {
-                continue;
-            }
-            const double f = (1.0 - d) * (1.0 - d) * strength;
-            const auto screen = [f](int base, int add) {
-                const double a = add * f / 255.0;
-                return static_cast<int>(std::lround(255.0 - (255.0 - base) * (1.0 - a)));
-            };
-            const QRgb p = row[x];
-            row[x] = qRgb(screen(qRed(p), color.red()), screen(qGreen(p), color.green()),
-                          screen(qBlue(p), color.blue()));
-        }
-    }
-}
 
 std::vector<double> PaintLand(QImage& img, const LandStyle& s) {
     std::vector<double> edge(static_cast<std::size_t>(img.width()));
@@ -103,25 +34,11 @@ std::vector<double> PaintLand(QImage& img, const LandStyle& s) {
                 const double m = Fbm(x / s.mottleScale, y / (s.mottleScale * 0.4), 3, s.seed + 77);
                 c = Mix(c, s.mottleColor, Clamp01((m - 0.45) * 2.5) * s.mottle);
             }
-            QRgb* row = Row(img, y);
-            row[x] = cover >= 1.0 ? c.rgb() : MixRgb(row[x], c, cover);
+            QRgb* row = RgbRow(img, y);
+            row[x] = cover >= 1.0 ? c.rgb() : BlendRgb(row[x], c, cover);
         }
     }
     return edge;
-}
-
-void PaintHaze(QImage& img, int top, int bottom, const QColor& color, double amount) {
-    top = std::max(top, 0);
-    bottom = std::min(bottom, img.height());
-    const double span = std::max(1, bottom - top);
-    for (int y = top; y < bottom; ++y) {
-        const double t = (y - top) / span;
-        const double w = t * t * (3.0 - 2.0 * t) * amount;
-        QRgb* row = Row(img, y);
-        for (int x = 0; x < img.width(); ++x) {
-            row[x] = MixRgb(row[x], color, w);
-        }
-    }
 }
 
 void PaintWater(QImage& img, int top, int bottom, const WaterStyle& s) {
@@ -132,7 +49,7 @@ void PaintWater(QImage& img, int top, int bottom, const WaterStyle& s) {
         const double t = (y - top) / depth;
         // Ripples grow and stretch as the water comes nearer.
         const double scale = 0.6 + 3.0 * t;
-        QRgb* row = Row(img, y);
+        QRgb* row = RgbRow(img, y);
         const QColor tint = Mix(s.farTint, s.nearTint, t);
         for (int x = 0; x < img.width(); ++x) {
             const double w = ValueNoise(x / (14.0 * scale), y / (1.2 * scale), s.seed) - 0.5;
@@ -141,10 +58,10 @@ void PaintWater(QImage& img, int top, int bottom, const WaterStyle& s) {
             const int sy = std::clamp(2 * top - y - 1 + dy, 0, top - 1);
             const int sx = std::clamp(x + dx, 0, img.width() - 1);
             const QRgb mirrored = src.pixel(sx, sy);
-            QRgb c = MixRgb(tint.rgb(), mirrored, s.reflect * (1.0 - 0.45 * t));
+            QRgb c = BlendRgb(tint.rgb(), mirrored, s.reflect * (1.0 - 0.45 * t));
             if (s.glint > 0.0) {
                 const double g = Fbm(x / (30.0 * scale), y / (0.9 * scale), 3, s.seed + 5);
-                c = MixRgb(c, s.glintColor, Clamp01((g - 0.62) * 4.0) * s.glint);
+                c = BlendRgb(c, s.glintColor, Clamp01((g - 0.62) * 4.0) * s.glint);
             }
             row[x] = c;
         }
@@ -162,13 +79,6 @@ QPainterPath EdgePath(const std::vector<double>& edge, int x0, int x1, double bo
     path.lineTo(x1 + 1, bottom);
     path.closeSubpath();
     return path;
-}
-
-QBrush Gradient(QPointF a, QPointF b, const QColor& c0, const QColor& c1) {
-    QLinearGradient g(a, b);
-    g.setColorAt(0.0, c0);
-    g.setColorAt(1.0, c1);
-    return QBrush(g);
 }
 
 void DrawLeafyTree(QPainter& p, double x, double ground, double h, const QColor& leaf,

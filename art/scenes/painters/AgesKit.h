@@ -11,31 +11,15 @@
 #include <cstdint>
 #include <vector>
 
+#include "Atmosphere.h"
+#include "Gradient.h"
 #include "PaintKit.h"
+#include "Sky.h"
 
 namespace orb::art::ages {
 
 constexpr int kWidth = 512;
 constexpr int kHeight = 320;
-
-// Vertical gradient through the stops between rows top and bottom (exclusive).
-void PaintSky(QImage& img, const ColorStop* stops, int count, int top, int bottom);
-
-// Soft fractal clouds over rows top..bottom. Coverage 0..1 sets how much sky
-// they take; the lit side faces up, the shade side down.
-struct CloudStyle {
-    QColor light;
-    QColor shade;
-    double coverage = 0.4;
-    double scaleX = 90.0;  // pixels per noise cell across
-    double scaleY = 30.0;  // pixels per noise cell down
-    double opacity = 0.9;
-    std::uint32_t seed = 1;
-};
-void PaintClouds(QImage& img, int top, int bottom, const CloudStyle& style);
-
-// Adds a radial glow around a point (screen blend, so it only brightens).
-void PaintGlow(QImage& img, QPointF centre, double radius, const QColor& color, double strength);
 
 // A land layer whose top edge follows fractal noise, shaded from top to
 // bottom colour with gentle low-frequency mottling. Returns the top edge y for
@@ -54,10 +38,6 @@ struct LandStyle {
     std::uint32_t seed = 1;
 };
 std::vector<double> PaintLand(QImage& img, const LandStyle& style);
-
-// Mixes rows top..bottom toward a colour, most at the band's lower edge, as
-// haze thickens toward the horizon.
-void PaintHaze(QImage& img, int top, int bottom, const QColor& color, double amount);
 
 // Water from row top to bottom that mirrors what is already painted above it,
 // broken by soft ripples and tinted toward the water colours.
@@ -102,8 +82,5 @@ void DrawWindows(QPainter& p, const QRectF& rect, int cols, int rows, double mar
 // A box with a lit face and a shaded face; light comes from the left.
 void DrawBlock(QPainter& p, const QRectF& front, double sideWidth, const QColor& lit,
                const QColor& shade);
-
-// A linear gradient brush running from a to b.
-QBrush Gradient(QPointF a, QPointF b, const QColor& c0, const QColor& c1);
 
 }  // namespace orb::art::ages

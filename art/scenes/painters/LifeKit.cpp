@@ -1,5 +1,8 @@
 #include "LifeKit.h"
 
+#include "Gradient.h"
+#include "PixelBlend.h"
+
 #include <QLinearGradient>
 #include <QPolygonF>
 #include <QRadialGradient>
@@ -12,13 +15,6 @@ namespace orb::art::life {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-
-QRgb Blend(QRgb under, const QColor& over, double a) {
-    a = Clamp01(a);
-    const auto mix = [a](int u, int o) { return static_cast<int>(std::lround(u + (o - u) * a)); };
-    return qRgb(mix(qRed(under), over.red()), mix(qGreen(under), over.green()),
-                mix(qBlue(under), over.blue()));
-}
 
 QPointF Bezier(QPointF a, QPointF c, QPointF b, double t) {
     const double u = 1.0 - t;
@@ -64,61 +60,6 @@ void BeginPainter(QPainter& p, QImage& image) {
     p.setPen(Qt::NoPen);
 }
 
-void FillSky(QImage& image, const ColorStop* stops, int count, int y0, int y1) {
-    for (int y = std::max(0, y0); y < std::min(image.height(), y1); ++y) {
-        const QColor c = Ramp(stops, count, (y - y0) / std::max(1.0, double(y1 - y0 - 1)));
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        std::fill(row, row + image.width(), c.rgb());
-    }
-}
-
-void PaintClouds(QImage& image, int y0, int y1, const CloudStyle& s) {
-    const double lo = 1.0 - s.cover;
-    for (int y = std::max(0, y0); y < std::min(image.height(), y1); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        // Clouds flatten and thin toward the horizon.
-        const double depth = (y - y0) / std::max(1.0, double(y1 - y0));
-        const double sy = s.scaleY * (1.0 - 0.55 * depth);
-        for (int x = 0; x < image.width(); ++x) {
-            const double n = Fbm(x / s.scaleX, y / sy, 5, s.seed);
-            const double d = SmoothStep(lo, lo + 0.22, n);
-            if (d <= 0.0) {
-                continue;
-            }
-            const double above = Fbm(x / s.scaleX, (y - 5.0) / sy, 5, s.seed);
-            const double lit = Clamp01(0.55 + (n - above) * 6.0);
-            const QColor c = Mix(s.shade, s.lit, lit);
-            row[x] = Blend(row[x], c, d * s.alpha * (1.0 - 0.4 * depth));
-        }
-    }
-}
-
-void Glow(QPainter& p, QPointF centre, double radius, QColor colour, double alpha) {
-    QRadialGradient g(centre, radius);
-    QColor c0 = colour;
-    c0.setAlphaF(static_cast<float>(alpha));
-    QColor c1 = colour;
-    c1.setAlphaF(static_cast<float>(alpha * 0.35));
-    QColor c2 = colour;
-    c2.setAlpha(0);
-    g.setColorAt(0.0, c0);
-    g.setColorAt(0.3, c1);
-    g.setColorAt(1.0, c2);
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    p.drawEllipse(centre, radius, radius);
-}
-
-void Haze(QImage& image, int y0, int y1, QColor haze, double a0, double a1) {
-    for (int y = std::max(0, y0); y < std::min(image.height(), y1); ++y) {
-        const double a = a0 + (a1 - a0) * (y - y0) / std::max(1.0, double(y1 - y0));
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            row[x] = Blend(row[x], haze, a);
-        }
-    }
-}
-
 QPainterPath RidgePath(double baseY, double amp, double freq, std::uint32_t seed, int octaves,
                        double ridged, double bottom) {
     QPainterPath path;
@@ -136,11 +77,8 @@ QPainterPath RidgePath(double baseY, double amp, double freq, std::uint32_t seed
 
 void FillVertical(QPainter& p, const QPainterPath& path, QColor top, QColor bottom, double yTop,
                   double yBottom) {
-    QLinearGradient g(0.0, yTop, 0.0, yBottom);
-    g.setColorAt(0.0, top);
-    g.setColorAt(1.0, bottom);
     p.setPen(Qt::NoPen);
-    p.setBrush(g);
+    p.setBrush(Gradient(QPointF(0.0, yTop), QPointF(0.0, yBottom), top, bottom));
     p.drawPath(path);
 }
 
@@ -202,7 +140,7 @@ void ReflectWater(QImage& image, int horizon, int y0, int y1, QColor tint, doubl
             // Long bright ripples catching the sky.
             const double glint =
                 SmoothStep(0.62, 0.8, Fbm(x / 45.0, y / (1.2 + 2.0 * t), 3, seed + 9));
-            row[x] = Blend(Blend(c, tint, a), QColor(255, 255, 255), glint * 0.22);
+            row[x] = BlendRgb(BlendRgb(c, tint, a), QColor(255, 255, 255), glint * 0.22);
         }
     }
 }

@@ -9,28 +9,14 @@
 #include <QPainterPath>
 #include <cstdint>
 
+#include "Atmosphere.h"
 #include "PaintKit.h"
+#include "Sky.h"
 
 namespace orb::art::life {
 
 // A painter on the canvas with antialiasing on and no pen.
 void BeginPainter(QPainter& p, QImage& image);
-
-// Sky and air.
-void FillSky(QImage& image, const ColorStop* stops, int count, int y0, int y1);
-struct CloudStyle {
-    QColor lit;
-    QColor shade;
-    double cover;   // 0..1, share of the band that is cloud
-    double scaleX;  // feature size in pixels
-    double scaleY;
-    double alpha;  // densest opacity
-    std::uint32_t seed;
-};
-void PaintClouds(QImage& image, int y0, int y1, const CloudStyle& style);
-void Glow(QPainter& p, QPointF centre, double radius, QColor colour, double alpha);
-// Fades everything in rows [y0, y1) toward a haze colour, by amount a0 at y0 to a1 at y1.
-void Haze(QImage& image, int y0, int y1, QColor haze, double a0, double a1);
 
 // Terrain.
 QPainterPath RidgePath(double baseY, double amp, double freq, std::uint32_t seed, int octaves = 4,

@@ -65,8 +65,9 @@ QImage PaintScene07() {
     const ColorStop sky[] = {
         {0.0, QColor(84, 136, 190)}, {0.7, QColor(170, 196, 214)}, {1.0, QColor(236, 224, 200)}};
     FillSky(image, sky, 3, 0, 150);
-    PaintClouds(image, 0, 140,
-                {QColor(255, 250, 244), QColor(176, 170, 180), 0.5, 160.0, 30.0, 0.9, 701});
+    PaintClouds(
+        image, 0, 140,
+        RecedingClouds({QColor(255, 250, 244), QColor(176, 170, 180), 0.5, 160.0, 30.0, 0.9, 701}));
     Rng rng(0x0707);
     QPainter p;
     BeginPainter(p, image);

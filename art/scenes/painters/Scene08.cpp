@@ -16,7 +16,8 @@ QImage PaintScene08() {
         {0.0, QColor(170, 196, 176)}, {0.6, QColor(214, 222, 190)}, {1.0, QColor(232, 230, 200)}};
     FillSky(image, sky, 3, 0, 206);
     PaintClouds(image, 0, 120,
-                {QColor(246, 246, 230), QColor(190, 200, 180), 0.45, 150.0, 40.0, 0.6, 801});
+                RecedingClouds(
+                    {QColor(246, 246, 230), QColor(190, 200, 180), 0.45, 150.0, 40.0, 0.6, 801}));
     const QColor haze(214, 222, 192);
     Rng rng(0x0808);
     QPainter p;

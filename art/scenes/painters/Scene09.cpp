@@ -15,7 +15,8 @@ QImage PaintScene09() {
         {0.0, QColor(58, 112, 188)}, {0.6, QColor(128, 176, 222)}, {1.0, QColor(222, 230, 214)}};
     FillSky(image, sky, 3, 0, 180);
     PaintClouds(image, 0, 150,
-                {QColor(255, 255, 252), QColor(170, 182, 204), 0.42, 130.0, 38.0, 0.95, 901});
+                RecedingClouds(
+                    {QColor(255, 255, 252), QColor(170, 182, 204), 0.42, 130.0, 38.0, 0.95, 901}));
     Rng rng(0x0909);
     QPainter p;
     BeginPainter(p, image);

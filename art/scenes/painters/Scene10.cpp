@@ -73,7 +73,8 @@ QImage PaintScene10() {
         {0.0, QColor(70, 120, 180)}, {0.65, QColor(156, 186, 206)}, {1.0, QColor(236, 214, 180)}};
     FillSky(image, sky, 3, 0, 200);
     PaintClouds(image, 0, 110,
-                {QColor(255, 250, 240), QColor(170, 176, 190), 0.3, 120.0, 28.0, 0.85, 1001});
+                RecedingClouds(
+                    {QColor(255, 250, 240), QColor(170, 176, 190), 0.3, 120.0, 28.0, 0.85, 1001}));
     Rng rng(0x1010);
     QPainter p;
     BeginPainter(p, image);

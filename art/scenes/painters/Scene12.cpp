@@ -60,8 +60,9 @@ QImage PaintScene12() {
     p.drawEllipse(QPointF(360, 92), 14, 14);
     p.end();
     // Rolling banks of ash cloud, some veiling the sun.
-    PaintClouds(image, 0, 190,
-                {QColor(130, 118, 110), QColor(50, 46, 48), 0.6, 110.0, 30.0, 0.8, 1201});
+    PaintClouds(
+        image, 0, 190,
+        RecedingClouds({QColor(130, 118, 110), QColor(50, 46, 48), 0.6, 110.0, 30.0, 0.8, 1201}));
 
     BeginPainter(p, image);
     const QPainterPath far = RidgePath(190, 22, 0.012, 1202, 5, 0.4);

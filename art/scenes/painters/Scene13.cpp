@@ -87,8 +87,9 @@ QImage PaintScene13() {
     const ColorStop sky[] = {
         {0.0, QColor(66, 130, 204)}, {0.6, QColor(142, 190, 230)}, {1.0, QColor(216, 232, 236)}};
     FillSky(image, sky, 3, 0, 170);
-    PaintClouds(image, 0, 150,
-                {QColor(255, 255, 255), QColor(168, 184, 210), 0.5, 90.0, 34.0, 1.0, 1301});
+    PaintClouds(
+        image, 0, 150,
+        RecedingClouds({QColor(255, 255, 255), QColor(168, 184, 210), 0.5, 90.0, 34.0, 1.0, 1301}));
     Rng rng(0x1313);
     QPainter p;
     BeginPainter(p, image);

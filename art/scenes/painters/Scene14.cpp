@@ -17,7 +17,8 @@ QImage PaintScene14() {
         {0.0, QColor(74, 134, 200)}, {0.6, QColor(160, 196, 222)}, {1.0, QColor(246, 226, 188)}};
     FillSky(image, sky, 3, 0, 190);
     PaintClouds(image, 20, 130,
-                {QColor(255, 252, 246), QColor(190, 186, 196), 0.35, 150.0, 16.0, 0.9, 1401});
+                RecedingClouds(
+                    {QColor(255, 252, 246), QColor(190, 186, 196), 0.35, 150.0, 16.0, 0.9, 1401}));
     Rng rng(0x1414);
     QPainter p;
     BeginPainter(p, image);

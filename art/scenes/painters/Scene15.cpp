@@ -50,7 +50,8 @@ QImage PaintScene15() {
         {0.0, QColor(104, 150, 206)}, {0.6, QColor(180, 206, 230)}, {1.0, QColor(228, 236, 242)}};
     FillSky(image, sky, 3, 0, 190);
     PaintClouds(image, 0, 120,
-                {QColor(252, 253, 255), QColor(180, 192, 212), 0.4, 140.0, 22.0, 0.8, 1501});
+                RecedingClouds(
+                    {QColor(252, 253, 255), QColor(180, 192, 212), 0.4, 140.0, 22.0, 0.8, 1501}));
     Rng rng(0x1515);
     QPainter p;
     BeginPainter(p, image);

@@ -64,11 +64,11 @@ QImage PaintScene16() {
     QImage img = NewSceneCanvas();
     const ColorStop sky[] = {
         {0.0, QColor(86, 132, 196)}, {0.55, QColor(150, 188, 224)}, {1.0, QColor(222, 226, 214)}};
-    PaintSky(img, sky, 3, 0, 200);
+    FillSky(img, sky, 3, 0, 200);
     CloudStyle clouds;
-    clouds.light = QColor(252, 250, 244);
+    clouds.lit = QColor(252, 250, 244);
     clouds.shade = QColor(170, 178, 196);
-    clouds.coverage = 0.42;
+    clouds.cover = 0.42;
     clouds.scaleX = 110.0;
     clouds.scaleY = 34.0;
     clouds.seed = 1601;
@@ -95,7 +95,7 @@ QImage PaintScene16() {
     mid.mottleScale = 60.0;
     mid.seed = 1603;
     const std::vector<double> midEdge = PaintLand(img, mid);
-    PaintHaze(img, 120, 200, QColor(210, 218, 214), 0.25);
+    Haze(img, 120, 200, QColor(210, 218, 214), 0.0, 0.25, HazeRamp::Smooth);
 
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);

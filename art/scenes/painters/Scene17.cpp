@@ -93,16 +93,16 @@ QImage PaintScene17() {
     QImage img = NewSceneCanvas();
     const ColorStop sky[] = {
         {0.0, QColor(64, 124, 196)}, {0.6, QColor(150, 188, 220)}, {1.0, QColor(238, 220, 180)}};
-    PaintSky(img, sky, 3, 0, 214);
-    PaintGlow(img, QPointF(70, 40), 150, QColor(255, 246, 210), 0.9);
-    PaintGlow(img, QPointF(70, 40), 16, QColor(255, 255, 245), 1.0);
+    FillSky(img, sky, 3, 0, 214);
+    ScreenGlow(img, QPointF(70, 40), 150, QColor(255, 246, 210), 0.9);
+    ScreenGlow(img, QPointF(70, 40), 16, QColor(255, 255, 245), 1.0);
     CloudStyle clouds;
-    clouds.light = QColor(250, 246, 236);
+    clouds.lit = QColor(250, 246, 236);
     clouds.shade = QColor(200, 196, 200);
-    clouds.coverage = 0.22;
+    clouds.cover = 0.22;
     clouds.scaleX = 160.0;
     clouds.scaleY = 14.0;
-    clouds.opacity = 0.6;
+    clouds.alpha = 0.6;
     clouds.seed = 1701;
     PaintClouds(img, 20, 120, clouds);
 
@@ -127,7 +127,7 @@ QImage PaintScene17() {
     DrawPyramid(p, 270, 194, 52, 62);
     DrawPyramid(p, 150, 196, 74, 92);
     p.end();
-    PaintHaze(img, 150, 200, QColor(236, 216, 176), 0.3);
+    Haze(img, 150, 200, QColor(236, 216, 176), 0.0, 0.3, HazeRamp::Smooth);
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);

@@ -161,11 +161,11 @@ QImage PaintScene18() {
     QImage img = NewSceneCanvas();
     const ColorStop sky[] = {
         {0.0, QColor(36, 92, 182)}, {0.6, QColor(118, 170, 222)}, {1.0, QColor(214, 226, 232)}};
-    PaintSky(img, sky, 3, 0, 170);
+    FillSky(img, sky, 3, 0, 170);
     CloudStyle clouds;
-    clouds.light = QColor(255, 255, 255);
+    clouds.lit = QColor(255, 255, 255);
     clouds.shade = QColor(180, 192, 214);
-    clouds.coverage = 0.3;
+    clouds.cover = 0.3;
     clouds.scaleX = 120.0;
     clouds.scaleY = 40.0;
     clouds.seed = 1801;

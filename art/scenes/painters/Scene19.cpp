@@ -130,11 +130,11 @@ QImage PaintScene19() {
     QImage img = NewSceneCanvas();
     const ColorStop sky[] = {
         {0.0, QColor(92, 126, 170)}, {0.6, QColor(160, 184, 206)}, {1.0, QColor(206, 214, 214)}};
-    PaintSky(img, sky, 3, 0, 200);
+    FillSky(img, sky, 3, 0, 200);
     CloudStyle clouds;
-    clouds.light = QColor(246, 246, 244);
+    clouds.lit = QColor(246, 246, 244);
     clouds.shade = QColor(140, 150, 170);
-    clouds.coverage = 0.55;
+    clouds.cover = 0.55;
     clouds.scaleX = 100.0;
     clouds.scaleY = 40.0;
     clouds.seed = 1901;
@@ -169,7 +169,7 @@ QImage PaintScene19() {
         DrawConifer(p, x + (x * 7 % 3), g, 10 + (x * 13 % 7), QColor(64, 96, 78));
     }
     p.end();
-    PaintHaze(img, 150, 214, QColor(196, 206, 208), 0.35);
+    Haze(img, 150, 214, QColor(196, 206, 208), 0.0, 0.35, HazeRamp::Smooth);
 
     WaterStyle river;
     river.farTint = QColor(120, 146, 160);

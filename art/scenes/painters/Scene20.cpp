@@ -224,11 +224,11 @@ QImage PaintScene20() {
     QImage img = NewSceneCanvas();
     const ColorStop sky[] = {
         {0.0, QColor(70, 120, 196)}, {0.6, QColor(164, 194, 226)}, {1.0, QColor(240, 226, 204)}};
-    PaintSky(img, sky, 3, 0, 210);
+    FillSky(img, sky, 3, 0, 210);
     CloudStyle clouds;
-    clouds.light = QColor(255, 250, 240);
+    clouds.lit = QColor(255, 250, 240);
     clouds.shade = QColor(184, 180, 200);
-    clouds.coverage = 0.36;
+    clouds.cover = 0.36;
     clouds.scaleX = 130.0;
     clouds.scaleY = 36.0;
     clouds.seed = 2001;

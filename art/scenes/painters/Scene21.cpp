@@ -159,11 +159,11 @@ QImage PaintScene21() {
     const int horizon = 206;
     const ColorStop sky[] = {
         {0.0, QColor(70, 112, 170)}, {0.55, QColor(140, 172, 206)}, {1.0, QColor(226, 222, 206)}};
-    PaintSky(img, sky, 3, 0, horizon);
+    FillSky(img, sky, 3, 0, horizon);
     CloudStyle clouds;
-    clouds.light = QColor(255, 252, 242);
+    clouds.lit = QColor(255, 252, 242);
     clouds.shade = QColor(128, 136, 156);
-    clouds.coverage = 0.55;
+    clouds.cover = 0.55;
     clouds.scaleX = 140.0;
     clouds.scaleY = 60.0;
     clouds.seed = 2101;
@@ -235,10 +235,10 @@ QImage PaintScene21() {
     {
         QImage water(kWidth, kHeight, QImage::Format_RGB32);
         const ColorStop wsky[] = {{0.0, QColor(200, 210, 216)}, {1.0, QColor(96, 130, 170)}};
-        PaintSky(water, wsky, 2, 0, kHeight);
+        FillSky(water, wsky, 2, 0, kHeight);
         CloudStyle refl = clouds;
         refl.seed = 2103;
-        refl.opacity = 0.6;
+        refl.alpha = 0.6;
         PaintClouds(water, horizon, kHeight, refl);
         p.begin(&img);
         p.setRenderHint(QPainter::Antialiasing);

@@ -128,17 +128,17 @@ QImage PaintScene22() {
     QImage img = NewSceneCanvas();
     const ColorStop sky[] = {
         {0.0, QColor(104, 130, 168)}, {0.55, QColor(186, 184, 176)}, {1.0, QColor(226, 206, 170)}};
-    PaintSky(img, sky, 3, 0, 215);
+    FillSky(img, sky, 3, 0, 215);
     CloudStyle clouds;
-    clouds.light = QColor(240, 232, 216);
+    clouds.lit = QColor(240, 232, 216);
     clouds.shade = QColor(150, 146, 146);
-    clouds.coverage = 0.45;
+    clouds.cover = 0.45;
     clouds.scaleX = 150.0;
     clouds.scaleY = 30.0;
-    clouds.opacity = 0.8;
+    clouds.alpha = 0.8;
     clouds.seed = 2201;
     PaintClouds(img, 0, 150, clouds);
-    PaintGlow(img, QPointF(110, 70), 160, QColor(255, 230, 180), 0.5);
+    ScreenGlow(img, QPointF(110, 70), 160, QColor(255, 230, 180), 0.5);
 
     LandStyle hills;
     hills.base = 196;
@@ -187,7 +187,7 @@ QImage PaintScene22() {
         p.drawRect(QRectF(x + 9, g - 22, 3, 4));
     }
     p.end();
-    PaintHaze(img, 130, 224, QColor(210, 196, 176), 0.45);
+    Haze(img, 130, 224, QColor(210, 196, 176), 0.0, 0.45, HazeRamp::Smooth);
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);

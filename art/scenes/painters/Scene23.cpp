@@ -190,11 +190,11 @@ QImage PaintScene23() {
     QImage img = NewSceneCanvas();
     const ColorStop sky[] = {
         {0.0, QColor(60, 110, 180)}, {0.6, QColor(140, 184, 220)}, {1.0, QColor(236, 222, 196)}};
-    PaintSky(img, sky, 3, 0, 250);
+    FillSky(img, sky, 3, 0, 250);
     CloudStyle clouds;
-    clouds.light = QColor(255, 252, 244);
+    clouds.lit = QColor(255, 252, 244);
     clouds.shade = QColor(186, 190, 208);
-    clouds.coverage = 0.3;
+    clouds.cover = 0.3;
     clouds.scaleX = 120.0;
     clouds.scaleY = 30.0;
     clouds.seed = 2301;
@@ -238,7 +238,7 @@ QImage PaintScene23() {
         x += w + 1;
     }
     p.end();
-    PaintHaze(img, 60, 250, QColor(230, 220, 204), 0.25);
+    Haze(img, 60, 250, QColor(230, 220, 204), 0.0, 0.25, HazeRamp::Smooth);
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);

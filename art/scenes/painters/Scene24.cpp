@@ -80,11 +80,11 @@ QImage PaintScene24() {
     const int horizon = 214;
     const ColorStop sky[] = {
         {0.0, QColor(40, 96, 182)}, {0.65, QColor(120, 176, 224)}, {1.0, QColor(214, 228, 234)}};
-    PaintSky(img, sky, 3, 0, horizon);
+    FillSky(img, sky, 3, 0, horizon);
     CloudStyle clouds;
-    clouds.light = QColor(255, 255, 255);
+    clouds.lit = QColor(255, 255, 255);
     clouds.shade = QColor(170, 186, 212);
-    clouds.coverage = 0.35;
+    clouds.cover = 0.35;
     clouds.scaleX = 70.0;
     clouds.scaleY = 26.0;
     clouds.seed = 2401;
@@ -154,7 +154,7 @@ QImage PaintScene24() {
     p.setBrush(QColor(40, 60, 120));
     p.drawRect(QRectF(306, horizon - 18, 14, 6));
     p.end();
-    PaintHaze(img, 120, horizon, QColor(214, 226, 232), 0.35);
+    Haze(img, 120, horizon, QColor(214, 226, 232), 0.0, 0.35, HazeRamp::Smooth);
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);

@@ -117,15 +117,15 @@ QImage PaintScene25() {
     const int water = 236;
     const ColorStop sky[] = {
         {0.0, QColor(66, 112, 176)}, {0.6, QColor(156, 176, 206)}, {1.0, QColor(238, 206, 170)}};
-    PaintSky(img, sky, 3, 0, water);
-    PaintGlow(img, QPointF(470, 120), 220, QColor(255, 220, 170), 0.45);
+    FillSky(img, sky, 3, 0, water);
+    ScreenGlow(img, QPointF(470, 120), 220, QColor(255, 220, 170), 0.45);
     CloudStyle clouds;
-    clouds.light = QColor(255, 240, 220);
+    clouds.lit = QColor(255, 240, 220);
     clouds.shade = QColor(160, 160, 186);
-    clouds.coverage = 0.3;
+    clouds.cover = 0.3;
     clouds.scaleX = 200.0;
     clouds.scaleY = 20.0;
-    clouds.opacity = 0.8;
+    clouds.alpha = 0.8;
     clouds.seed = 2501;
     PaintClouds(img, 20, 120, clouds);
 
@@ -176,7 +176,7 @@ QImage PaintScene25() {
                         QColor(96, 92, 90)));
     p.drawRect(QRectF(0, water, kWidth, 8));
     p.end();
-    PaintHaze(img, 60, water, QColor(236, 214, 190), 0.25);
+    Haze(img, 60, water, QColor(236, 214, 190), 0.0, 0.25, HazeRamp::Smooth);
 
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);

@@ -88,11 +88,11 @@ QImage PaintScene26() {
     QImage img = NewSceneCanvas();
     const ColorStop sky[] = {
         {0.0, QColor(46, 110, 200)}, {0.6, QColor(120, 180, 232)}, {1.0, QColor(210, 232, 240)}};
-    PaintSky(img, sky, 3, 0, 220);
+    FillSky(img, sky, 3, 0, 220);
     CloudStyle clouds;
-    clouds.light = QColor(255, 255, 255);
+    clouds.lit = QColor(255, 255, 255);
     clouds.shade = QColor(176, 196, 222);
-    clouds.coverage = 0.28;
+    clouds.cover = 0.28;
     clouds.scaleX = 90.0;
     clouds.scaleY = 36.0;
     clouds.seed = 2601;

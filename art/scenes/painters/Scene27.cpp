@@ -100,9 +100,9 @@ QImage PaintScene27() {
     const int horizon = 200;
     const ColorStop sky[] = {
         {0.0, QColor(30, 70, 140)}, {0.55, QColor(90, 160, 210)}, {1.0, QColor(200, 230, 236)}};
-    PaintSky(img, sky, 3, 0, horizon);
+    FillSky(img, sky, 3, 0, horizon);
     // The Moon by day, with a faint glow.
-    PaintGlow(img, QPointF(400, 130), 40, QColor(230, 240, 250), 0.35);
+    ScreenGlow(img, QPointF(400, 130), 40, QColor(230, 240, 250), 0.35);
 
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -145,12 +145,12 @@ QImage PaintScene27() {
     p.end();
 
     CloudStyle clouds;
-    clouds.light = QColor(255, 255, 255);
+    clouds.lit = QColor(255, 255, 255);
     clouds.shade = QColor(170, 196, 220);
-    clouds.coverage = 0.28;
+    clouds.cover = 0.28;
     clouds.scaleX = 110.0;
     clouds.scaleY = 18.0;
-    clouds.opacity = 0.7;
+    clouds.alpha = 0.7;
     clouds.seed = 2701;
     PaintClouds(img, 90, 180, clouds);
 
@@ -163,7 +163,7 @@ QImage PaintScene27() {
     far.bottom = QColor(170, 200, 206);
     far.seed = 2702;
     PaintLand(img, far);
-    PaintHaze(img, 150, horizon, QColor(210, 232, 236), 0.35);
+    Haze(img, 150, horizon, QColor(210, 232, 236), 0.0, 0.35, HazeRamp::Smooth);
 
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);

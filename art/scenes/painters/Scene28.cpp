@@ -97,18 +97,18 @@ QImage PaintScene28() {
     const int horizon = 190;
     const ColorStop sky[] = {
         {0.0, QColor(96, 140, 186)}, {0.5, QColor(186, 204, 214)}, {1.0, QColor(246, 232, 204)}};
-    PaintSky(img, sky, 3, 0, horizon + 20);
+    FillSky(img, sky, 3, 0, horizon + 20);
     // A brighter, bigger Sun: a wide glare around a white disc.
     const QPointF sun(330, 74);
-    PaintGlow(img, sun, 260, QColor(255, 244, 214), 0.75);
-    PaintGlow(img, sun, 90, QColor(255, 252, 236), 0.9);
+    ScreenGlow(img, sun, 260, QColor(255, 244, 214), 0.75);
+    ScreenGlow(img, sun, 90, QColor(255, 252, 236), 0.9);
     CloudStyle clouds;
-    clouds.light = QColor(255, 248, 236);
+    clouds.lit = QColor(255, 248, 236);
     clouds.shade = QColor(210, 200, 196);
-    clouds.coverage = 0.18;
+    clouds.cover = 0.18;
     clouds.scaleX = 180.0;
     clouds.scaleY = 10.0;
-    clouds.opacity = 0.6;
+    clouds.alpha = 0.6;
     clouds.seed = 2801;
     PaintClouds(img, 110, 170, clouds);
 
@@ -133,7 +133,7 @@ QImage PaintScene28() {
     range.bottom = QColor(200, 180, 170);
     range.seed = 2802;
     PaintLand(img, range);
-    PaintHaze(img, 100, horizon + 2, QColor(240, 226, 206), 0.45);
+    Haze(img, 100, horizon + 2, QColor(240, 226, 206), 0.0, 0.45, HazeRamp::Smooth);
     LandStyle foothills;
     foothills.base = horizon + 4;
     foothills.amp = 44;
@@ -147,7 +147,7 @@ QImage PaintScene28() {
     foothills.mottleScale = 14.0;
     foothills.seed = 2805;
     PaintLand(img, foothills);
-    PaintHaze(img, 140, horizon + 6, QColor(240, 226, 206), 0.3);
+    Haze(img, 140, horizon + 6, QColor(240, 226, 206), 0.0, 0.3, HazeRamp::Smooth);
 
     // The shrunken sea: turquoise shallows ringed with white salt.
     LandStyle salt;

@@ -103,7 +103,7 @@ QImage PaintScene29() {
             row[x] = c.rgb();
         }
     }
-    PaintHaze(img, horizon - 30, horizon + 24, QColor(200, 80, 36), 0.35);
+    Haze(img, horizon - 30, horizon + 24, QColor(200, 80, 36), 0.0, 0.35, HazeRamp::Smooth);
 
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);

@@ -19,7 +19,7 @@ QImage PaintScene30() {
     const QPointF dwarf(360, 74);
     const ColorStop sky[] = {
         {0.0, QColor(4, 6, 16)}, {0.7, QColor(14, 22, 44)}, {1.0, QColor(40, 56, 84)}};
-    PaintSky(img, sky, 3, 0, horizon + 10);
+    FillSky(img, sky, 3, 0, horizon + 10);
 
     // The shed envelope: a ring nebula around the dwarf, teal inside and red
     // at its rim, broken up by noise.
@@ -70,8 +70,8 @@ QImage PaintScene30() {
     }
     p.end();
     // The white dwarf itself: tiny, but it lights everything.
-    PaintGlow(img, dwarf, 60, QColor(170, 200, 255), 0.8);
-    PaintGlow(img, dwarf, 16, QColor(240, 246, 255), 1.0);
+    ScreenGlow(img, dwarf, 60, QColor(170, 200, 255), 0.8);
+    ScreenGlow(img, dwarf, 16, QColor(240, 246, 255), 1.0);
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
