@@ -113,35 +113,6 @@ void DrawLeafyTree(QPainter& p, double x, double ground, double h, const QColor&
     p.restore();
 }
 
-void DrawConifer(QPainter& p, double x, double ground, double h, const QColor& color) {
-    p.save();
-    p.setPen(Qt::NoPen);
-    const double w = h * 0.34;
-    p.setBrush(color.darker(170));
-    p.drawRect(QRectF(x - h * 0.03, ground - h * 0.15, h * 0.06, h * 0.15));
-    // Three tiers, each with a lit left half.
-    for (int i = 0; i < 3; ++i) {
-        const double top = ground - h + i * h * 0.25;
-        const double base = ground - h * 0.12 - (2 - i) * h * 0.18;
-        const double half = w * (0.55 + 0.22 * i);
-        QPainterPath tier;
-        tier.moveTo(x, top);
-        tier.lineTo(x + half, base);
-        tier.lineTo(x - half, base);
-        tier.closeSubpath();
-        p.setBrush(color.darker(125));
-        p.drawPath(tier);
-        QPainterPath lit;
-        lit.moveTo(x, top);
-        lit.lineTo(x - half, base);
-        lit.lineTo(x - half * 0.1, base);
-        lit.closeSubpath();
-        p.setBrush(color);
-        p.drawPath(lit);
-    }
-    p.restore();
-}
-
 void DrawCypress(QPainter& p, double x, double ground, double h, const QColor& color) {
     p.save();
     p.setPen(Qt::NoPen);
@@ -183,23 +154,6 @@ void DrawPalm(QPainter& p, double x, double ground, double h, double lean, const
         leaf.quadTo(mid + QPointF(0, wdt), top);
         p.setBrush(i % 2 == 0 ? frond : frond.darker(125));
         p.drawPath(leaf);
-    }
-    p.restore();
-}
-
-void DrawGrassTufts(QPainter& p, double top, double bottom, int count, const QColor& dark,
-                    const QColor& light, Rng& rng) {
-    p.save();
-    for (int i = 0; i < count; ++i) {
-        const double y = rng.Range(top, bottom);
-        const double x = rng.Range(-5.0, kWidth + 5.0);
-        const double near = (y - top) / std::max(1.0, bottom - top);
-        const double len = 2.0 + near * 7.0 * rng.Range(0.6, 1.2);
-        p.setPen(QPen(Mix(dark, light, rng.Uniform()), 1.0));
-        for (int b = 0; b < 3; ++b) {
-            const double lean = rng.Range(-0.5, 0.5) * len;
-            p.drawLine(QPointF(x + b, y), QPointF(x + b + lean, y - len));
-        }
     }
     p.restore();
 }

@@ -15,6 +15,7 @@
 #include "Gradient.h"
 #include "PaintKit.h"
 #include "Sky.h"
+#include "Vegetation.h"
 
 namespace orb::art::ages {
 
@@ -58,12 +59,9 @@ QPainterPath EdgePath(const std::vector<double>& edge, int x0, int x1, double bo
 // Trees and plants; (x, ground) is the foot of the trunk.
 void DrawLeafyTree(QPainter& p, double x, double ground, double height, const QColor& leaf,
                    const QColor& trunk, Rng& rng);
-void DrawConifer(QPainter& p, double x, double ground, double height, const QColor& color);
 void DrawCypress(QPainter& p, double x, double ground, double height, const QColor& color);
 void DrawPalm(QPainter& p, double x, double ground, double height, double lean, const QColor& frond,
               const QColor& trunk, Rng& rng);
-void DrawGrassTufts(QPainter& p, double top, double bottom, int count, const QColor& dark,
-                    const QColor& light, Rng& rng);
 
 // Small figures and animals, seen from afar.
 void DrawPerson(QPainter& p, double x, double ground, double height, const QColor& body);

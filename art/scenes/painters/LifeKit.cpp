@@ -240,31 +240,6 @@ void FernClump(QPainter& p, Rng& rng, QPointF base, double size, QColor stem, QC
     }
 }
 
-void GrassTufts(QPainter& p, Rng& rng, double y0, double y1, int count, QColor dark, QColor light,
-                double height) {
-    p.save();
-    for (int i = 0; i < count; ++i) {
-        // Sort by depth so nearer tufts overlap farther ones.
-        const double t = static_cast<double>(i) / count;
-        const double y = y0 + (y1 - y0) * (t + rng.Range(0.0, 1.0 / count));
-        const double x = rng.Range(-5.0, 517.0);
-        const double depth = (y - y0) / std::max(1.0, y1 - y0);
-        const double h = height * (0.4 + 0.8 * depth) * rng.Range(0.6, 1.3);
-        const int blades = rng.Int(3, 6);
-        for (int b = 0; b < blades; ++b) {
-            const double lean = rng.Range(-0.6, 0.6);
-            const QColor c = Mix(dark, light, rng.Uniform());
-            p.setPen(QPen(c, 0.7 + 0.8 * depth, Qt::SolidLine, Qt::RoundCap));
-            QPainterPath blade(QPointF(x + b * 0.8, y));
-            blade.quadTo(QPointF(x + b * 0.8 + lean * h * 0.3, y - h * 0.6),
-                         QPointF(x + b * 0.8 + lean * h, y - h));
-            p.setBrush(Qt::NoBrush);
-            p.drawPath(blade);
-        }
-    }
-    p.restore();
-}
-
 void BroadTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor leaf,
                QColor trunk) {
     p.save();
@@ -326,43 +301,6 @@ void Acacia(QPainter& p, Rng& rng, double x, double baseY, double h, double w, Q
             const double cy = topY + rng.Range(-0.06, 0.04) * h - layer * h * 0.05;
             const double rx = w * rng.Range(0.14, 0.22);
             p.drawPath(Blob(QPointF(cx, cy), rx, rx * 0.32, rng, 0.15, 10));
-        }
-    }
-    p.restore();
-}
-
-void Conifer(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor leaf,
-             bool snow) {
-    p.save();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(70, 50, 35));
-    p.drawRect(QRectF(x - w * 0.05, baseY - h * 0.15, w * 0.1, h * 0.15));
-    const int tiers = 7;
-    for (int i = 0; i < tiers; ++i) {
-        const double t = static_cast<double>(i) / tiers;
-        const double yb = baseY - h * (0.08 + 0.84 * t);
-        const double yt = yb - h * 0.26;
-        const double half = w * 0.5 * (1.0 - t * 0.85) * rng.Range(0.9, 1.1);
-        QPainterPath tier;
-        tier.moveTo(x, yt);
-        tier.quadTo(QPointF(x - half * 0.4, yb - h * 0.1), QPointF(x - half, yb + h * 0.02));
-        tier.quadTo(QPointF(x, yb - h * 0.03), QPointF(x + half, yb + h * 0.02));
-        tier.quadTo(QPointF(x + half * 0.4, yb - h * 0.1), QPointF(x, yt));
-        QLinearGradient g(x - half, 0.0, x + half, 0.0);
-        g.setColorAt(0.0, leaf.lighter(120));
-        g.setColorAt(0.6, leaf);
-        g.setColorAt(1.0, leaf.darker(160));
-        p.setBrush(g);
-        p.drawPath(tier);
-        if (snow) {
-            QPainterPath cap;
-            cap.moveTo(x, yt);
-            cap.quadTo(QPointF(x - half * 0.35, yb - h * 0.12), QPointF(x - half * 0.9, yb));
-            cap.quadTo(QPointF(x - half * 0.3, yb - h * 0.1),
-                       QPointF(x + half * 0.2, yb - h * 0.06));
-            cap.quadTo(QPointF(x + half * 0.1, yb - h * 0.15), QPointF(x, yt));
-            p.setBrush(QColor(238, 244, 252));
-            p.drawPath(cap);
         }
     }
     p.restore();

@@ -12,6 +12,7 @@
 #include "Atmosphere.h"
 #include "PaintKit.h"
 #include "Sky.h"
+#include "Vegetation.h"
 
 namespace orb::art::life {
 
@@ -41,16 +42,12 @@ void Frond(QPainter& p, QPointF base, QPointF ctrl, QPointF tip, double leaf, QC
            QColor leafColour, int count = 18, double width = 1.4);
 // A low fan of fern fronds rooted at `base`.
 void FernClump(QPainter& p, Rng& rng, QPointF base, double size, QColor stem, QColor leaf);
-void GrassTufts(QPainter& p, Rng& rng, double y0, double y1, int count, QColor dark, QColor light,
-                double height);
 
 // Plants. (x, baseY) is where the stem meets the ground.
 void BroadTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor leaf,
                QColor trunk);
 void Acacia(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor leaf,
             QColor trunk);
-void Conifer(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor leaf,
-             bool snow);
 void Araucaria(QPainter& p, Rng& rng, double x, double baseY, double h, QColor leaf, QColor trunk);
 void Cycad(QPainter& p, Rng& rng, double x, double baseY, double h, QColor leaf, QColor trunk);
 void PalmLike(QPainter& p, Rng& rng, double x, double baseY, double h, double lean, QColor leaf,

@@ -142,7 +142,7 @@ QImage PaintScene13() {
 
     // Foreground: a big tree on the left and a flowery edge.
     BroadTree(p, rng, 20, 330, 290, 180, QColor(58, 110, 48), QColor(86, 68, 50));
-    GrassTufts(p, rng, 262, 320, 140, QColor(70, 110, 40), QColor(150, 180, 80), 10);
+    GrassTufts(p, rng, 262, 320, 140, {QColor(70, 110, 40), QColor(150, 180, 80), 10});
     for (int i = 0; i < 60; ++i) {
         const QPointF c(rng.Range(60, 512), rng.Range(270, 318));
         const QColor f = rng.Uniform() < 0.5 ? QColor(250, 240, 120) : QColor(240, 240, 250);

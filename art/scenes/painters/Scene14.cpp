@@ -83,11 +83,11 @@ QImage PaintScene14() {
                  rng.Uniform() < 0.5 ? ante : grazer);
     }
     // Hominids crossing the foreground.
-    GrassTufts(p, rng, 240, 280, 160, QColor(170, 130, 60), QColor(236, 204, 130), 9);
+    GrassTufts(p, rng, 240, 280, 160, {QColor(170, 130, 60), QColor(236, 204, 130), 9});
     Hominid(p, 220, 284, 1.7, false, 0.8, QColor(110, 76, 52));
     Hominid(p, 252, 280, 1.6, false, -0.6, QColor(100, 70, 48));
     Hominid(p, 282, 288, 1.45, false, 0.5, QColor(116, 80, 56));
-    GrassTufts(p, rng, 282, 326, 220, QColor(160, 120, 50), QColor(240, 210, 130), 16);
+    GrassTufts(p, rng, 282, 326, 220, {QColor(160, 120, 50), QColor(240, 210, 130), 16});
     // Seed heads on the nearest grass.
     for (int i = 0; i < 40; ++i) {
         const QPointF c(rng.Range(0, 512), rng.Range(290, 312));

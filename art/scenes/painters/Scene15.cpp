@@ -130,7 +130,7 @@ QImage PaintScene15() {
     Mammoth(p, 160, 250, 1.25, false, QColor(118, 80, 52));
     WoollyRhino(p, 390, 268, 1.4, true);
     // Foreground: frosted grass, rocks and snow.
-    GrassTufts(p, rng, 262, 322, 200, QColor(150, 126, 80), QColor(226, 210, 160), 12);
+    GrassTufts(p, rng, 262, 322, 200, {QColor(150, 126, 80), QColor(226, 210, 160), 12});
     for (int i = 0; i < 5; ++i) {
         const double x = rng.Range(0, 512);
         const double y = rng.Range(280, 318);

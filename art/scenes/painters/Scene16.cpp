@@ -229,7 +229,8 @@ QImage PaintScene16() {
     p.setPen(Qt::NoPen);
 
     // Foreground grass and a small flock.
-    DrawGrassTufts(p, 280, 322, 260, QColor(62, 100, 40), QColor(150, 170, 80), rng);
+    GrassTufts(p, rng, 280, 322, 260,
+               {QColor(62, 100, 40), QColor(150, 170, 80), 8.0, 3, 3, 1.0, 1.0});
     DrawSheep(p, 350, 290, 16, true);
     DrawSheep(p, 382, 300, 18, false);
     DrawSheep(p, 420, 286, 14, true);

@@ -271,7 +271,8 @@ QImage PaintScene18() {
 
     DrawAqueduct(p, QPointF(540, 246), QPointF(350, 214), 108, 34, 9);
 
-    DrawGrassTufts(p, 250, 322, 120, QColor(150, 130, 70), QColor(220, 200, 130), rng);
+    GrassTufts(p, rng, 250, 322, 120,
+               {QColor(150, 130, 70), QColor(220, 200, 130), 8.0, 3, 3, 1.0, 1.0});
     // The paved road to the vanishing point on the plain.
     const QPointF vp(340, 220);
     QPolygonF road;

@@ -166,7 +166,7 @@ QImage PaintScene19() {
     // Spruce tips along the forest crest.
     for (int x = 0; x < kWidth; x += 5) {
         const double g = forestEdge[static_cast<std::size_t>(x)] + 6;
-        DrawConifer(p, x + (x * 7 % 3), g, 10 + (x * 13 % 7), QColor(64, 96, 78));
+        FlatConifer(p, x + (x * 7 % 3), g, 10 + (x * 13 % 7), QColor(64, 96, 78));
     }
     p.end();
     Haze(img, 150, 214, QColor(196, 206, 208), 0.0, 0.35, HazeRamp::Smooth);
@@ -260,7 +260,7 @@ QImage PaintScene19() {
     // Trees on the near bank.
     for (int i = 0; i < 5; ++i) {
         const double x = 470 + i * 12 + rng.Range(-4, 4);
-        DrawConifer(p, x, 300 + rng.Range(0, 16), rng.Range(40, 60), QColor(56, 88, 66));
+        FlatConifer(p, x, 300 + rng.Range(0, 16), rng.Range(40, 60), QColor(56, 88, 66));
     }
 
     // Its reflection: the same ship mirrored about the waterline, faint.
@@ -287,7 +287,8 @@ QImage PaintScene19() {
                             QColor(90, 92, 88)));
         p.drawEllipse(QPointF(x, y), rng.Range(6, 12), rng.Range(4, 7));
     }
-    DrawGrassTufts(p, 280, 322, 50, QColor(70, 96, 50), QColor(140, 160, 90), rng);
+    GrassTufts(p, rng, 280, 322, 50,
+               {QColor(70, 96, 50), QColor(140, 160, 90), 8.0, 3, 3, 1.0, 1.0});
     DrawBird(p, 210, 70, 10, QColor(40, 44, 52));
     DrawBird(p, 230, 62, 8, QColor(40, 44, 52));
     p.end();

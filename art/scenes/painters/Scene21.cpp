@@ -280,7 +280,8 @@ QImage PaintScene21() {
     DrawWindmill(p, 60, 300, 130, 0.35, QColor(96, 74, 56));
     p.save();
     p.setClipPath(land.subtracted(canal));
-    DrawGrassTufts(p, 260, 322, 160, QColor(70, 100, 44), QColor(160, 180, 90), rng);
+    GrassTufts(p, rng, 260, 322, 160,
+               {QColor(70, 100, 44), QColor(160, 180, 90), 8.0, 3, 3, 1.0, 1.0});
     p.restore();
     for (int i = 0; i < 4; ++i) {
         DrawBird(p, 250 + i * 14, 60 + (i % 2) * 8, 7, QColor(50, 50, 60));

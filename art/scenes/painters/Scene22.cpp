@@ -285,7 +285,8 @@ QImage PaintScene22() {
     p.setPen(QPen(QColor(110, 80, 50), 1.2));
     p.drawLine(QPointF(368, 272), QPointF(396, 282));
     p.setPen(Qt::NoPen);
-    DrawGrassTufts(p, 290, 322, 60, QColor(60, 76, 40), QColor(140, 150, 80), rng);
+    GrassTufts(p, rng, 290, 322, 60,
+               {QColor(60, 76, 40), QColor(140, 150, 80), 8.0, 3, 3, 1.0, 1.0});
     p.end();
     return img;
 }

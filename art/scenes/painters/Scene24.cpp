@@ -254,7 +254,8 @@ QImage PaintScene24() {
     p.drawPath(foam);
     p.save();
     p.setClipPath(beach);
-    DrawGrassTufts(p, 290, 322, 70, QColor(120, 130, 70), QColor(190, 190, 110), rng);
+    GrassTufts(p, rng, 290, 322, 70,
+               {QColor(120, 130, 70), QColor(190, 190, 110), 8.0, 3, 3, 1.0, 1.0});
     p.restore();
     DrawPerson(p, 150, 296, 22, QColor(40, 80, 150));
     DrawPerson(p, 166, 298, 20, QColor(220, 90, 60));

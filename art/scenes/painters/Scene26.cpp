@@ -227,7 +227,8 @@ QImage PaintScene26() {
     p.drawRect(QRectF(0, 308, kWidth, 12));
     p.setBrush(QColor(214, 200, 170));
     p.drawRect(QRectF(0, 313, kWidth, 4));
-    DrawGrassTufts(p, 309, 322, 90, QColor(70, 120, 50), QColor(170, 200, 100), rng);
+    GrassTufts(p, rng, 309, 322, 90,
+               {QColor(70, 120, 50), QColor(170, 200, 100), 8.0, 3, 3, 1.0, 1.0});
     DrawBird(p, 300, 70, 8, QColor(50, 60, 70));
     DrawBird(p, 316, 78, 6, QColor(50, 60, 70));
     p.end();

@@ -1,0 +1,35 @@
+// Plants shared by the painted scenes: grass tufts and conifers. (x, ground)
+// is always where the stem meets the ground.
+#pragma once
+
+#include <QColor>
+#include <QPainter>
+
+#include "PaintKit.h"
+
+namespace orb::art {
+
+// Tufts of grass scattered over rows [top, bottom), painted far to near so
+// nearer tufts overlap farther ones. Tufts grow toward the bottom of the band.
+struct GrassStyle {
+    QColor dark;
+    QColor light;
+    double height = 10.0;  // a near tuft's typical height in pixels
+    int minBlades = 3;
+    int maxBlades = 6;
+    double widthFar = 0.7;  // blade width at the top of the band
+    double widthNear = 1.5;
+};
+void GrassTufts(QPainter& p, Rng& rng, double top, double bottom, int count,
+                const GrassStyle& style);
+
+// A soft conifer of seven drooping tiers, shaded across, optionally with snow
+// on the upper side of each tier. w is the width of the lowest tier.
+void Conifer(QPainter& p, Rng& rng, double x, double ground, double h, double w, const QColor& leaf,
+             bool snow);
+
+// A flat, three-tier conifer with a lit left half, for the flat-shaded
+// history scenes where soft tiers would look out of place.
+void FlatConifer(QPainter& p, double x, double ground, double h, const QColor& colour);
+
+}  // namespace orb::art
