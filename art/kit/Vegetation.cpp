@@ -1,8 +1,9 @@
 #include "Vegetation.h"
 
-#include <QLinearGradient>
 #include <QPainterPath>
 #include <algorithm>
+
+#include "Gradient.h"
 
 namespace orb::art {
 
@@ -48,11 +49,8 @@ void Conifer(QPainter& p, Rng& rng, double x, double ground, double h, double w,
         tier.quadTo(QPointF(x - half * 0.4, yb - h * 0.1), QPointF(x - half, yb + h * 0.02));
         tier.quadTo(QPointF(x, yb - h * 0.03), QPointF(x + half, yb + h * 0.02));
         tier.quadTo(QPointF(x + half * 0.4, yb - h * 0.1), QPointF(x, yt));
-        QLinearGradient g(x - half, 0.0, x + half, 0.0);
-        g.setColorAt(0.0, leaf.lighter(120));
-        g.setColorAt(0.6, leaf);
-        g.setColorAt(1.0, leaf.darker(160));
-        p.setBrush(g);
+        p.setBrush(Gradient(QPointF(x - half, 0.0), QPointF(x + half, 0.0), leaf.lighter(120), leaf,
+                            0.6, leaf.darker(160)));
         p.drawPath(tier);
         if (snow) {
             QPainterPath cap;

@@ -1,11 +1,10 @@
 #include "AgesKit.h"
 
-#include "PixelBlend.h"
-
-#include <QLinearGradient>
 #include <QRadialGradient>
 #include <algorithm>
 #include <cmath>
+
+#include "PixelBlend.h"
 
 namespace orb::art::ages {
 

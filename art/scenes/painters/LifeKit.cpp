@@ -1,14 +1,12 @@
 #include "LifeKit.h"
 
-#include "Gradient.h"
-#include "PixelBlend.h"
-
-#include <QLinearGradient>
 #include <QPolygonF>
 #include <QRadialGradient>
 #include <algorithm>
 #include <cmath>
 #include <vector>
+
+#include "PixelBlend.h"
 
 namespace orb::art::life {
 
@@ -190,12 +188,9 @@ QPainterPath Blob(QPointF centre, double rx, double ry, Rng& rng, double wobble,
 }
 
 void FillShaded(QPainter& p, const QPainterPath& path, QColor colour, double yTop, double yBottom) {
-    QLinearGradient g(0.0, yTop, 0.0, yBottom);
-    g.setColorAt(0.0, colour.lighter(118));
-    g.setColorAt(0.55, colour);
-    g.setColorAt(1.0, colour.darker(150));
     p.setPen(Qt::NoPen);
-    p.setBrush(g);
+    p.setBrush(Gradient(QPointF(0.0, yTop), QPointF(0.0, yBottom), colour.lighter(118), colour,
+                        0.55, colour.darker(150)));
     p.drawPath(path);
 }
 
@@ -473,12 +468,9 @@ void ScaleTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w
     trunk = trunk.united(
         Poly({QPointF(x - w * 1.2, baseY + 1), QPointF(x - w * 0.4, baseY - w * 1.2),
               QPointF(x + w * 0.4, baseY - w * 1.2), QPointF(x + w * 1.2, baseY + 1)}));
-    QLinearGradient g(x - w * 0.5, 0.0, x + w * 0.5, 0.0);
-    g.setColorAt(0.0, bark.lighter(125));
-    g.setColorAt(0.5, bark);
-    g.setColorAt(1.0, bark.darker(170));
     p.setPen(Qt::NoPen);
-    p.setBrush(g);
+    p.setBrush(Gradient(QPointF(x - w * 0.5, 0.0), QPointF(x + w * 0.5, 0.0), bark.lighter(125),
+                        bark, 0.5, bark.darker(170)));
     p.drawPath(trunk);
     // Diamond leaf scars, the mark of the scale trees.
     p.save();
@@ -526,11 +518,9 @@ void DeadTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w,
         Branches(path, tips, rng, QPointF(x, baseY - trunkLen), a, h * 0.24, w * 0.6, 3, 0.45);
     }
     path.setFillRule(Qt::WindingFill);
-    QLinearGradient g(x - w, 0.0, x + w, 0.0);
-    g.setColorAt(0.0, wood.lighter(130));
-    g.setColorAt(1.0, wood.darker(140));
     p.setPen(Qt::NoPen);
-    p.setBrush(g);
+    p.setBrush(
+        Gradient(QPointF(x - w, 0.0), QPointF(x + w, 0.0), wood.lighter(130), wood.darker(140)));
     p.drawPath(path);
     p.restore();
 }
@@ -790,11 +780,8 @@ void Dragonfly(QPainter& p, double x, double y, double s, double angle, QColor b
         p.save();
         p.translate(w.ax, 0);
         p.rotate(w.tilt + 90);
-        QLinearGradient g(0, 0, w.len, 0);
-        g.setColorAt(0.0, QColor(200, 220, 230, 160));
-        g.setColorAt(0.8, QColor(225, 235, 240, 110));
-        g.setColorAt(1.0, QColor(90, 80, 60, 170));
-        p.setBrush(g);
+        p.setBrush(Gradient(QPointF(0, 0), QPointF(w.len, 0), QColor(200, 220, 230, 160),
+                            QColor(225, 235, 240, 110), 0.8, QColor(90, 80, 60, 170)));
         p.setPen(QPen(QColor(60, 70, 70, 150), 0.5));
         p.drawEllipse(QRectF(0, -3.5, w.len, 7));
         p.drawLine(QPointF(1, 0), QPointF(w.len - 1, 0));

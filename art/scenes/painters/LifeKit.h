@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "Atmosphere.h"
+#include "Gradient.h"
 #include "PaintKit.h"
 #include "Sky.h"
 #include "Vegetation.h"

@@ -1,4 +1,3 @@
-#include <QLinearGradient>
 #include <cmath>
 
 #include "LifeKit.h"
@@ -13,12 +12,9 @@ namespace {
 void CupSponge(QPainter& p, double x, double baseY, double h, QColor c) {
     const QPainterPath body = life::Tube(QPointF(x, baseY), QPointF(x - h * 0.05, baseY - h * 0.5),
                                          QPointF(x + h * 0.05, baseY - h), h * 0.22, h * 0.5);
-    QLinearGradient g(x - h * 0.25, 0, x + h * 0.25, 0);
-    g.setColorAt(0.0, c.lighter(130));
-    g.setColorAt(0.5, c);
-    g.setColorAt(1.0, c.darker(160));
     p.setPen(Qt::NoPen);
-    p.setBrush(g);
+    p.setBrush(Gradient(QPointF(x - h * 0.25, 0), QPointF(x + h * 0.25, 0), c.lighter(130), c, 0.5,
+                        c.darker(160)));
     p.drawPath(body);
     p.save();
     p.setClipPath(body);
@@ -107,10 +103,9 @@ QImage PaintScene06() {
         const double x0 = 250 + i * 20 + rng.Range(-8, 8);
         const double spread = (x0 - 330) * 1.6;
         const double w = rng.Range(6, 16);
-        QLinearGradient g(0, 0, 0, 260);
-        g.setColorAt(0.0, QColor(230, 255, 250, static_cast<int>(rng.Range(40, 70))));
-        g.setColorAt(1.0, QColor(230, 255, 250, 0));
-        p.setBrush(g);
+        p.setBrush(Gradient(QPointF(0, 0), QPointF(0, 260),
+                            QColor(230, 255, 250, static_cast<int>(rng.Range(40, 70))),
+                            QColor(230, 255, 250, 0)));
         QPolygonF shaft;
         shaft << QPointF(x0, 0) << QPointF(x0 + w, 0) << QPointF(x0 + w * 3 + spread, 260)
               << QPointF(x0 + spread, 260);

@@ -1,5 +1,3 @@
-#include <QLinearGradient>
-
 #include "LifeKit.h"
 #include "PaintKit.h"
 #include "ScenePainters.h"
@@ -58,10 +56,8 @@ QImage PaintScene08() {
     // Sunbeams slanting through the canopy.
     for (int i = 0; i < 5; ++i) {
         const double x0 = 60 + i * 80 + rng.Range(-20, 20);
-        QLinearGradient g(0, 0, 0, 240);
-        g.setColorAt(0.0, QColor(255, 252, 220, 70));
-        g.setColorAt(1.0, QColor(255, 252, 220, 0));
-        p.setBrush(g);
+        p.setBrush(Gradient(QPointF(0, 0), QPointF(0, 240), QColor(255, 252, 220, 70),
+                            QColor(255, 252, 220, 0)));
         QPolygonF beam;
         const double w = rng.Range(10, 24);
         beam << QPointF(x0, 0) << QPointF(x0 + w, 0) << QPointF(x0 + w + 90, 240)

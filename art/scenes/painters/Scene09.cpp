@@ -1,5 +1,3 @@
-#include <QLinearGradient>
-
 #include "LifeKit.h"
 #include "PaintKit.h"
 #include "ScenePainters.h"
@@ -58,10 +56,8 @@ QImage PaintScene09() {
     Sauropod(p, 150, 228, 1.05, false, QColor(112, 102, 86));
     // The two in the river stand in it to the ankles.
     for (const QRectF& wade : {QRectF(226, 208, 44, 7), QRectF(290, 212, 70, 8)}) {
-        QLinearGradient g(0, wade.top(), 0, wade.bottom());
-        g.setColorAt(0.0, QColor(120, 170, 190, 90));
-        g.setColorAt(1.0, QColor(100, 150, 172, 200));
-        p.setBrush(g);
+        p.setBrush(Gradient(QPointF(0, wade.top()), QPointF(0, wade.bottom()),
+                            QColor(120, 170, 190, 90), QColor(100, 150, 172, 200)));
         p.drawRect(wade);
         p.setBrush(QColor(255, 255, 255, 70));
         p.drawEllipse(QRectF(wade.left() - 6, wade.top() - 1.5, wade.width() + 12, 3));

@@ -1,4 +1,3 @@
-#include <QLinearGradient>
 #include <QRadialGradient>
 #include <cmath>
 
@@ -78,10 +77,8 @@ QImage PaintScene11() {
         const double len = rng.Range(80, 380);
         const QPointF end = blast + QPointF(std::cos(ang) * len, std::sin(ang) * len * 0.7);
         const QPointF start = end - QPointF(std::cos(ang) * 36, std::sin(ang) * 24 - 10);
-        QLinearGradient g(start, end);
-        g.setColorAt(0.0, QColor(255, 200, 120, 0));
-        g.setColorAt(1.0, QColor(255, 240, 200, 230));
-        p.setPen(QPen(QBrush(g), rng.Range(1.2, 2.6), Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(Gradient(start, end, QColor(255, 200, 120, 0), QColor(255, 240, 200, 230)),
+                      rng.Range(1.2, 2.6), Qt::SolidLine, Qt::RoundCap));
         p.drawLine(start, end);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 250, 230));

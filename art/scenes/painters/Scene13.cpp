@@ -1,4 +1,3 @@
-#include <QLinearGradient>
 #include <cmath>
 
 #include "LifeKit.h"
@@ -102,10 +101,8 @@ QImage PaintScene13() {
     lake.moveTo(200, 190);
     lake.cubicTo(260, 183, 380, 182, 430, 188);
     lake.cubicTo(400, 194, 260, 196, 200, 190);
-    QLinearGradient lg(0, 183, 0, 196);
-    lg.setColorAt(0.0, QColor(180, 214, 232));
-    lg.setColorAt(1.0, QColor(120, 170, 196));
-    p.setBrush(lg);
+    p.setBrush(
+        Gradient(QPointF(0, 183), QPointF(0, 196), QColor(180, 214, 232), QColor(120, 170, 196)));
     p.drawPath(lake);
     // The clearing.
     QPainterPath meadow;
