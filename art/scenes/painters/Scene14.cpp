@@ -1,4 +1,3 @@
-#include <QLinearGradient>
 #include <cmath>
 
 #include "LifeKit.h"
