@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Atmosphere.h"
+#include "CanvasPainter.h"
 #include "Gradient.h"
 #include "PaintKit.h"
 #include "Sky.h"

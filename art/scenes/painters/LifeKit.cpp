@@ -51,13 +51,6 @@ QPainterPath Poly(std::initializer_list<QPointF> points) {
 
 }  // namespace
 
-void BeginPainter(QPainter& p, QImage& image) {
-    p.begin(&image);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    p.setPen(Qt::NoPen);
-}
-
 QPainterPath RidgePath(double baseY, double amp, double freq, std::uint32_t seed, int octaves,
                        double ridged, double bottom) {
     QPainterPath path;

@@ -10,15 +10,13 @@
 #include <cstdint>
 
 #include "Atmosphere.h"
+#include "CanvasPainter.h"
 #include "Gradient.h"
 #include "PaintKit.h"
 #include "Sky.h"
 #include "Vegetation.h"
 
 namespace orb::art::life {
-
-// A painter on the canvas with antialiasing on and no pen.
-void BeginPainter(QPainter& p, QImage& image);
 
 // Terrain.
 QPainterPath RidgePath(double baseY, double amp, double freq, std::uint32_t seed, int octaves = 4,

@@ -97,9 +97,8 @@ QImage PaintScene16() {
     const std::vector<double> midEdge = PaintLand(img, mid);
     Haze(img, 120, 200, QColor(210, 218, 214), 0.0, 0.25, HazeRamp::Smooth);
 
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    QPainter p;
+    BeginPainter(p, img);
     Rng rng(16);
 
     // Field strips on the slope of the middle hills, clipped to the land.
@@ -191,9 +190,7 @@ QImage PaintScene16() {
     near.mottleScale = 50.0;
     near.seed = 1604;
     const std::vector<double> nearEdge = PaintLand(img, near);
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    BeginPainter(p, img);
 
     // Woodland behind the houses.
     for (int i = 0; i < 9; ++i) {

@@ -119,18 +119,15 @@ QImage PaintScene17() {
     plateau.seed = 1702;
     PaintLand(img, plateau);
 
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    QPainter p;
+    BeginPainter(p, img);
     Rng rng(17);
     DrawPyramid(p, 360, 192, 34, 40);
     DrawPyramid(p, 270, 194, 52, 62);
     DrawPyramid(p, 150, 196, 74, 92);
     p.end();
     Haze(img, 150, 200, QColor(236, 216, 176), 0.0, 0.3, HazeRamp::Smooth);
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    BeginPainter(p, img);
 
     // The green strip of fields and palms on the far bank.
     p.setPen(Qt::NoPen);
@@ -163,9 +160,7 @@ QImage PaintScene17() {
     river.seed = 1703;
     PaintWater(img, 214, 320, river);
 
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    BeginPainter(p, img);
     DrawFelucca(p, 330, 248, 24);
     DrawFelucca(p, 440, 226, 9);
 

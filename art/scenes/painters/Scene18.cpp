@@ -223,9 +223,8 @@ QImage PaintScene18() {
     plain.seed = 1805;
     std::vector<double> plainEdge = PaintLand(img, plain);
 
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    QPainter p;
+    BeginPainter(p, img);
     Rng rng(18);
 
     // The acropolis rock.

@@ -160,9 +160,8 @@ QImage PaintScene19() {
     forest.mottleScale = 12.0;
     forest.seed = 1903;
     std::vector<double> forestEdge = PaintLand(img, forest);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    QPainter p;
+    BeginPainter(p, img);
     // Spruce tips along the forest crest.
     for (int x = 0; x < kWidth; x += 5) {
         const double g = forestEdge[static_cast<std::size_t>(x)] + 6;
@@ -180,9 +179,7 @@ QImage PaintScene19() {
     river.seed = 1904;
     PaintWater(img, 214, 320, river);
 
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    BeginPainter(p, img);
     Rng rng(19);
 
     // The right bank with the castle.

@@ -243,9 +243,8 @@ QImage PaintScene20() {
     far.seed = 2002;
     PaintLand(img, far);
 
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    QPainter p;
+    BeginPainter(p, img);
     Rng rng(20);
 
     // The town hill.
@@ -319,9 +318,7 @@ QImage PaintScene20() {
     harbour.seed = 2003;
     PaintWater(img, 238, 320, harbour);
 
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    BeginPainter(p, img);
     p.save();
     p.translate(0, 2 * 282);
     p.scale(1, -1);

@@ -178,9 +178,8 @@ QImage PaintScene21() {
     sea.seed = 2102;
     PaintWater(img, horizon, 222, sea);
 
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    QPainter p;
+    BeginPainter(p, img);
     Rng rng(21);
     DrawTallShip(p, 430, 214, 0.62);
     DrawTallShip(p, 330, 208, 0.28);
@@ -240,9 +239,7 @@ QImage PaintScene21() {
         refl.seed = 2103;
         refl.alpha = 0.6;
         PaintClouds(water, horizon, kHeight, refl);
-        p.begin(&img);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
+        BeginPainter(p, img);
         p.setClipPath(canal);
         p.drawImage(0, 0, water);
         p.setClipping(false);

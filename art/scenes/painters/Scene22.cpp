@@ -149,9 +149,8 @@ QImage PaintScene22() {
     hills.seed = 2202;
     PaintLand(img, hills);
 
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    QPainter p;
+    BeginPainter(p, img);
     Rng rng(22);
 
     // The mill town: two rows of factories and chimneys, the far row paler.
@@ -188,9 +187,7 @@ QImage PaintScene22() {
     }
     p.end();
     Haze(img, 130, 224, QColor(210, 196, 176), 0.0, 0.45, HazeRamp::Smooth);
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    BeginPainter(p, img);
 
     // The bridge, painted before the river so that the water mirrors it: a
     // girder deck on a Warren truss between masonry piers.
@@ -250,9 +247,7 @@ QImage PaintScene22() {
     river.seed = 2203;
     PaintWater(img, static_cast<int>(water), 320, river);
 
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    BeginPainter(p, img);
     // Near bank with a towpath, a lamp post and a rowing boat.
     QPainterPath bank;
     bank.moveTo(-5, 320);

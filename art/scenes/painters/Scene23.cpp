@@ -200,9 +200,8 @@ QImage PaintScene23() {
     clouds.seed = 2301;
     PaintClouds(img, 10, 140, clouds);
 
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    QPainter p;
+    BeginPainter(p, img);
     Rng rng(23);
 
     // Far skyline in blue haze.
@@ -239,9 +238,7 @@ QImage PaintScene23() {
     }
     p.end();
     Haze(img, 60, 250, QColor(230, 220, 204), 0.0, 0.25, HazeRamp::Smooth);
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    BeginPainter(p, img);
 
     DrawAirship(p, 420, 60, 110);
     DrawBiplane(p, 150, 80, 1.3);

@@ -90,9 +90,8 @@ QImage PaintScene24() {
     clouds.seed = 2401;
     PaintClouds(img, 130, 212, clouds);
 
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    QPainter p;
+    BeginPainter(p, img);
     Rng rng(24);
 
     // Jets and their contrails high up.
@@ -155,9 +154,7 @@ QImage PaintScene24() {
     p.drawRect(QRectF(306, horizon - 18, 14, 6));
     p.end();
     Haze(img, 120, horizon, QColor(214, 226, 232), 0.0, 0.35, HazeRamp::Smooth);
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    BeginPainter(p, img);
 
     // The launch: exhaust cloud rolling over the pad, flame, and the rocket.
     const double rx = 420;
@@ -228,9 +225,7 @@ QImage PaintScene24() {
     bay.seed = 2403;
     PaintWater(img, horizon, 320, bay);
 
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    BeginPainter(p, img);
     // A sandy foreground with dune grass and onlookers.
     QPainterPath beach;
     beach.moveTo(-5, 320);

@@ -129,9 +129,8 @@ QImage PaintScene25() {
     clouds.seed = 2501;
     PaintClouds(img, 20, 120, clouds);
 
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    QPainter p;
+    BeginPainter(p, img);
     Rng rng(25);
 
     // Three rows of towers, back to front, each row less hazy.
@@ -178,9 +177,7 @@ QImage PaintScene25() {
     p.end();
     Haze(img, 60, water, QColor(236, 214, 190), 0.0, 0.25, HazeRamp::Smooth);
 
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    BeginPainter(p, img);
     DrawSuspensionBridge(p, 240, -30, 380, 78);
     p.end();
 
@@ -194,9 +191,7 @@ QImage PaintScene25() {
     river.seed = 2502;
     PaintWater(img, water + 8, 320, river);
 
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    BeginPainter(p, img);
     // Riverside promenade in the near right corner with a rail and trees.
     QPolygonF quay;
     quay << QPointF(300, 320) << QPointF(360, 292) << QPointF(520, 284) << QPointF(520, 320);

@@ -107,9 +107,8 @@ QImage PaintScene26() {
     far.seed = 2602;
     const std::vector<double> farEdge = PaintLand(img, far);
 
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    QPainter p;
+    BeginPainter(p, img);
     Rng rng(26);
     // Turbines along the far ridge.
     for (int i = 0; i < 9; ++i) {
@@ -131,9 +130,7 @@ QImage PaintScene26() {
     mid.seed = 2603;
     const std::vector<double> midEdge = PaintLand(img, mid);
 
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    BeginPainter(p, img);
     // The city on the left.
     const QColor glassA(90, 160, 200);
     const QColor glassB(70, 130, 170);

@@ -104,9 +104,8 @@ QImage PaintScene27() {
     // The Moon by day, with a faint glow.
     ScreenGlow(img, QPointF(400, 130), 40, QColor(230, 240, 250), 0.35);
 
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    QPainter p;
+    BeginPainter(p, img);
     Rng rng(27);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(226, 232, 238));
@@ -165,9 +164,7 @@ QImage PaintScene27() {
     PaintLand(img, far);
     Haze(img, 150, horizon, QColor(210, 232, 236), 0.0, 0.35, HazeRamp::Smooth);
 
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    BeginPainter(p, img);
     // Far shore with small domes.
     p.setBrush(QColor(110, 160, 120));
     p.drawRect(QRectF(0, horizon - 2, kWidth, 8));
@@ -186,9 +183,7 @@ QImage PaintScene27() {
     lake.seed = 2703;
     PaintWater(img, horizon + 6, 320, lake);
 
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    BeginPainter(p, img);
     // The near shore, green and terraced, with the great dome on it.
     QPainterPath shore;
     shore.moveTo(150, 320);

@@ -112,9 +112,8 @@ QImage PaintScene28() {
     clouds.seed = 2801;
     PaintClouds(img, 110, 170, clouds);
 
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    QPainter p;
+    BeginPainter(p, img);
     p.setBrush(QColor(255, 255, 246));
     p.drawEllipse(sun, 30, 30);
     // A small, far Moon: it has drifted away over the ages.
@@ -166,9 +165,7 @@ QImage PaintScene28() {
     sea.cubicTo(400, 240, 300, 226, 200, 232);
     sea.cubicTo(120, 238, 40, 236, -10, 240);
     sea.closeSubpath();
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    BeginPainter(p, img);
     p.setBrush(
         Gradient(QPointF(0, 200), QPointF(0, 240), QColor(140, 214, 210), QColor(50, 160, 170)));
     p.drawPath(sea);
@@ -194,9 +191,7 @@ QImage PaintScene28() {
     plateau.seed = 2804;
     const std::vector<double> edge = PaintLand(img, plateau);
 
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    BeginPainter(p, img);
     Rng rng(28);
     DrawMesa(p, 80, 244, 70, 40, QColor(180, 100, 70));
     DrawMesa(p, 440, 238, 90, 30, QColor(186, 110, 80));

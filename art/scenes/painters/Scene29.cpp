@@ -52,9 +52,8 @@ QImage PaintScene29() {
         }
     }
     // Prominences licking off the limb.
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    QPainter p;
+    BeginPainter(p, img);
     Rng rng(29);
     const double angles[] = {2.2, 2.5, 0.75, 1.05};
     for (double a : angles) {
@@ -105,9 +104,7 @@ QImage PaintScene29() {
     }
     Haze(img, horizon - 30, horizon + 24, QColor(200, 80, 36), 0.0, 0.35, HazeRamp::Smooth);
 
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    BeginPainter(p, img);
     // A lava pool mirroring the giant.
     QPainterPath pool;
     pool.addEllipse(QPointF(330, 262), 70, 9);

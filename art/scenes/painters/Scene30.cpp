@@ -43,9 +43,8 @@ QImage PaintScene30() {
         }
     }
     // Stars.
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    QPainter p;
+    BeginPainter(p, img);
     Rng rng(30);
     for (int i = 0; i < 260; ++i) {
         const double x = rng.Range(0, kWidth);
@@ -72,9 +71,7 @@ QImage PaintScene30() {
     // The white dwarf itself: tiny, but it lights everything.
     ScreenGlow(img, dwarf, 60, QColor(170, 200, 255), 0.8);
     ScreenGlow(img, dwarf, 16, QColor(240, 246, 255), 1.0);
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    BeginPainter(p, img);
     p.setPen(QPen(QColor(220, 232, 255, 170), 1.0));
     p.drawLine(dwarf - QPointF(26, 0), dwarf + QPointF(26, 0));
     p.drawLine(dwarf - QPointF(0, 26), dwarf + QPointF(0, 26));
@@ -119,9 +116,7 @@ QImage PaintScene30() {
         }
     }
 
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
+    BeginPainter(p, img);
     // Ice spires and blocks, lit on the side facing the dwarf (right).
     const double spires[][3] = {{30, 306, 96},  {62, 310, 60},  {96, 316, 40},  {150, 286, 30},
                                 {470, 318, 88}, {440, 312, 50}, {410, 298, 32}, {226, 262, 16},
