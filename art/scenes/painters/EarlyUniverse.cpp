@@ -14,19 +14,18 @@ double Warped(double x, double y, std::uint32_t seed, int octaves) {
     return Fbm(x + 2.2 * wx, y + 2.2 * wy, octaves, seed);
 }
 
-// Ridged noise whose octaves are turned against each other, so that no
-// octave's lattice lines up with another's and no grid shows in the
-// filaments.
-double TurnedRidged(double x, double y, int octaves, std::uint32_t seed) {
+// Sums octaves of value noise, each turned against the one before so that no
+// octave's lattice lines up with another's and no grid shows. `shape` maps
+// each octave's raw noise before it is added.
+template <typename Shape>
+double TurnedOctaves(double x, double y, int octaves, std::uint32_t seed, Shape shape) {
     double sum = 0.0;
     double amp = 1.0;
     double norm = 0.0;
     const double c = std::cos(0.62);
     const double s = std::sin(0.62);
     for (int i = 0; i < octaves; ++i) {
-        const double n = ValueNoise(x, y, seed + static_cast<std::uint32_t>(i) * 131u);
-        const double r = 1.0 - std::fabs(2.0 * n - 1.0);
-        sum += amp * r * r;
+        sum += amp * shape(ValueNoise(x, y, seed + static_cast<std::uint32_t>(i) * 131u));
         norm += amp;
         const double nx = (x * c - y * s) * 2.03 + 17.1;
         const double ny = (x * s + y * c) * 2.03 - 5.7;
@@ -37,24 +36,18 @@ double TurnedRidged(double x, double y, int octaves, std::uint32_t seed) {
     return sum / norm;
 }
 
-// Fractal value noise with the same turning of octaves: soft, without the
-// square patches plain value noise shows at large scales.
+// Ridged and turned: sharp filaments.
+double TurnedRidged(double x, double y, int octaves, std::uint32_t seed) {
+    return TurnedOctaves(x, y, octaves, seed, [](double n) {
+        const double r = 1.0 - std::fabs(2.0 * n - 1.0);
+        return r * r;
+    });
+}
+
+// Plain and turned: soft, without the square patches plain value noise shows
+// at large scales.
 double TurnedFbm(double x, double y, int octaves, std::uint32_t seed) {
-    double sum = 0.0;
-    double amp = 1.0;
-    double norm = 0.0;
-    const double c = std::cos(0.62);
-    const double s = std::sin(0.62);
-    for (int i = 0; i < octaves; ++i) {
-        sum += amp * ValueNoise(x, y, seed + static_cast<std::uint32_t>(i) * 131u);
-        norm += amp;
-        const double nx = (x * c - y * s) * 2.03 + 17.1;
-        const double ny = (x * s + y * c) * 2.03 - 5.7;
-        x = nx;
-        y = ny;
-        amp *= 0.5;
-    }
-    return sum / norm;
+    return TurnedOctaves(x, y, octaves, seed, [](double n) { return n; });
 }
 
 }  // namespace
