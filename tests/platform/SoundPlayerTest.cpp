@@ -74,3 +74,48 @@ TEST(SystemSound, MissingFileNeverBlocksOrThrows) {
 }
 
 }  // namespace
+
+namespace {
+
+// A short, valid 16-bit mono WAV of silence.
+std::string SilentWav(std::uint32_t samples) {
+    const std::uint32_t dataBytes = samples * 2;
+    std::string wav = "RIFF";
+    const auto put32 = [&wav](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) {
+            wav.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+        }
+    };
+    const auto put16 = [&wav](std::uint16_t v) {
+        wav.push_back(static_cast<char>(v & 0xFF));
+        wav.push_back(static_cast<char>(v >> 8));
+    };
+    put32(36 + dataBytes);
+    wav += "WAVEfmt ";
+    put32(16);
+    put16(1);  // PCM
+    put16(1);  // mono
+    put32(22050);
+    put32(44100);
+    put16(2);
+    put16(16);
+    wav += "data";
+    put32(dataBytes);
+    wav.append(dataBytes, '\0');
+    return wav;
+}
+
+TEST(SystemSound, RealFilesStartAndStopWithoutADevice) {
+    orbtest::TempDir dir;
+    dir.Write("ABCD.wav", SilentWav(22050));
+    platform::SoundPlayer player(platform::CreateSystemSoundBackend());
+    const std::string name = dir.Str() + "\\abcd.wav";
+    // Whether a device exists or not, these calls return and never throw.
+    player.PlaySound(name.c_str(), SND_FILENAME | SND_LOOP | SND_NOSTOP | SND_ASYNC);
+    player.PlaySound(name.c_str(), SND_FILENAME | SND_LOOP | SND_NOSTOP | SND_ASYNC);
+    EXPECT_TRUE(player.PlaySound(nullptr, SND_ASYNC));
+    EXPECT_TRUE(player.PlaySound(name.c_str(), SND_ASYNC));
+    EXPECT_TRUE(player.PlaySound(nullptr, SND_ASYNC));
+}
+
+}  // namespace
