@@ -25,6 +25,11 @@ class FakeViewHost final : public orb::ViewHost {
         return true;
     }
 
+    void RunAutopilot(orb::AutopilotFields& fields) override {
+        autopilotShown = fields;
+        fields = autopilotAnswer;
+    }
+
     struct Sound {
         std::string name;
         unsigned flags;
@@ -35,6 +40,8 @@ class FakeViewHost final : public orb::ViewHost {
     int invalidations = 0;
     std::map<int, int> timers;  // running timers and their periods
     std::vector<Sound> sounds;
+    orb::AutopilotFields autopilotShown;   // what the view filled in
+    orb::AutopilotFields autopilotAnswer;  // what the "user" leaves in it
 };
 
 }  // namespace orbtest

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -12,6 +14,7 @@
 
 #include "../support/TempDir.h"
 #include "CAboutDlg.h"
+#include "CAutopilotDlg.h"
 #include "CMainFrame.h"
 #include "COrbApp.h"
 #include "InstallPathField.h"
@@ -219,6 +222,36 @@ TEST_F(Shell, ViewPaintsIntoItsFramebufferAndStartsTheTravelTimer) {
     EXPECT_EQ(view->Frame().PixelAt(5, 5), 0xFF000000u);  // black travel screen
     view->KillTimer(1);
     EXPECT_FALSE(view->IsTimerRunning(1));
+}
+
+TEST_F(Shell, AutopilotDialogRunsOverTheMainWindowAndReturnsItsFields) {
+    auto app = Start();
+    ASSERT_TRUE(started);
+    AutopilotFields fields;
+    fields.m_nDay = 2;
+    fields.m_strMonth = "JUL";
+    fields.m_strEra = "BC";
+    fields.m_dYear = 5.0;
+    fields.m_nHour = 12;
+    fields.m_nMinute = 0;
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<CAutopilotDlg*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "no Autopilot dialog";
+            return;
+        }
+        dialog->DayEdit()->setText("20");
+        dialog->YearEdit()->setText("1969");
+        dialog->EraList()->setCurrentIndex(0);  // AD
+        dialog->OkButton()->click();
+    });
+    app->ViewWidget()->RunAutopilot(fields);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(fields.m_nDay, 20u);
+    EXPECT_EQ(fields.m_strMonth, "JUL");
+    EXPECT_EQ(fields.m_strEra, "AD");
+    EXPECT_EQ(fields.m_dYear, 1969.0);
+    EXPECT_EQ(fields.m_nHour, 12u);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // What the view asks of the window that hosts it.
 #pragma once
 
+#include "AutopilotFields.h"
+
 namespace platform {
 class Dc;
 }
@@ -18,6 +20,9 @@ class ViewHost {
     virtual void SetTimer(int id, int periodMs) = 0;
     virtual void KillTimer(int id) = 0;
     virtual bool PlaySound(const char* name, unsigned flags) = 0;
+    // Shows the Autopilot dialog filled from `fields` and leaves in them what
+    // it holds when it closes: the values read on OK, those given on Cancel.
+    virtual void RunAutopilot(AutopilotFields& fields) = 0;
 };
 
 }  // namespace orb

@@ -6,6 +6,7 @@
 #include <QPalette>
 #include <QTimer>
 
+#include "CAutopilotDlg.h"
 #include "platform/SoundPlayer.h"
 
 namespace orb {
@@ -68,6 +69,24 @@ bool OrbViewWidget::IsTimerRunning(int id) const {
 
 bool OrbViewWidget::PlaySound(const char* name, unsigned flags) {
     return m_sound.PlaySound(name, flags);
+}
+
+void OrbViewWidget::RunAutopilot(AutopilotFields& fields) {
+    // Owned by the main window, as a dialog made without a parent is.
+    CAutopilotDlg dialog(window());
+    dialog.m_nDay = fields.m_nDay;
+    dialog.m_strMonth = QString::fromStdString(fields.m_strMonth);
+    dialog.m_strEra = QString::fromStdString(fields.m_strEra);
+    dialog.m_dYear = fields.m_dYear;
+    dialog.m_nHour = fields.m_nHour;
+    dialog.m_nMinute = fields.m_nMinute;
+    dialog.exec();
+    fields.m_nDay = dialog.m_nDay;
+    fields.m_strMonth = dialog.m_strMonth.toStdString();
+    fields.m_strEra = dialog.m_strEra.toStdString();
+    fields.m_dYear = dialog.m_dYear;
+    fields.m_nHour = dialog.m_nHour;
+    fields.m_nMinute = dialog.m_nMinute;
 }
 
 void OrbViewWidget::paintEvent(QPaintEvent*) {

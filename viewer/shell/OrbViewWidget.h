@@ -42,6 +42,7 @@ class OrbViewWidget final : public QWidget, public ViewHost {
     void SetTimer(int id, int periodMs) override;
     void KillTimer(int id) override;
     bool PlaySound(const char* name, unsigned flags) override;
+    void RunAutopilot(AutopilotFields& fields) override;
 
     bool IsTimerRunning(int id) const;
 
