@@ -77,6 +77,13 @@ FieldLocation Fail(std::string why) {
 
 }  // namespace
 
+std::string_view WithoutTrailingSeparator(std::string_view typed) {
+    if (!typed.empty() && (typed.back() == '\\' || typed.back() == '/')) {
+        typed.remove_suffix(1);
+    }
+    return typed;
+}
+
 FieldLocation LocateInstallPathField(const std::vector<std::uint8_t>& image) {
     static const std::uint8_t kMagic[] = {0x7F, 'E', 'L', 'F'};
     if (image.size() < kElfHeaderSize || !std::equal(kMagic, kMagic + 4, image.begin())) {

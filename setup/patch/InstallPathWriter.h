@@ -20,6 +20,11 @@ struct PatchResult {
     std::string error;
 };
 
+// The directory as it is used for installing: as typed, with one trailing
+// separator removed ("D:\GAMES\" is D:\GAMES, "C:\" is C:, "/" is the root
+// written as nothing). Either separator counts; only one is removed.
+std::string_view WithoutTrailingSeparator(std::string_view typed);
+
 // Finds the field through the image's ELF section headers: exactly one section
 // of the field's name, exactly the field's size, holding only the fill and the
 // final NUL. Anything else is refused; no byte search can pick wrong bytes.

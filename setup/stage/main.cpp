@@ -81,11 +81,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "orb_stage: cannot read the viewer %s\n", viewer.c_str());
         return 1;
     }
-    std::string directory = target.string();
-    if (directory.size() > 1 && directory.back() == '/') {
-        directory.pop_back();
-    }
-    const orbsetup::PatchResult patched = orbsetup::WriteInstallPath(image, directory);
+    const std::string typed = target.string();
+    const orbsetup::PatchResult patched =
+        orbsetup::WriteInstallPath(image, orbsetup::WithoutTrailingSeparator(typed));
     if (!patched.ok) {
         std::fprintf(stderr, "orb_stage: %s\n", patched.error.c_str());
         return 1;

@@ -100,6 +100,32 @@ TEST(InstallPathWriter, WritesTheDirectoryWithoutATerminator) {
     }
 }
 
+TEST(InstallPathWriter, OneTrailingSeparatorIsRemovedBeforeWriting) {
+    const struct {
+        std::string typed;
+        std::string stored;
+    } cases[] = {
+        {"D:\\GAMES\\", "D:\\GAMES"},
+        {"C:\\", "C:"},
+        {"C:\\AL", "C:\\AL"},
+        {"/opt/orbilon/", "/opt/orbilon"},
+        {"/", ""},
+        {"D:\\GAMES\\\\", "D:\\GAMES\\"},
+        {"", ""},
+    };
+    std::vector<std::size_t> at;
+    const Bytes image = MakeElf({{".orb_install_path", BlankField()}}, &at);
+    for (const auto& c : cases) {
+        EXPECT_EQ(orbsetup::WithoutTrailingSeparator(c.typed), c.stored) << c.typed;
+        Bytes copy = image;
+        ASSERT_TRUE(
+            orbsetup::WriteInstallPath(copy, orbsetup::WithoutTrailingSeparator(c.typed)).ok);
+        std::string field(copy.begin() + static_cast<std::ptrdiff_t>(at[0]),
+                          copy.begin() + static_cast<std::ptrdiff_t>(at[0] + 111));
+        EXPECT_EQ(orb::TakeInstallDirectory(field.data()), c.stored) << c.typed;
+    }
+}
+
 TEST(InstallPathWriter, RefusesBadDirectoriesAndWritesNothing) {
     std::vector<std::size_t> at;
     const Bytes image = MakeElf({{".orb_install_path", BlankField()}}, &at);
