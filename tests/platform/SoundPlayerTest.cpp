@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -108,14 +110,21 @@ std::string SilentWav(std::uint32_t samples) {
 TEST(SystemSound, RealFilesStartAndStopWithoutADevice) {
     orbtest::TempDir dir;
     dir.Write("ABCD.wav", SilentWav(22050));
-    platform::SoundPlayer player(platform::CreateSystemSoundBackend());
-    const std::string name = dir.Str() + "\\abcd.wav";
-    // Whether a device exists or not, these calls return and never throw.
-    player.PlaySound(name.c_str(), SND_FILENAME | SND_LOOP | SND_NOSTOP | SND_ASYNC);
-    player.PlaySound(name.c_str(), SND_FILENAME | SND_LOOP | SND_NOSTOP | SND_ASYNC);
-    EXPECT_TRUE(player.PlaySound(nullptr, SND_ASYNC));
-    EXPECT_TRUE(player.PlaySound(name.c_str(), SND_ASYNC));
-    EXPECT_TRUE(player.PlaySound(nullptr, SND_ASYNC));
+    {
+        platform::SoundPlayer player(platform::CreateSystemSoundBackend());
+        const std::string name = dir.Str() + "\\abcd.wav";
+        // Whether a device exists or not, these calls return and never throw.
+        player.PlaySound(name.c_str(), SND_FILENAME | SND_LOOP | SND_NOSTOP | SND_ASYNC);
+        player.PlaySound(name.c_str(), SND_FILENAME | SND_LOOP | SND_NOSTOP | SND_ASYNC);
+        // Qt loads samples on a thread of its own; let it finish before the
+        // effect goes, so that nothing is left half-loaded at exit.
+        QTest::qWait(300);
+        EXPECT_TRUE(player.PlaySound(nullptr, SND_ASYNC));
+        EXPECT_TRUE(player.PlaySound(name.c_str(), SND_ASYNC));
+        QTest::qWait(300);
+        EXPECT_TRUE(player.PlaySound(nullptr, SND_ASYNC));
+    }
+    QTest::qWait(100);  // deferred deletes of the loader
 }
 
 }  // namespace
