@@ -5,7 +5,6 @@
 #include <sys/types.h>
 
 #include <strings.h>
-#include <cerrno>
 #include <memory>
 #include <vector>
 

@@ -1,8 +1,6 @@
 // Stages a complete installation from the build's outputs: the viewer with
 // its install-path field filled in, the databank, documents, scenes and sounds.
 //   orb_stage TARGET VIEWER DATA_DIR SCENE_DIR SOUND_DIR
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>

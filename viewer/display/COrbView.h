@@ -32,8 +32,6 @@ class COrbView {
     void OnDraw(platform::Dc& dc);
     void OnTimer(int timerId);
 
-    ViewState& State() { return m_state; }
-
   private:
     void LoadBitmaps();
     void CreateFonts();
