@@ -3,21 +3,14 @@
 #include <cstring>
 #include <string>
 
+#include "../support/InstalledField.h"
 #include "COrbView.h"
 #include "InstallPathField.h"
 
 namespace orb {
 namespace {
 
-// A field as the installer leaves it: the directory, then '?' up to 109, then NUL.
-struct Field {
-    explicit Field(const std::string& directory) {
-        std::memset(bytes, '?', sizeof bytes - 1);
-        bytes[sizeof bytes - 1] = '\0';
-        std::memcpy(bytes, directory.data(), directory.size());
-    }
-    char bytes[kInstallPathFieldSize];
-};
+using Field = orbtest::InstalledField;
 
 struct FieldCase {
     std::string stored;

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "../fakes/FakeViewHost.h"
+#include "../support/InstalledField.h"
+#include "../support/LocalTimeAt.h"
 #include "../support/TempDir.h"
 #include "COrbView.h"
 #include "InstallPathField.h"
@@ -18,19 +20,16 @@ namespace {
 class ViewConstruction : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::memset(field, '?', sizeof field - 1);
-        field[sizeof field - 1] = '\0';
-        const std::string dir = install.Str();
-        ASSERT_LE(dir.size(), kInstallPathCapacity);
-        std::memcpy(field, dir.data(), dir.size());
+        ASSERT_LE(install.Str().size(), kInstallPathCapacity);
+        field.Set(install.Str());
     }
 
     std::unique_ptr<COrbView> Build() {
-        return std::make_unique<COrbView>(*state, host, clock, field);
+        return std::make_unique<COrbView>(*state, host, clock, field.bytes);
     }
 
     orbtest::TempDir install;
-    char field[kInstallPathFieldSize];
+    orbtest::InstalledField field;
     std::unique_ptr<ViewState> state = std::make_unique<ViewState>();
     orbtest::FakeViewHost host;
     platform::FixedClock clock{platform::LocalTime{}};
@@ -190,13 +189,7 @@ TEST_F(ViewConstruction, FirstPaintStartsTheTimerAndDrawsTheFrame) {
 TEST_F(ViewConstruction, TimerTicksFollowTheClockAndRepaint) {
     install.Write("DATA/EVENTS.DAT", "x");
     auto view = Build();
-    platform::LocalTime now;
-    now.year = 2026;
-    now.month = 12;
-    now.day = 7;
-    now.hour = 21;
-    now.minute = 5;
-    clock.Set(now);
+    clock.Set(orbtest::At(2026, 12, 7, 21, 5, 0));
     view->OnTimer(2);  // another timer only reads the clock
     EXPECT_EQ(state->time.m_nowYear, 2026);
     EXPECT_EQ(host.invalidations, 0);

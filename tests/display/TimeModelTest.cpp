@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "../support/LocalTimeAt.h"
 #include "Calendar.h"
 #include "TimeModel.h"
 #include "platform/FixedClock.h"
@@ -10,16 +11,7 @@
 namespace orb {
 namespace {
 
-platform::LocalTime At(int year, int month, int day, int hour, int minute, int second) {
-    platform::LocalTime t;
-    t.year = year;
-    t.month = month;
-    t.day = day;
-    t.hour = hour;
-    t.minute = minute;
-    t.second = second;
-    return t;
-}
+using orbtest::At;
 
 TimeState Derived(const platform::LocalTime& now, double moment) {
     TimeState t;

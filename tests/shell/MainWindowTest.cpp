@@ -12,6 +12,7 @@
 #include <cstring>
 #include <memory>
 
+#include "../support/InstalledField.h"
 #include "../support/TempDir.h"
 #include "CAboutDlg.h"
 #include "CAutopilotDlg.h"
@@ -38,24 +39,18 @@ class Shell : public ::testing::Test {
   protected:
     void SetUp() override {
         install.Write("data/EVENTS.dat", "20 JUL 1969 AD\r\nMoon landing\r\n");
-        FillField(install.Str());
-    }
-
-    void FillField(const std::string& dir) {
-        std::memset(field, '?', sizeof field - 1);
-        field[sizeof field - 1] = '\0';
-        std::memcpy(field, dir.data(), dir.size());
+        field.Set(install.Str());
     }
 
     std::unique_ptr<COrbApp> Start() {
-        auto app = std::make_unique<COrbApp>(*state, clock, sound, field,
+        auto app = std::make_unique<COrbApp>(*state, clock, sound, field.bytes,
                                              [this](const std::string& m) { failure = m; });
         started = app->InitInstance();
         return app;
     }
 
     orbtest::TempDir install;
-    char field[kInstallPathFieldSize];
+    orbtest::InstalledField field;
     std::unique_ptr<ViewState> state = std::make_unique<ViewState>();
     platform::FixedClock clock{platform::LocalTime{}};
     platform::SoundPlayer sound{std::make_unique<SilentBackend>()};
@@ -202,7 +197,7 @@ TEST_F(Shell, AboutBoxClosesWithOkOrEscapeAndChangesNothing) {
 
 TEST_F(Shell, MissingDatabankReportsThePathAndMakesNoWindow) {
     orbtest::TempDir empty;
-    FillField(empty.Str());
+    field.Set(empty.Str());
     const int windowsBefore = static_cast<int>(QApplication::topLevelWidgets().size());
     auto app = Start();
     EXPECT_FALSE(started);
