@@ -1,3 +1,4 @@
+include_guard(GLOBAL)
 # What the art generators must produce. The viewer's and the installer's
 # resource lists and the distribution medium are built from these lists.
 set(ORB_VIEWER_BITMAP_IDS
