@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "EventDate.h"
-#include "Lighting.h"
-#include "SceneTable.h"
-#include "TimeModel.h"
+#include "display/EventDate.h"
+#include "display/Lighting.h"
+#include "display/SceneTable.h"
+#include "display/TimeModel.h"
 
 namespace {
 

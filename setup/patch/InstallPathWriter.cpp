@@ -1,9 +1,9 @@
-#include "InstallPathWriter.h"
+#include "setup/patch/InstallPathWriter.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "InstallPathField.h"
+#include "field/InstallPathField.h"
 
 namespace orbsetup {
 

@@ -9,7 +9,7 @@
 #include <system_error>
 #include <vector>
 
-#include "InstallPathWriter.h"
+#include "setup/patch/InstallPathWriter.h"
 
 namespace fs = std::filesystem;
 

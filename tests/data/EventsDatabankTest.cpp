@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "EventDate.h"
+#include "display/EventDate.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Lighting.h"
+#include "display/Lighting.h"
 
 namespace orb {
 namespace {

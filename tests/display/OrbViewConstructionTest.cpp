@@ -4,15 +4,15 @@
 #include <memory>
 #include <string>
 
-#include "../fakes/FakeViewHost.h"
-#include "../support/InstalledField.h"
-#include "../support/LocalTimeAt.h"
-#include "../support/TempDir.h"
-#include "COrbView.h"
-#include "InstallPathField.h"
+#include "display/COrbView.h"
+#include "fakes/FakeViewHost.h"
+#include "field/InstallPathField.h"
 #include "platform/FileException.h"
 #include "platform/FixedClock.h"
 #include "res/BitmapList.h"
+#include "support/InstalledField.h"
+#include "support/LocalTimeAt.h"
+#include "support/TempDir.h"
 
 namespace orb {
 namespace {

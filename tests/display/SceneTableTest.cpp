@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "SceneTable.h"
+#include "display/SceneTable.h"
 
 namespace orb {
 namespace {

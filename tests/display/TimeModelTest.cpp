@@ -3,10 +3,10 @@
 #include <cmath>
 #include <limits>
 
-#include "../support/LocalTimeAt.h"
-#include "Calendar.h"
-#include "TimeModel.h"
+#include "display/Calendar.h"
+#include "display/TimeModel.h"
 #include "platform/FixedClock.h"
+#include "support/LocalTimeAt.h"
 
 namespace orb {
 namespace {

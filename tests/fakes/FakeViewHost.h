@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ViewHost.h"
+#include "display/ViewHost.h"
 #include "platform/Dc.h"
 #include "platform/Framebuffer.h"
 

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "../support/TempDir.h"
 #include "platform/File.h"
 #include "platform/FileException.h"
+#include "support/TempDir.h"
 
 namespace {
 

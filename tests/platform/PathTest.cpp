@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "../support/TempDir.h"
 #include "platform/Path.h"
+#include "support/TempDir.h"
 
 namespace {
 

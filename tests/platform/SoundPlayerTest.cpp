@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "../support/TempDir.h"
 #include "platform/SoundFlags.h"
 #include "platform/SoundPlayer.h"
+#include "support/TempDir.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // way the viewer reads it. The tests patch copies of this program.
 #include <cstdio>
 
-#include "InstallPath.h"
-#include "InstallPathField.h"
+#include "field/InstallPathField.h"
+#include "shell/InstallPath.h"
 
 int main() {
     const std::string directory = orb::TakeInstallDirectory(g_szInstallPath);

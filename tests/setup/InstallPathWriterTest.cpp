@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "../support/TempDir.h"
-#include "InstallPathField.h"
-#include "InstallPathWriter.h"
+#include "field/InstallPathField.h"
+#include "setup/patch/InstallPathWriter.h"
+#include "support/TempDir.h"
 
 namespace {
 

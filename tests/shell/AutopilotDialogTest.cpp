@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "CAutopilotDlg.h"
+#include "shell/CAutopilotDlg.h"
 
 namespace orb {
 namespace {

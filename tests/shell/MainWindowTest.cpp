@@ -12,18 +12,18 @@
 #include <cstring>
 #include <memory>
 
-#include "../support/InstalledField.h"
-#include "../support/TempDir.h"
-#include "CAboutDlg.h"
-#include "CAutopilotDlg.h"
-#include "CMainFrame.h"
-#include "COrbApp.h"
-#include "InstallPathField.h"
-#include "OrbViewWidget.h"
-#include "ViewState.h"
+#include "display/ViewState.h"
+#include "field/InstallPathField.h"
 #include "platform/FixedClock.h"
 #include "platform/SoundPlayer.h"
 #include "res/ResourceIds.h"
+#include "shell/CAboutDlg.h"
+#include "shell/CAutopilotDlg.h"
+#include "shell/CMainFrame.h"
+#include "shell/COrbApp.h"
+#include "shell/OrbViewWidget.h"
+#include "support/InstalledField.h"
+#include "support/TempDir.h"
 
 namespace orb {
 namespace {

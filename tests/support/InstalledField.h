@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "InstallPathField.h"
+#include "field/InstallPathField.h"
 
 namespace orbtest {
 

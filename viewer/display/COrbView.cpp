@@ -1,8 +1,8 @@
-#include "COrbView.h"
+#include "display/COrbView.h"
 
-#include "InstallPathField.h"
-#include "Lighting.h"
-#include "TimeModel.h"
+#include "display/Lighting.h"
+#include "display/TimeModel.h"
+#include "field/InstallPathField.h"
 #include "platform/Clock.h"
 #include "platform/Dc.h"
 #include "platform/File.h"

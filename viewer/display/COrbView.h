@@ -2,8 +2,8 @@
 // record it is given and asks its host window for paints, timers and sound.
 #pragma once
 
-#include "ViewHost.h"
-#include "ViewState.h"
+#include "display/ViewHost.h"
+#include "display/ViewState.h"
 
 namespace platform {
 class Clock;

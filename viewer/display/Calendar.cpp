@@ -1,4 +1,4 @@
-#include "Calendar.h"
+#include "display/Calendar.h"
 
 namespace orb {
 

@@ -1,4 +1,4 @@
-#include "EventDate.h"
+#include "display/EventDate.h"
 
 namespace orb {
 

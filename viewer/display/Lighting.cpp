@@ -1,4 +1,4 @@
-#include "Lighting.h"
+#include "display/Lighting.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "SceneTable.h"
+#include "display/SceneTable.h"
 
 #include <algorithm>
 #include <iterator>

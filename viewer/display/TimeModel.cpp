@@ -1,10 +1,10 @@
-#include "TimeModel.h"
+#include "display/TimeModel.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "Calendar.h"
-#include "SceneTable.h"
+#include "display/Calendar.h"
+#include "display/SceneTable.h"
 #include "platform/Clock.h"
 
 namespace orb {

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "TimeState.h"
+#include "display/TimeState.h"
 
 namespace platform {
 class Clock;

@@ -1,7 +1,7 @@
 // What the view asks of the window that hosts it.
 #pragma once
 
-#include "AutopilotFields.h"
+#include "display/AutopilotFields.h"
 
 namespace platform {
 class Dc;

@@ -1,4 +1,4 @@
-#include "ViewState.h"
+#include "display/ViewState.h"
 
 namespace orb {
 

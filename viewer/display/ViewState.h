@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "Int64Math.h"
-#include "TimeState.h"
+#include "display/Int64Math.h"
+#include "display/TimeState.h"
 #include "platform/Bitmap.h"
 #include "platform/Colour.h"
 #include "platform/Font.h"

@@ -1,4 +1,4 @@
-#include "BitmapList.h"
+#include "res/BitmapList.h"
 
 namespace orb::res {
 

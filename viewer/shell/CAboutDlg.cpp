@@ -1,10 +1,10 @@
-#include "CAboutDlg.h"
+#include "shell/CAboutDlg.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
-#include "DialogUnits.h"
+#include "shell/DialogUnits.h"
 
 namespace orb {
 

@@ -1,4 +1,4 @@
-#include "CAutopilotDlg.h"
+#include "shell/CAutopilotDlg.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -8,9 +8,9 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "Calendar.h"
-#include "DialogUnits.h"
+#include "display/Calendar.h"
 #include "res/ResourceIds.h"
+#include "shell/DialogUnits.h"
 
 namespace orb {
 

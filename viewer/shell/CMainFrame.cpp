@@ -1,4 +1,4 @@
-#include "CMainFrame.h"
+#include "shell/CMainFrame.h"
 
 #include <QAction>
 #include <QLayout>
@@ -6,7 +6,7 @@
 #include <QMenuBar>
 #include <QShortcut>
 
-#include "ViewState.h"
+#include "display/ViewState.h"
 #include "res/ResourceIds.h"
 
 namespace orb {

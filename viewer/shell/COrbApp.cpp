@@ -1,10 +1,10 @@
-#include "COrbApp.h"
+#include "shell/COrbApp.h"
 
-#include "CAboutDlg.h"
-#include "CMainFrame.h"
-#include "OrbViewWidget.h"
 #include "platform/FileException.h"
 #include "platform/Path.h"
+#include "shell/CAboutDlg.h"
+#include "shell/CMainFrame.h"
+#include "shell/OrbViewWidget.h"
 
 namespace orb {
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "COrbDoc.h"
+#include "shell/COrbDoc.h"
 
 namespace platform {
 class Clock;

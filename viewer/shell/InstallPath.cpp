@@ -1,4 +1,4 @@
-#include "InstallPath.h"
+#include "shell/InstallPath.h"
 
 #define ORB_FILL10 "??????????"
 

@@ -1,4 +1,4 @@
-#include "OrbViewWidget.h"
+#include "shell/OrbViewWidget.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -6,8 +6,8 @@
 #include <QPalette>
 #include <QTimer>
 
-#include "CAutopilotDlg.h"
 #include "platform/SoundPlayer.h"
+#include "shell/CAutopilotDlg.h"
 
 namespace orb {
 

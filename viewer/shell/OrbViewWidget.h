@@ -6,8 +6,8 @@
 #include <map>
 #include <memory>
 
-#include "COrbView.h"
-#include "ViewHost.h"
+#include "display/COrbView.h"
+#include "display/ViewHost.h"
 #include "platform/Dc.h"
 #include "platform/Framebuffer.h"
 

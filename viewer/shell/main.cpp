@@ -4,12 +4,12 @@
 #include <QMessageBox>
 #include <cstdio>
 
-#include "COrbApp.h"
-#include "InstallPath.h"
-#include "ViewState.h"
+#include "display/ViewState.h"
 #include "platform/SoundPlayer.h"
 #include "platform/SystemClock.h"
 #include "res/ResourceIds.h"
+#include "shell/COrbApp.h"
+#include "shell/InstallPath.h"
 
 namespace {
 

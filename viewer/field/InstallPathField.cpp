@@ -1,4 +1,4 @@
-#include "InstallPathField.h"
+#include "field/InstallPathField.h"
 
 namespace orb {
 

@@ -3,9 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "../support/InstalledField.h"
-#include "COrbView.h"
-#include "InstallPathField.h"
+#include "field/InstallPathField.h"
+#include "support/InstalledField.h"
 
 namespace orb {
 namespace {
@@ -15,7 +14,6 @@ using Field = orbtest::InstalledField;
 struct FieldCase {
     std::string stored;
     std::string directory;
-    std::string eventsPath;
 };
 
 class FieldTest : public ::testing::TestWithParam<FieldCase> {};
@@ -25,19 +23,14 @@ TEST_P(FieldTest, ReadsTheDirectoryAndTerminatesTheField) {
     const std::string directory = TakeInstallDirectory(field.bytes);
     EXPECT_EQ(directory, GetParam().directory);
     EXPECT_STREQ(field.bytes, GetParam().directory.c_str());
-    EXPECT_EQ(COrbView::EventsPath(directory), GetParam().eventsPath);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Installs, FieldTest,
-    ::testing::Values(FieldCase{"", "", "\\DATA\\EVENTS.DAT"},
-                      FieldCase{"C:\\AL", "C:\\AL", "C:\\AL\\DATA\\EVENTS.DAT"},
-                      FieldCase{"C:", "C:", "C:\\DATA\\EVENTS.DAT"},
-                      FieldCase{"D:\\GAMES", "D:\\GAMES", "D:\\GAMES\\DATA\\EVENTS.DAT"},
-                      FieldCase{"/home/ann/orbilon", "/home/ann/orbilon",
-                                "/home/ann/orbilon\\DATA\\EVENTS.DAT"},
-                      FieldCase{std::string(109, 'x'), std::string(109, 'x'),
-                                std::string(109, 'x') + "\\DATA\\EVENTS.DAT"}));
+    ::testing::Values(FieldCase{"", ""}, FieldCase{"C:\\AL", "C:\\AL"}, FieldCase{"C:", "C:"},
+                      FieldCase{"D:\\GAMES", "D:\\GAMES"},
+                      FieldCase{"/home/ann/orbilon", "/home/ann/orbilon"},
+                      FieldCase{std::string(109, 'x'), std::string(109, 'x')}));
 
 TEST(InstallPathField, ScanNeverPassesTheLastPosition) {
     // A damaged field with no '?' at all reads as its 110 characters.
