@@ -7,6 +7,7 @@
 #include "display/COrbView.h"
 #include "fakes/FakeViewHost.h"
 #include "field/InstallPathField.h"
+#include "platform/CreateFont.h"
 #include "platform/FileException.h"
 #include "platform/FixedClock.h"
 #include "res/BitmapList.h"
@@ -72,10 +73,31 @@ TEST_F(ViewConstruction, MissingDatabankFailsConstruction) {
     }
 }
 
-TEST_F(ViewConstruction, StartingValues) {
+TEST_F(ViewConstruction, StartingValuesReplaceWhatTheRecordHeld) {
     install.Write("DATA/EVENTS.DAT", "x");
+    // A record that holds other values everywhere the constructor writes.
+    TimeState& t = state->time;
+    t.m_scene = 3;
+    t.m_nowYear = 2040;
+    t.m_nowMonth = 1;
+    t.m_nowDay = 9;
+    t.m_nowHour = 3;
+    t.m_nowMinute = 33;
+    t.m_travelSeconds = 1.0e10;
+    t.m_speed = 42.0;
+    t.m_yearStep = 1000;
+    state->m_installDir = "elsewhere";
+    state->m_eventsScroll = 7;
+    state->m_firstPaint = 0;
+    state->m_repaintFrame = 0;
+    state->m_memDC = std::make_unique<platform::MemoryDc>();
+    state->m_memDC->CreateCompatible();
+    state->m_fontLarge = platform::CreateFont("Courier New", -9);
+    state->m_fontMedium = platform::CreateFont("Courier New", -9);
+    state->m_fontSmall = platform::CreateFont("Courier New", -9);
+
     auto view = Build();
-    const TimeState& t = state->time;
+    EXPECT_EQ(state->m_installDir, install.Str());
     EXPECT_EQ(t.m_scene, 8);
     EXPECT_EQ(t.m_nowYear, 1999);
     EXPECT_EQ(t.m_nowMonth, 7);
@@ -85,33 +107,40 @@ TEST_F(ViewConstruction, StartingValues) {
     EXPECT_EQ(t.m_travelSeconds, 315360000000000000.0);
     EXPECT_EQ(t.m_speed, 0.0);
     EXPECT_EQ(t.m_yearStep, 1);
-    EXPECT_EQ(t.m_brightness, 0);
     EXPECT_EQ(state->m_eventsScroll, 100);
     EXPECT_EQ(state->m_firstPaint, 1);
     EXPECT_EQ(state->m_repaintFrame, 1);
     EXPECT_EQ(state->m_screenDC, &host.screen);
     ASSERT_NE(state->m_memDC, nullptr);
-    EXPECT_FALSE(state->m_memDC->IsCreated());
+    EXPECT_FALSE(state->m_memDC->IsCreated());  // a fresh context, made at the first paint
     EXPECT_NE(state->m_sceneInfo, nullptr);
-    EXPECT_EQ(state->m_showClock + state->m_dayNightEffects + state->m_hoverMouse +
-                  state->m_warpAnimations,
-              4);
 
     const struct {
-        const platform::Font& font;
+        const std::unique_ptr<platform::Font>& font;
         const char* face;
         int height;
     } fonts[] = {{state->m_fontLarge, "Arial", -30},
                  {state->m_fontMedium, "Arial", -20},
                  {state->m_fontSmall, "Times New Roman", -15}};
     for (const auto& f : fonts) {
-        EXPECT_FALSE(f.font.IsNull());
-        EXPECT_EQ(f.font.Face(), f.face);
-        EXPECT_EQ(f.font.Height(), f.height);
+        ASSERT_NE(f.font, nullptr) << f.face << " " << f.height;
+        EXPECT_EQ(f.font->Face(), f.face);
+        EXPECT_EQ(f.font->Height(), f.height);
     }
+}
+
+TEST_F(ViewConstruction, DestructionLeavesNoContextBehind) {
+    install.Write("DATA/EVENTS.DAT", "x");
+    auto view = Build();
+    ASSERT_NE(state->m_screenDC, nullptr);
+    ASSERT_NE(state->m_memDC, nullptr);
     view.reset();
-    EXPECT_EQ(state->m_memDC, nullptr);  // the one thing the view releases
-    EXPECT_FALSE(state->m_fontLarge.IsNull());
+    EXPECT_EQ(state->m_memDC, nullptr);
+    EXPECT_EQ(state->m_screenDC, nullptr);  // the window's context goes with the window
+    // Fonts, bitmaps and the databank stay with the record.
+    EXPECT_NE(state->m_fontLarge, nullptr);
+    EXPECT_FALSE(state->m_bmp189.IsNull());
+    EXPECT_EQ(state->m_eventsData[0], 'x');
 }
 
 TEST_F(ViewConstruction, BitmapsLandInTheirSlots) {
@@ -144,29 +173,10 @@ TEST_F(ViewConstruction, BitmapsLandInTheirSlots) {
     }
 }
 
-TEST_F(ViewConstruction, ReleasingDrawingResourcesEmptiesEveryFontAndBitmap) {
-    install.Write("DATA/EVENTS.DAT", "x");
-    auto view = Build();
-    view.reset();
-    state->ReleaseDrawingResources();
-    EXPECT_TRUE(state->m_fontLarge.IsNull());
-    EXPECT_TRUE(state->m_fontMedium.IsNull());
-    EXPECT_TRUE(state->m_fontSmall.IsNull());
-    EXPECT_TRUE(state->m_bmpMonth[1].IsNull());
-    EXPECT_TRUE(state->m_bmpDigitLarge[0].IsNull());
-    EXPECT_TRUE(state->m_bmpMonth[12].IsNull());
-    EXPECT_TRUE(state->m_bmpDigitLarge[10].IsNull());
-    EXPECT_TRUE(state->m_bmpDigitSmall[9].IsNull());
-    EXPECT_TRUE(state->m_bmp132.IsNull());
-    EXPECT_TRUE(state->m_bmp189.IsNull());
-    // The moment and the databank stay: only drawing resources go.
-    EXPECT_EQ(state->m_eventsData[0], 'x');
-}
-
 TEST_F(ViewConstruction, FirstPaintStartsTheTimerAndDrawsTheFrame) {
     install.Write("DATA/EVENTS.DAT", "x");
     auto view = Build();
-    platform::Dc dc(host.frame);
+    platform::Dc dc(host.frame, host.stockFont.get());
     view->OnDraw(dc);
     EXPECT_EQ(host.timers.at(kTravelTimerId), 50);
     EXPECT_EQ(state->m_blankColour, platform::Rgb(212, 208, 200));

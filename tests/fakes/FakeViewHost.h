@@ -2,11 +2,14 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "display/ViewHost.h"
+#include "platform/CreateFont.h"
 #include "platform/Dc.h"
+#include "platform/Font.h"
 #include "platform/Framebuffer.h"
 
 namespace orbtest {
@@ -14,7 +17,9 @@ namespace orbtest {
 class FakeViewHost final : public orb::ViewHost {
   public:
     explicit FakeViewHost(platform::ColorRef background = platform::Rgb(212, 208, 200))
-        : frame(background), screen(frame) {}
+        : frame(background),
+          stockFont(platform::CreateFont("Arial", -16)),
+          screen(frame, stockFont.get()) {}
 
     platform::Dc& ScreenDc() override { return screen; }
     void Invalidate() override { ++invalidations; }
@@ -36,6 +41,7 @@ class FakeViewHost final : public orb::ViewHost {
     };
 
     platform::Framebuffer frame;
+    std::unique_ptr<platform::Font> stockFont;
     platform::Dc screen;
     int invalidations = 0;
     std::map<int, int> timers;  // running timers and their periods

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Bitmap.h"
+#include "platform/LoadBitmap.h"
 #include "res/BitmapList.h"
 
 namespace {
@@ -8,8 +9,8 @@ namespace {
 TEST(BitmapResources, EveryViewerBitmapLoadsInItsSizeAndDepth) {
     for (const orb::res::BitmapSpec& spec : orb::res::ViewerBitmaps()) {
         SCOPED_TRACE(spec.id);
-        platform::Bitmap bitmap;
-        ASSERT_TRUE(bitmap.LoadFromResource(spec.id));
+        const platform::Bitmap bitmap = platform::LoadBitmap(spec.id);
+        ASSERT_FALSE(bitmap.IsNull());
         EXPECT_EQ(bitmap.Width(), spec.width);
         EXPECT_EQ(bitmap.Height(), spec.height);
         EXPECT_EQ(bitmap.SourceBitsPerPixel(), spec.bitsPerPixel);
@@ -25,15 +26,15 @@ TEST(Bitmap, BottomUpFilesLandUpright) {
                                                                    // (blue, green, red order)
         255, 0, 0, 255, 255, 255, 0, 0,                            // top row: blue, white
     };
-    platform::Bitmap bitmap;
-    ASSERT_TRUE(bitmap.LoadFromBmp(bmp, sizeof bmp, 7));
+    const platform::Bitmap bitmap = platform::DecodeBmp(bmp, sizeof bmp, 7);
+    ASSERT_FALSE(bitmap.IsNull());
+    EXPECT_EQ(bitmap.ResourceId(), 7);
     EXPECT_EQ(bitmap.SourceBitsPerPixel(), 24);
     EXPECT_EQ(bitmap.PixelAt(0, 0), 0xFF0000FFu);  // blue at the top left
     EXPECT_EQ(bitmap.PixelAt(1, 0), 0xFFFFFFFFu);
     EXPECT_EQ(bitmap.PixelAt(0, 1), 0xFFFF0000u);  // red at the bottom left
     EXPECT_EQ(bitmap.PixelAt(1, 1), 0xFF00FF00u);
-    EXPECT_FALSE(bitmap.LoadFromBmp(bmp, 20, 7));  // cut short
-    EXPECT_TRUE(bitmap.IsNull());
+    EXPECT_TRUE(platform::DecodeBmp(bmp, 20, 7).IsNull());  // cut short
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "platform/Bitmap.h"
+#include "platform/CreateFont.h"
 #include "platform/Dc.h"
 #include "platform/Font.h"
 #include "platform/Framebuffer.h"
+#include "platform/LoadBitmap.h"
 #include "platform/MemoryDc.h"
 
 namespace {
@@ -28,8 +30,8 @@ TEST(Dc, FillIsClippedToTheFramebuffer) {
 }
 
 TEST(Dc, BitBltCopiesTheSelectedBitmap) {
-    platform::Bitmap badge;
-    ASSERT_TRUE(badge.LoadFromResource(191));
+    const platform::Bitmap badge = platform::LoadBitmap(191);
+    ASSERT_FALSE(badge.IsNull());
     platform::Framebuffer frame(kGrey);
     platform::Dc dc(frame);
     platform::MemoryDc mem;
@@ -58,9 +60,9 @@ TEST(Dc, BitBltCopiesTheSelectedBitmap) {
 TEST(Dc, TextFillsItsCellsWithTheBackgroundColour) {
     platform::Framebuffer frame(kGrey);
     platform::Dc dc(frame);
-    platform::Font font;
-    ASSERT_TRUE(font.Create("Arial", -20));
-    dc.SelectFont(&font);
+    const auto font = platform::CreateFont("Arial", -20);
+    ASSERT_NE(font, nullptr);
+    dc.SelectFont(font.get());
     dc.SetBkColor(Rgb(80, 0, 80));
     dc.SetTextColor(Rgb(255, 255, 0));
     int width = 0;
@@ -93,14 +95,14 @@ TEST(Dc, TextFillsItsCellsWithTheBackgroundColour) {
 TEST(Dc, LargerFontsMakeLargerCells) {
     platform::Framebuffer frame(kGrey);
     platform::Dc dc(frame);
-    platform::Font small;
-    platform::Font large;
-    ASSERT_TRUE(small.Create("Times New Roman", -15));
-    ASSERT_TRUE(large.Create("Arial", -30));
+    const auto small = platform::CreateFont("Times New Roman", -15);
+    const auto large = platform::CreateFont("Arial", -30);
+    ASSERT_NE(small, nullptr);
+    ASSERT_NE(large, nullptr);
     int w1 = 0, h1 = 0, w2 = 0, h2 = 0;
-    dc.SelectFont(&small);
+    dc.SelectFont(small.get());
     dc.TextExtent("1990's AD", &w1, &h1);
-    EXPECT_EQ(dc.SelectFont(&large), &small);
+    EXPECT_EQ(dc.SelectFont(large.get()), small.get());
     dc.TextExtent("1990's AD", &w2, &h2);
     EXPECT_GT(w2, w1);
     EXPECT_GT(h2, h1);
@@ -125,8 +127,7 @@ TEST(Dc, IndexedPictureGoesThroughTheColourTable) {
 }
 
 TEST(Bitmap, MissingResourceStaysEmpty) {
-    platform::Bitmap bitmap;
-    EXPECT_FALSE(bitmap.LoadFromResource(999));
+    const platform::Bitmap bitmap = platform::LoadBitmap(999);
     EXPECT_TRUE(bitmap.IsNull());
     EXPECT_EQ(bitmap.Width(), 0);
     platform::Framebuffer frame(kGrey);

@@ -8,6 +8,7 @@
 
 #include "platform/SoundFlags.h"
 #include "platform/SoundPlayer.h"
+#include "platform/SystemSound.h"
 #include "support/TempDir.h"
 
 namespace {

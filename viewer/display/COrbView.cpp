@@ -4,8 +4,10 @@
 #include "display/TimeModel.h"
 #include "field/InstallPathField.h"
 #include "platform/Clock.h"
+#include "platform/CreateFont.h"
 #include "platform/Dc.h"
 #include "platform/File.h"
+#include "platform/LoadBitmap.h"
 #include "res/ResourceIds.h"
 
 namespace orb {
@@ -16,7 +18,7 @@ constexpr platform::ColorRef kBlack = platform::Rgb(0, 0, 0);
 constexpr int kStartScene = 8;
 
 void Load(platform::Bitmap& bitmap, int id) {
-    bitmap.LoadFromResource(id);
+    bitmap = platform::LoadBitmap(id);
 }
 
 }  // namespace
@@ -59,6 +61,8 @@ COrbView::COrbView(ViewState& state, ViewHost& host, const platform::Clock& cloc
 
 COrbView::~COrbView() {
     m_state.m_memDC.reset();
+    // The screen context is the host window's; the record outlives both.
+    m_state.m_screenDC = nullptr;
 }
 
 std::string COrbView::EventsPath(const std::string& installDir) {
@@ -94,9 +98,9 @@ void COrbView::LoadBitmaps() {
 }
 
 void COrbView::CreateFonts() {
-    m_state.m_fontLarge.Create("Arial", -30);
-    m_state.m_fontSmall.Create("Times New Roman", -15);
-    m_state.m_fontMedium.Create("Arial", -20);
+    m_state.m_fontLarge = platform::CreateFont("Arial", -30);
+    m_state.m_fontSmall = platform::CreateFont("Times New Roman", -15);
+    m_state.m_fontMedium = platform::CreateFont("Arial", -20);
 }
 
 void COrbView::OnDraw(platform::Dc& dc) {

@@ -1,5 +1,6 @@
 // The viewer's single state record. The view object holds nothing itself:
-// every handler reads and writes this record, which outlives the view.
+// every handler reads and writes this record, which outlives the view. Its
+// fonts are the toolkit's, so the record must not outlive the application.
 #pragma once
 
 #include <array>
@@ -33,12 +34,12 @@ struct ViewState {
     std::array<std::uint8_t, kEventsDataSize> m_eventsData{};
 
     // Drawing resources.
-    platform::Dc* m_screenDC = nullptr;  // the whole screen; owned by the window
+    platform::Dc* m_screenDC = nullptr;  // the whole screen; the window's, while the view lives
     std::unique_ptr<platform::MemoryDc> m_memDC;
     std::unique_ptr<std::array<std::uint8_t, kSceneInfoSize>> m_sceneInfo;
-    platform::Font m_fontLarge;
-    platform::Font m_fontMedium;
-    platform::Font m_fontSmall;
+    std::unique_ptr<platform::Font> m_fontLarge;
+    std::unique_ptr<platform::Font> m_fontMedium;
+    std::unique_ptr<platform::Font> m_fontSmall;
     std::array<platform::Bitmap, 13> m_bmpMonth;       // 1..12; 0 never loaded
     std::array<platform::Bitmap, 11> m_bmpDigitLarge;  // 0..9 and the blank cell
     std::array<platform::Bitmap, 10> m_bmpDigitSmall;  // 0..9
@@ -74,10 +75,6 @@ struct ViewState {
     std::array<std::uint8_t, kScenePixelsSize> m_scenePixels{};
     std::array<std::uint8_t, kScenePixelsSize> m_warpPixels{};
     std::array<std::uint8_t, kScenePaletteSize> m_scenePalette{};
-
-    // Deletes every font and bitmap. The record outlives the view; the program
-    // calls this before the windowing system that made them goes away.
-    void ReleaseDrawingResources();
 };
 
 }  // namespace orb

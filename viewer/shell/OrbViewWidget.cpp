@@ -5,8 +5,11 @@
 #include <QPainter>
 #include <QPalette>
 #include <QTimer>
+#include <utility>
 
+#include "platform/CreateFont.h"
 #include "platform/SoundPlayer.h"
+#include "platform/qt/FrameImage.h"
 #include "shell/CAutopilotDlg.h"
 
 namespace orb {
@@ -25,7 +28,11 @@ platform::ColorRef WindowColour() {
 OrbViewWidget::OrbViewWidget(ViewState& state, const platform::Clock& clock,
                              platform::SoundPlayer& sound, volatile char* installPathField,
                              QWidget* parent)
-    : QWidget(parent), m_frame(WindowColour()), m_screenDc(m_frame), m_sound(sound) {
+    : QWidget(parent),
+      m_frame(WindowColour()),
+      m_stockFont(platform::CreateFont("Arial", -16)),
+      m_screenDc(m_frame, m_stockFont.get()),
+      m_sound(sound) {
     // Paints never erase: the framebuffer keeps what earlier paints drew.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -90,13 +97,10 @@ void OrbViewWidget::RunAutopilot(AutopilotFields& fields) {
 }
 
 void OrbViewWidget::paintEvent(QPaintEvent*) {
-    platform::Dc dc(m_frame);
+    platform::Dc dc(m_frame, m_stockFont.get());
     m_view->OnDraw(dc);
-    const QImage image(reinterpret_cast<const uchar*>(m_frame.Data()), m_frame.Width(),
-                       m_frame.Height(), m_frame.Stride() * static_cast<int>(sizeof(std::uint32_t)),
-                       QImage::Format_RGB32);
     QPainter painter(this);
-    painter.drawImage(0, 0, image);
+    painter.drawImage(0, 0, platform::FrameImage(std::as_const(m_frame)));
 }
 
 void OrbViewWidget::keyPressEvent(QKeyEvent* event) {

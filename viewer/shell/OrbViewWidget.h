@@ -9,6 +9,7 @@
 #include "display/COrbView.h"
 #include "display/ViewHost.h"
 #include "platform/Dc.h"
+#include "platform/Font.h"
 #include "platform/Framebuffer.h"
 
 namespace platform {
@@ -52,6 +53,8 @@ class OrbViewWidget final : public QWidget, public ViewHost {
 
   private:
     platform::Framebuffer m_frame;
+    // What the window's contexts draw text with until a font is selected.
+    std::unique_ptr<platform::Font> m_stockFont;
     platform::Dc m_screenDc;
     platform::SoundPlayer& m_sound;
     std::map<int, QTimer*> m_timers;

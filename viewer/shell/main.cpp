@@ -3,18 +3,17 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
+#include <memory>
 
 #include "display/ViewState.h"
 #include "platform/SoundPlayer.h"
 #include "platform/SystemClock.h"
+#include "platform/SystemSound.h"
 #include "res/ResourceIds.h"
 #include "shell/COrbApp.h"
 #include "shell/InstallPath.h"
 
 namespace {
-
-// The viewer's one state record, for the whole run.
-orb::ViewState g_viewState;
 
 QIcon AppIcon() {
     QIcon icon;
@@ -38,14 +37,14 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromLatin1(orb::res::kVersion));
     QApplication::setWindowIcon(AppIcon());
 
+    // The viewer's one state record, for the whole run. It holds fonts, so it
+    // is made after the application and goes before it.
+    const auto viewState = std::make_unique<orb::ViewState>();
     platform::SystemClock clock;
     platform::SoundPlayer sound(platform::CreateSystemSoundBackend());
-    orb::COrbApp orbApp(g_viewState, clock, sound, g_szInstallPath, &ReportFailure);
+    orb::COrbApp orbApp(*viewState, clock, sound, g_szInstallPath, &ReportFailure);
     if (!orbApp.InitInstance()) {
         return 1;
     }
-    const int status = QApplication::exec();
-    // Fonts and bitmaps go before the application they were made under.
-    g_viewState.ReleaseDrawingResources();
-    return status;
+    return QApplication::exec();
 }

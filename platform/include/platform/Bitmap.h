@@ -1,5 +1,5 @@
-// A picture loaded from the program's resources by numeric id and held in the
-// framebuffer's pixel format, as a device-dependent bitmap is.
+// A picture in the framebuffer's pixel format, as a device-dependent bitmap
+// is held. Loading one from the program's resources is LoadBitmap's work.
 #pragma once
 
 #include <cstddef>
@@ -11,11 +11,10 @@ namespace platform {
 class Bitmap {
   public:
     Bitmap() = default;
-
-    // Loads bitmap resource `id`; on failure the bitmap stays empty.
-    bool LoadFromResource(int id);
-    // The same from the bytes of a BMP file.
-    bool LoadFromBmp(const unsigned char* bytes, std::size_t size, int id);
+    // Takes `width` x `height` pixels (0xFFRRGGBB), top row first. Pixels that
+    // do not make up exactly that many leave the bitmap empty.
+    Bitmap(int width, int height, std::vector<std::uint32_t> pixels, int sourceBitsPerPixel,
+           int id);
 
     void Reset();
     bool IsNull() const { return m_pixels.empty(); }

@@ -17,7 +17,10 @@ class MemoryDc;
 
 class Dc {
   public:
-    explicit Dc(Framebuffer& target);
+    // `stockFont` is what text is drawn with while no font is selected, as a
+    // fresh context starts with the system font; it belongs to whoever makes
+    // the context and must outlive it. Without one, such text is not drawn.
+    explicit Dc(Framebuffer& target, const Font* stockFont = nullptr);
     ~Dc();
     Dc(const Dc&) = delete;
     Dc& operator=(const Dc&) = delete;
@@ -26,7 +29,7 @@ class Dc {
     ColorRef SetBkColor(ColorRef colour);
     ColorRef TextColor() const { return m_textColour; }
     ColorRef BkColor() const { return m_bkColour; }
-    // Returns the font selected before; null selects the default font.
+    // Returns the font selected before; null selects the stock font.
     const Font* SelectFont(const Font* font);
 
     void FillSolidRect(int x, int y, int width, int height, ColorRef colour);
@@ -47,7 +50,10 @@ class Dc {
                      const ColorRef* colourTable);
 
   private:
+    const Font* CurrentFont() const { return m_font != nullptr ? m_font : m_stockFont; }
+
     Framebuffer& m_target;
+    const Font* m_stockFont;
     ColorRef m_textColour = 0x000000;
     ColorRef m_bkColour = 0xFFFFFF;
     const Font* m_font = nullptr;

@@ -1,35 +1,42 @@
 // A font chosen by face name and a negative height: the em height in pixels,
-// without internal leading.
+// without internal leading. The toolkit behind it measures and draws; fonts
+// are made by CreateFont.
 #pragma once
 
-#include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
+
+#include "platform/Colour.h"
 
 namespace platform {
 
+class Framebuffer;
+
 class Font {
   public:
-    Font();
-    ~Font();
-    Font(Font&&) noexcept;
-    Font& operator=(Font&&) noexcept;
+    virtual ~Font() = default;
     Font(const Font&) = delete;
     Font& operator=(const Font&) = delete;
 
-    // `height` follows the Windows convention: negative means character height.
-    bool Create(const std::string& face, int height);
-    void Reset();
-    bool IsNull() const { return m_impl == nullptr; }
     const std::string& Face() const { return m_face; }
+    // As it was asked for: negative means character height.
     int Height() const { return m_height; }
 
-    struct Impl;
-    const Impl* GetImpl() const { return m_impl.get(); }
+    // Size in pixels of the character cells of `text`.
+    virtual void Extent(std::string_view text, int* width, int* height) const = 0;
+    // Draws the glyphs of `text` with the top-left corner of its cells at
+    // (x, y), clipped to those cells and to the framebuffer. The cells' own
+    // background is left as it is.
+    virtual void Draw(Framebuffer& target, int x, int y, std::string_view text,
+                      ColorRef colour) const = 0;
+
+  protected:
+    Font(std::string face, int height) : m_face(std::move(face)), m_height(height) {}
 
   private:
-    std::unique_ptr<Impl> m_impl;
     std::string m_face;
-    int m_height = 0;
+    int m_height;
 };
 
 }  // namespace platform

@@ -22,7 +22,4 @@ class SoundPlayer {
     std::unique_ptr<SoundBackend> m_backend;
 };
 
-// The system's audio output (Qt Multimedia); silent without a device.
-std::unique_ptr<SoundBackend> CreateSystemSoundBackend();
-
 }  // namespace platform

@@ -2,7 +2,7 @@
 #include <QUrl>
 #include <memory>
 
-#include "platform/SoundPlayer.h"
+#include "platform/SystemSound.h"
 
 namespace platform {
 

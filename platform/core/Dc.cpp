@@ -1,27 +1,16 @@
 #include "platform/Dc.h"
 
-#include <QImage>
-#include <QPainter>
 #include <algorithm>
+#include <utility>
 
-#include "FontImpl.h"
 #include "platform/Bitmap.h"
+#include "platform/Font.h"
 #include "platform/Framebuffer.h"
 #include "platform/MemoryDc.h"
 
 namespace platform {
 
 namespace {
-
-// Fallback when no font is selected, like the system font of a fresh DC.
-const Font& DefaultFont() {
-    static const Font font = [] {
-        Font f;
-        f.Create("Arial", -16);
-        return f;
-    }();
-    return font;
-}
 
 // Intersects a block with the framebuffer; false when nothing is left.
 struct Span {
@@ -43,18 +32,9 @@ bool ClipToFrame(int x, int y, int width, int height, Span* out) {
     return true;
 }
 
-QImage WrapFrame(Framebuffer& frame) {
-    return QImage(reinterpret_cast<uchar*>(frame.Data()), frame.Width(), frame.Height(),
-                  frame.Stride() * static_cast<int>(sizeof(std::uint32_t)), QImage::Format_RGB32);
-}
-
-QColor ToQColor(ColorRef c) {
-    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
-}
-
 }  // namespace
 
-Dc::Dc(Framebuffer& target) : m_target(target) {}
+Dc::Dc(Framebuffer& target, const Font* stockFont) : m_target(target), m_stockFont(stockFont) {}
 Dc::~Dc() = default;
 
 ColorRef Dc::SetTextColor(ColorRef colour) {
@@ -107,31 +87,23 @@ void Dc::BitBlt(int x, int y, int width, int height, const MemoryDc& source, int
 }
 
 void Dc::TextExtent(std::string_view text, int* width, int* height) const {
-    const Font& font = m_font != nullptr && !m_font->IsNull() ? *m_font : DefaultFont();
-    const QFontMetrics& metrics = font.GetImpl()->metrics;
-    const QString s = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    *width = metrics.horizontalAdvance(s);
-    *height = metrics.height();
+    *width = 0;
+    *height = 0;
+    if (const Font* font = CurrentFont()) {
+        font->Extent(text, width, height);
+    }
 }
 
 void Dc::TextOut(int x, int y, std::string_view text) {
-    if (text.empty()) {
+    const Font* font = CurrentFont();
+    if (text.empty() || font == nullptr) {
         return;
     }
-    const Font& font = m_font != nullptr && !m_font->IsNull() ? *m_font : DefaultFont();
-    const Font::Impl& impl = *font.GetImpl();
     int width = 0;
     int height = 0;
-    TextExtent(text, &width, &height);
+    font->Extent(text, &width, &height);
     FillSolidRect(x, y, width, height, m_bkColour);
-
-    QImage frame = WrapFrame(m_target);
-    QPainter painter(&frame);
-    painter.setFont(impl.font);
-    painter.setPen(ToQColor(m_textColour));
-    painter.setClipRect(x, y, width, height);
-    painter.drawText(x, y + impl.metrics.ascent(),
-                     QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    font->Draw(m_target, x, y, text, m_textColour);
 }
 
 ColorRef Dc::GetPixel(int x, int y) const {
