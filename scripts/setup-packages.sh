@@ -7,6 +7,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-multimedia-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    clang-format binutils
     fonts-liberation2
     xvfb xauth
 )
