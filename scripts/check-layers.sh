@@ -30,52 +30,40 @@ is_qt() {
     [[ "$1" =~ ^\<Q[A-Za-z0-9_]*(/.*)?\>$ ]]
 }
 
-while IFS= read -r entry; do
-    [ -n "$entry" ] || continue
-    where="${entry%:*}"
-    header="${entry##*:}"
-    if is_qt "$header"; then
-        breach "$where" "the drawing code includes Qt ($header)"
-    fi
+# One include of `file` (at `where`) against the rules of the file's layer.
+check() {
+    local where="$1" header="$2"
+    local file="${where%%:*}"
     case "$header" in
-    '"shell/'*) breach "$where" "the drawing code includes the shell ($header)" ;;
-    '"platform/qt/'*) breach "$where" "the drawing code includes the Qt backend ($header)" ;;
+    '"../'* | '"./'*) breach "$where" "relative include ($header)" ;;
+    '"'*/*'"') ;;
+    '"'*) breach "$where" "include without its folder ($header)" ;;
     esac
-done < <(includes viewer/display)
+    case "$file" in
+    viewer/display/*)
+        is_qt "$header" && breach "$where" "the drawing code includes Qt ($header)"
+        case "$header" in
+        '"shell/'*) breach "$where" "the drawing code includes the shell ($header)" ;;
+        '"platform/qt/'*) breach "$where" "the drawing code includes the Qt backend ($header)" ;;
+        esac
+        ;;
+    platform/include/*)
+        is_qt "$header" && breach "$where" "a platform header includes Qt ($header)"
+        ;;
+    setup/*)
+        case "$header" in
+        '"field/InstallPathField.h"' | '"setup/'* | '"platform/'*) ;;
+        '"'*) breach "$where" "the installer includes $header; from the viewer only \"field/InstallPathField.h\"" ;;
+        esac
+        ;;
+    esac
+    return 0
+}
 
 while IFS= read -r entry; do
     [ -n "$entry" ] || continue
-    where="${entry%:*}"
-    header="${entry##*:}"
-    if is_qt "$header"; then
-        breach "$where" "a platform header includes Qt ($header)"
-    fi
-done < <(includes platform/include)
-
-while IFS= read -r entry; do
-    [ -n "$entry" ] || continue
-    where="${entry%:*}"
-    header="${entry##*:}"
-    case "$header" in
-    '"field/InstallPathField.h"' | '"setup/'* | '"platform/'*) ;;
-    '"'*) breach "$where" "the installer includes $header; from the viewer only \"field/InstallPathField.h\"" ;;
-    esac
-done < <(includes setup)
-
-for dir in viewer setup platform tests bench art; do
-    while IFS= read -r entry; do
-        [ -n "$entry" ] || continue
-        where="${entry%:*}"
-        header="${entry##*:}"
-        case "$header" in
-        '"'*/*'"') ;;
-        '"'*) breach "$where" "include without its folder ($header)" ;;
-        esac
-        case "$header" in
-        '"../'* | '"./'*) breach "$where" "relative include ($header)" ;;
-        esac
-    done < <(includes "$dir")
-done
+    check "${entry%:*}" "${entry##*:}"
+done < <(for dir in art bench platform setup tests viewer; do includes "$dir"; done)
 
 [ "$status" -eq 0 ] && echo "layer rules hold"
 exit "$status"

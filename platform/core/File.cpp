@@ -11,6 +11,31 @@
 
 namespace platform {
 
+namespace {
+
+// Calls `step(done)` until `count` bytes have moved or it moves none (the end
+// of a file being read); again after an interruption. Throws on an error.
+template <typename Step>
+std::size_t Repeat(const std::string& path, const char* verb, std::size_t count, Step step) {
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t n = step(done);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw FileException(path, std::string(verb) + " failed (" + std::strerror(errno) + ")");
+        }
+        if (n == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return done;
+}
+
+}  // namespace
+
 File::~File() {
     Close();
 }
@@ -40,44 +65,27 @@ bool File::Open(std::string_view path, unsigned flags) {
 }
 
 std::size_t File::Read(void* buffer, std::size_t count) {
-    if (m_fd < 0) {
-        throw FileException(m_requested, "cannot read a file that is not open");
-    }
+    RequireOpen("read");
     auto* out = static_cast<char*>(buffer);
-    std::size_t total = 0;
-    while (total < count) {
-        const ssize_t n = ::read(m_fd, out + total, count - total);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw FileException(m_requested,
-                                std::string("read failed (") + std::strerror(errno) + ")");
-        }
-        if (n == 0) {
-            break;
-        }
-        total += static_cast<std::size_t>(n);
-    }
-    return total;
+    return Repeat(m_requested, "read", count,
+                  [&](std::size_t done) { return ::read(m_fd, out + done, count - done); });
 }
 
 void File::Write(const void* buffer, std::size_t count) {
-    if (m_fd < 0) {
-        throw FileException(m_requested, "cannot write a file that is not open");
-    }
+    RequireOpen("write");
     const auto* in = static_cast<const char*>(buffer);
-    std::size_t total = 0;
-    while (total < count) {
-        const ssize_t n = ::write(m_fd, in + total, count - total);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw FileException(m_requested,
-                                std::string("write failed (") + std::strerror(errno) + ")");
-        }
-        total += static_cast<std::size_t>(n);
+    const std::size_t written = Repeat(m_requested, "write", count, [&](std::size_t done) {
+        return ::write(m_fd, in + done, count - done);
+    });
+    if (written < count) {
+        throw FileException(m_requested, "write failed (nothing more could be written)");
+    }
+}
+
+void File::RequireOpen(const char* verb) const {
+    if (m_fd < 0) {
+        throw FileException(m_requested,
+                            std::string("cannot ") + verb + " a file that is not open");
     }
 }
 

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "display/COrbView.h"
 #include "fakes/FakeViewHost.h"
@@ -99,11 +100,10 @@ TEST_F(ViewConstruction, StartingValuesReplaceWhatTheRecordHeld) {
     auto view = Build();
     EXPECT_EQ(state->m_installDir, install.Str());
     EXPECT_EQ(t.m_scene, 8);
-    EXPECT_EQ(t.m_nowYear, 1999);
-    EXPECT_EQ(t.m_nowMonth, 7);
-    EXPECT_EQ(t.m_nowDay, 2);
-    EXPECT_EQ(t.m_nowHour, 12);
-    EXPECT_EQ(t.m_nowMinute, 0);
+    // The clock of 2 July 1999, noon, until the first tick reads the real one.
+    EXPECT_EQ(std::make_tuple(t.m_nowYear, t.m_nowMonth, t.m_nowDay, t.m_nowHour, t.m_nowMinute),
+              std::make_tuple(std::int64_t{1999}, std::uint8_t{7}, std::uint8_t{2},
+                              std::uint8_t{12}, std::uint8_t{0}));
     EXPECT_EQ(t.m_travelSeconds, 315360000000000000.0);
     EXPECT_EQ(t.m_speed, 0.0);
     EXPECT_EQ(t.m_yearStep, 1);

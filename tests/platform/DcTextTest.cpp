@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/Dc.h"
@@ -44,11 +46,21 @@ class BlockFont final : public platform::Font {
     int m_cellHeight;
 };
 
-TEST(DcText, SelectedFontDrawsOverItsFilledCells) {
-    platform::Framebuffer frame(kGrey);
-    BlockFont stock("System", 4, 4);
-    BlockFont label("Label", 10, 20);
-    platform::Dc dc(frame, &stock);
+std::pair<int, int> Extent(const platform::Dc& dc, std::string_view text) {
+    std::pair<int, int> size{-1, -1};
+    dc.TextExtent(text, &size.first, &size.second);
+    return size;
+}
+
+class DcText : public ::testing::Test {
+  protected:
+    platform::Framebuffer frame{kGrey};
+    BlockFont stock{"System", 4, 4};
+    BlockFont label{"Label", 10, 20};
+    platform::Dc dc{frame, &stock};
+};
+
+TEST_F(DcText, SelectedFontDrawsOverItsFilledCells) {
     EXPECT_EQ(dc.SelectFont(&label), nullptr);  // nothing was selected before
     dc.SetBkColor(Rgb(80, 0, 80));
     dc.SetTextColor(Rgb(255, 255, 0));
@@ -62,51 +74,32 @@ TEST(DcText, SelectedFontDrawsOverItsFilledCells) {
     EXPECT_EQ(dc.GetPixel(120, 60), kGrey);
     EXPECT_EQ(dc.GetPixel(105, 70), kGrey);
     EXPECT_EQ(dc.GetPixel(99, 60), kGrey);
-    int width = 0;
-    int height = 0;
-    dc.TextExtent("ABC", &width, &height);
-    EXPECT_EQ(width, 30);
-    EXPECT_EQ(height, 20);
+    EXPECT_EQ(Extent(dc, "ABC"), std::make_pair(30, 20));
 }
 
-TEST(DcText, WithoutASelectionTheStockFontDraws) {
-    platform::Framebuffer frame(kGrey);
-    BlockFont stock("System", 4, 4);
-    BlockFont label("Label", 10, 20);
-    platform::Dc dc(frame, &stock);
+TEST_F(DcText, WithoutASelectionTheStockFontDraws) {
     dc.SelectFont(&label);
     EXPECT_EQ(dc.SelectFont(nullptr), &label);
     dc.TextOut(0, 0, "x");
     EXPECT_EQ(stock.draws, std::vector<std::string>{"x"});
     EXPECT_TRUE(label.draws.empty());
-    int width = 0;
-    int height = 0;
-    dc.TextExtent("xy", &width, &height);
-    EXPECT_EQ(width, 8);
-    EXPECT_EQ(height, 4);
+    EXPECT_EQ(Extent(dc, "xy"), std::make_pair(8, 4));
 }
 
-TEST(DcText, NoFontAtAllDrawsAndMeasuresNothing) {
+TEST_F(DcText, EmptyTextFillsNothing) {
+    dc.SetBkColor(Rgb(80, 0, 80));
+    dc.TextOut(10, 10, "");
+    EXPECT_TRUE(stock.draws.empty());
+    EXPECT_EQ(dc.GetPixel(10, 10), kGrey);
+}
+
+TEST(DcTextWithoutFonts, DrawsAndMeasuresNothing) {
     platform::Framebuffer frame(kGrey);
     platform::Dc dc(frame);
     dc.SetBkColor(Rgb(80, 0, 80));
     dc.TextOut(10, 10, "text");
     EXPECT_EQ(dc.GetPixel(10, 10), kGrey);
-    int width = -1;
-    int height = -1;
-    dc.TextExtent("text", &width, &height);
-    EXPECT_EQ(width, 0);
-    EXPECT_EQ(height, 0);
-}
-
-TEST(DcText, EmptyTextFillsNothing) {
-    platform::Framebuffer frame(kGrey);
-    BlockFont stock("System", 4, 4);
-    platform::Dc dc(frame, &stock);
-    dc.SetBkColor(Rgb(80, 0, 80));
-    dc.TextOut(10, 10, "");
-    EXPECT_TRUE(stock.draws.empty());
-    EXPECT_EQ(dc.GetPixel(10, 10), kGrey);
+    EXPECT_EQ(Extent(dc, "text"), std::make_pair(0, 0));
 }
 
 }  // namespace

@@ -36,6 +36,20 @@ TEST(File, ReadOrWriteOnAFileThatDidNotOpenThrows) {
     }
 }
 
+TEST(File, FailedReadsAndWritesOfAnOpenFileThrow) {
+    File full;
+    // The device that is always full: every write fails with "no space".
+    ASSERT_TRUE(full.Open("/dev/full", File::modeWrite));
+    EXPECT_THROW(full.Write("x", 1), platform::FileException);
+    full.Write("", 0);  // nothing to write is no failure
+
+    orbtest::TempDir dir;
+    File directory;
+    ASSERT_TRUE(directory.Open(dir.Str(), File::modeRead));
+    char buffer[4];
+    EXPECT_THROW(directory.Read(buffer, sizeof buffer), platform::FileException);
+}
+
 TEST(File, CreateEmptiesThenWriteReplacesTheContents) {
     orbtest::TempDir dir;
     const auto path = dir.Write("orb.exe", std::string(1000, 'o'));

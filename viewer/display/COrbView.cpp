@@ -82,19 +82,21 @@ void COrbView::LoadBitmaps() {
     for (int digit = 0; digit <= 9; ++digit) {
         Load(s.m_bmpDigitSmall[static_cast<std::size_t>(digit)], res::SmallDigitId(digit));
     }
-    Load(s.m_bmp104, res::IDB_STEP_BACK);
-    Load(s.m_bmp105, res::IDB_STEP_FORWARD);
-    Load(s.m_bmp106, res::IDB_ZOOM_BOTH);
-    Load(s.m_bmp109, res::IDB_ZOOM_NO_IN);
-    Load(s.m_bmp108, res::IDB_ZOOM_NO_OUT);
-    Load(s.m_bmp132, res::IDB_PROBABILITY_METER);
-    Load(s.m_bmp301, res::IDB_TIMELINE);
-    Load(s.m_bmp302, res::IDB_SET_DESTINATION);
-    Load(s.m_bmp189, res::IDB_SPEED_SCALE);
-    Load(s.m_bmp303, res::IDB_CLOCK_COLON);
-    Load(s.m_bmp306, res::IDB_FUEL_GAUGE);
-    Load(s.m_bmp191, res::IDB_BADGE_AD);
-    Load(s.m_bmp190, res::IDB_BADGE_BC);
+    const struct {
+        platform::Bitmap& bitmap;
+        int id;
+    } singles[] = {
+        {s.m_bmp104, res::IDB_STEP_BACK},   {s.m_bmp105, res::IDB_STEP_FORWARD},
+        {s.m_bmp106, res::IDB_ZOOM_BOTH},   {s.m_bmp109, res::IDB_ZOOM_NO_IN},
+        {s.m_bmp108, res::IDB_ZOOM_NO_OUT}, {s.m_bmp132, res::IDB_PROBABILITY_METER},
+        {s.m_bmp301, res::IDB_TIMELINE},    {s.m_bmp302, res::IDB_SET_DESTINATION},
+        {s.m_bmp189, res::IDB_SPEED_SCALE}, {s.m_bmp303, res::IDB_CLOCK_COLON},
+        {s.m_bmp306, res::IDB_FUEL_GAUGE},  {s.m_bmp191, res::IDB_BADGE_AD},
+        {s.m_bmp190, res::IDB_BADGE_BC},
+    };
+    for (const auto& single : singles) {
+        Load(single.bitmap, single.id);
+    }
 }
 
 void COrbView::CreateFonts() {

@@ -40,6 +40,8 @@ class File {
     const std::string& HostPath() const { return m_hostPath; }
 
   private:
+    void RequireOpen(const char* verb) const;
+
     int m_fd = -1;
     std::string m_requested;
     std::string m_hostPath;
