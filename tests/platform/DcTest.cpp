@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "platform/Bitmap.h"
 #include "platform/CreateFont.h"
 #include "platform/Dc.h"
@@ -27,6 +29,10 @@ TEST(Dc, FillIsClippedToTheFramebuffer) {
     EXPECT_EQ(dc.GetPixel(0, -1), platform::kInvalidColour);
     dc.FillSolidRect(100, 100, 0, 5, Rgb(7, 7, 7));  // empty: nothing drawn
     EXPECT_EQ(dc.GetPixel(100, 100), kGrey);
+    dc.FillSolidRect(200, 200, 1, 1, Rgb(7, 7, 7));  // a single pixel
+    EXPECT_EQ(dc.GetPixel(200, 200), Rgb(7, 7, 7));
+    EXPECT_EQ(dc.GetPixel(201, 200), kGrey);
+    EXPECT_EQ(dc.GetPixel(200, 201), kGrey);
 }
 
 TEST(Dc, BitBltCopiesTheSelectedBitmap) {
@@ -106,6 +112,29 @@ TEST(Dc, LargerFontsMakeLargerCells) {
     dc.TextExtent("1990's AD", &w2, &h2);
     EXPECT_GT(w2, w1);
     EXPECT_GT(h2, h1);
+}
+
+TEST(Font, PositiveHeightsIncludeTheLeading) {
+    // A positive height is the cell height: seven eighths of it is the em
+    // height, and never less than a pixel.
+    const struct {
+        int cellHeight;
+        int emHeight;
+    } cases[] = {{16, -14}, {24, -21}, {1, -1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cellHeight);
+        const auto cell = platform::CreateFont("Arial", c.cellHeight);
+        const auto em = platform::CreateFont("Arial", c.emHeight);
+        ASSERT_NE(cell, nullptr);
+        ASSERT_NE(em, nullptr);
+        EXPECT_EQ(cell->Height(), c.cellHeight);
+        int w1 = 0, h1 = 0, w2 = 0, h2 = 0;
+        cell->Extent("Mya 1999", &w1, &h1);
+        em->Extent("Mya 1999", &w2, &h2);
+        EXPECT_EQ(std::make_pair(w1, h1), std::make_pair(w2, h2));
+    }
+    EXPECT_EQ(platform::CreateFont("Arial", 0), nullptr);
+    EXPECT_EQ(platform::CreateFont("", -20), nullptr);
 }
 
 TEST(Dc, IndexedPictureGoesThroughTheColourTable) {
