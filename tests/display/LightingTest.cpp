@@ -17,6 +17,12 @@ TimeState AtSecond(std::int64_t secondOfDay) {
     return t;
 }
 
+// The light level ApplyLight gives `t`.
+int LevelOf(TimeState t, bool dayNightEffects) {
+    ApplyLight(t, dayNightEffects);
+    return t.m_brightness;
+}
+
 struct LevelCase {
     std::int64_t second;
     int level;
@@ -25,9 +31,7 @@ struct LevelCase {
 class DaylightTest : public ::testing::TestWithParam<LevelCase> {};
 
 TEST_P(DaylightTest, FollowsTheTimeOfDay) {
-    TimeState t = AtSecond(GetParam().second);
-    ApplyLight(t, true);
-    EXPECT_EQ(t.m_brightness, GetParam().level);
+    EXPECT_EQ(LevelOf(AtSecond(GetParam().second), true), GetParam().level);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -52,8 +56,7 @@ TEST(Lighting, FastTravelAveragesDayAndNight) {
     EXPECT_EQ(t.m_absSpeed, 40001.0);
     t = AtSecond(Hms(12, 0, 0));
     t.m_speed = 40000.9;  // truncated to 40,000: not above the limit
-    ApplyLight(t, true);
-    EXPECT_EQ(t.m_brightness, 256);
+    EXPECT_EQ(LevelOf(t, true), 256);
     t.m_speed = 0.5;
     ApplyLight(t, true);
     EXPECT_EQ(t.m_absSpeed, 0.0);
@@ -63,8 +66,7 @@ TEST(Lighting, SteadyLightErasIgnoreHourAndSpeed) {
     TimeState t = AtSecond(Hms(2, 0, 0));
     t.m_steadyLight = 1;
     t.m_speed = 1e12;
-    ApplyLight(t, true);
-    EXPECT_EQ(t.m_brightness, 256);
+    EXPECT_EQ(LevelOf(t, true), 256);
 }
 
 TEST(Lighting, WhiteDwarfEraDimsWithTheYearOnly) {
@@ -74,11 +76,9 @@ TEST(Lighting, WhiteDwarfEraDimsWithTheYearOnly) {
             t.m_scene = 30;
             t.m_steadyLight = 1;
             t.m_year = 5000050001;
-            ApplyLight(t, dayNight);
-            EXPECT_EQ(t.m_brightness, 224);
+            EXPECT_EQ(LevelOf(t, dayNight), 224);
             t.m_year = 15000000000;
-            ApplyLight(t, dayNight);
-            EXPECT_EQ(t.m_brightness, 25);
+            EXPECT_EQ(LevelOf(t, dayNight), 25);
         }
     }
 }
@@ -87,8 +87,7 @@ TEST(Lighting, DayNightEffectsOffMeansFullDaylight) {
     for (std::int64_t second : {Hms(0, 0, 0), Hms(5, 45, 0), Hms(23, 0, 0), std::int64_t{-5}}) {
         TimeState t = AtSecond(second);
         t.m_speed = 1e6;  // no day/night flicker either
-        ApplyLight(t, false);
-        EXPECT_EQ(t.m_brightness, 256) << second;
+        EXPECT_EQ(LevelOf(t, false), 256) << second;
     }
 }
 
