@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "SceneFileReader.h"
-#include "ScenePainters.h"
+#include "scenes/SceneFileReader.h"
+#include "scenes/ScenePainters.h"
 
 namespace orb::art {
 

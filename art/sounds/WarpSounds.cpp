@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "PaintKit.h"
 #include "Synth.h"
+#include "kit/PaintKit.h"
 
 namespace orb::art {
 

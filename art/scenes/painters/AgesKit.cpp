@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "PixelBlend.h"
+#include "kit/PixelBlend.h"
 
 namespace orb::art::ages {
 

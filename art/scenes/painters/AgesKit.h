@@ -11,12 +11,12 @@
 #include <cstdint>
 #include <vector>
 
-#include "Atmosphere.h"
-#include "CanvasPainter.h"
-#include "Gradient.h"
-#include "PaintKit.h"
-#include "Sky.h"
-#include "Vegetation.h"
+#include "kit/Atmosphere.h"
+#include "kit/CanvasPainter.h"
+#include "kit/Gradient.h"
+#include "kit/PaintKit.h"
+#include "kit/Sky.h"
+#include "kit/Vegetation.h"
 
 namespace orb::art::ages {
 

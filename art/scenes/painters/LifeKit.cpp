@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "PixelBlend.h"
+#include "kit/PixelBlend.h"
 
 namespace orb::art::life {
 

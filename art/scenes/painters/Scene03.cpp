@@ -3,9 +3,9 @@
 #include <QRadialGradient>
 #include <cmath>
 
-#include "FloatCanvas.h"
-#include "PaintKit.h"
-#include "ScenePainters.h"
+#include "kit/FloatCanvas.h"
+#include "kit/PaintKit.h"
+#include "scenes/ScenePainters.h"
 
 namespace orb::art {
 

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <vector>
 
-#include "FloatCanvas.h"
-#include "PaintKit.h"
-#include "ScenePainters.h"
+#include "kit/FloatCanvas.h"
+#include "kit/PaintKit.h"
+#include "scenes/ScenePainters.h"
 
 namespace orb::art {
 

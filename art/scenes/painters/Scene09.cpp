@@ -1,6 +1,6 @@
 #include "LifeKit.h"
-#include "PaintKit.h"
-#include "ScenePainters.h"
+#include "kit/PaintKit.h"
+#include "scenes/ScenePainters.h"
 
 namespace orb::art {
 
