@@ -48,12 +48,13 @@ void ButtonPainter::Legend(QImage& image, const QString& text, const QRectF& box
     const QFont font = console::SansFont(pixelSize, true);
     if (lit) {
         QImage layer = Glow::NewLayer(image.width(), image.height());
-        QPainter g(&layer);
-        g.setRenderHint(QPainter::TextAntialiasing);
-        g.setFont(font);
-        g.setPen(console::LegendGlow());
-        g.drawText(box, Qt::AlignCenter, text);
-        g.end();
+        {
+            QPainter g(&layer);
+            g.setRenderHint(QPainter::TextAntialiasing);
+            g.setFont(font);
+            g.setPen(console::LegendGlow());
+            g.drawText(box, Qt::AlignCenter, text);
+        }
         Glow::AddBlurred(image, layer, 2, 0.9);
     }
     QPainter p(&image);
@@ -71,12 +72,13 @@ void ButtonPainter::Legend(QImage& image, const QString& text, const QRectF& box
 void ButtonPainter::Shape(QImage& image, const QPainterPath& shape, bool lit) {
     if (lit) {
         QImage layer = Glow::NewLayer(image.width(), image.height());
-        QPainter g(&layer);
-        g.setRenderHint(QPainter::Antialiasing);
-        g.setPen(Qt::NoPen);
-        g.setBrush(console::LegendGlow());
-        g.drawPath(shape);
-        g.end();
+        {
+            QPainter g(&layer);
+            g.setRenderHint(QPainter::Antialiasing);
+            g.setPen(Qt::NoPen);
+            g.setBrush(console::LegendGlow());
+            g.drawPath(shape);
+        }
         Glow::AddBlurred(image, layer, 2, 0.9);
     }
     QPainter p(&image);

@@ -119,37 +119,38 @@ QImage PaintScene17() {
     plateau.seed = 1702;
     PaintLand(img, plateau);
 
-    QPainter p;
-    BeginPainter(p, img);
     Rng rng(17);
-    DrawPyramid(p, 360, 192, 34, 40);
-    DrawPyramid(p, 270, 194, 52, 62);
-    DrawPyramid(p, 150, 196, 74, 92);
-    p.end();
+    {
+        CanvasPainter p(img);
+        DrawPyramid(p, 360, 192, 34, 40);
+        DrawPyramid(p, 270, 194, 52, 62);
+        DrawPyramid(p, 150, 196, 74, 92);
+    }
     Haze(img, 150, 200, QColor(236, 216, 176), 0.0, 0.3, HazeRamp::Smooth);
-    BeginPainter(p, img);
+    {
+        CanvasPainter p(img);
 
-    // The green strip of fields and palms on the far bank.
-    p.setPen(Qt::NoPen);
-    p.setBrush(
-        Gradient(QPointF(0, 196), QPointF(0, 214), QColor(132, 150, 72), QColor(88, 120, 52)));
-    QPainterPath bank;
-    bank.moveTo(0, 214);
-    bank.lineTo(0, 202);
-    for (int x = 0; x <= kWidth; x += 16) {
-        bank.lineTo(x, 198 + 3 * std::sin(x * 0.05));
+        // The green strip of fields and palms on the far bank.
+        p.setPen(Qt::NoPen);
+        p.setBrush(
+            Gradient(QPointF(0, 196), QPointF(0, 214), QColor(132, 150, 72), QColor(88, 120, 52)));
+        QPainterPath bank;
+        bank.moveTo(0, 214);
+        bank.lineTo(0, 202);
+        for (int x = 0; x <= kWidth; x += 16) {
+            bank.lineTo(x, 198 + 3 * std::sin(x * 0.05));
+        }
+        bank.lineTo(kWidth, 214);
+        bank.closeSubpath();
+        p.drawPath(bank);
+        for (int i = 0; i < 30; ++i) {
+            const double x = rng.Range(0, kWidth);
+            DrawPalm(p, x, rng.Range(203, 212), rng.Range(16, 30), rng.Range(-0.15, 0.15),
+                     QColor(70, 110, 46), QColor(110, 86, 56), rng);
+        }
+        p.setBrush(QColor(200, 176, 130));
+        p.drawRect(QRectF(0, 212, kWidth, 2));
     }
-    bank.lineTo(kWidth, 214);
-    bank.closeSubpath();
-    p.drawPath(bank);
-    for (int i = 0; i < 30; ++i) {
-        const double x = rng.Range(0, kWidth);
-        DrawPalm(p, x, rng.Range(203, 212), rng.Range(16, 30), rng.Range(-0.15, 0.15),
-                 QColor(70, 110, 46), QColor(110, 86, 56), rng);
-    }
-    p.setBrush(QColor(200, 176, 130));
-    p.drawRect(QRectF(0, 212, kWidth, 2));
-    p.end();
 
     WaterStyle river;
     river.farTint = QColor(96, 140, 160);
@@ -160,30 +161,31 @@ QImage PaintScene17() {
     river.seed = 1703;
     PaintWater(img, 214, 320, river);
 
-    BeginPainter(p, img);
-    DrawFelucca(p, 330, 248, 24);
-    DrawFelucca(p, 440, 226, 9);
+    {
+        CanvasPainter p(img);
+        DrawFelucca(p, 330, 248, 24);
+        DrawFelucca(p, 440, 226, 9);
 
-    // Near bank of mud and reeds.
-    p.setPen(Qt::NoPen);
-    QPainterPath shore;
-    shore.moveTo(0, 320);
-    shore.lineTo(0, 272);
-    shore.cubicTo(120, 268, 200, 292, 300, 304);
-    shore.cubicTo(380, 314, 460, 318, 512, 316);
-    shore.lineTo(512, 320);
-    shore.closeSubpath();
-    p.setBrush(
-        Gradient(QPointF(0, 270), QPointF(0, 320), QColor(150, 120, 80), QColor(104, 80, 54)));
-    p.drawPath(shore);
-    for (int i = 0; i < 60; ++i) {
-        const double x = rng.Range(-5, 250) * (i < 40 ? 1.0 : 0.5);
-        const double g = 282 + rng.Range(0, 40) - x * 0.02;
-        DrawPapyrus(p, x, g, rng.Range(24, 52), rng.Range(-6, 6), rng);
+        // Near bank of mud and reeds.
+        p.setPen(Qt::NoPen);
+        QPainterPath shore;
+        shore.moveTo(0, 320);
+        shore.lineTo(0, 272);
+        shore.cubicTo(120, 268, 200, 292, 300, 304);
+        shore.cubicTo(380, 314, 460, 318, 512, 316);
+        shore.lineTo(512, 320);
+        shore.closeSubpath();
+        p.setBrush(
+            Gradient(QPointF(0, 270), QPointF(0, 320), QColor(150, 120, 80), QColor(104, 80, 54)));
+        p.drawPath(shore);
+        for (int i = 0; i < 60; ++i) {
+            const double x = rng.Range(-5, 250) * (i < 40 ? 1.0 : 0.5);
+            const double g = 282 + rng.Range(0, 40) - x * 0.02;
+            DrawPapyrus(p, x, g, rng.Range(24, 52), rng.Range(-6, 6), rng);
+        }
+        DrawBird(p, 300, 80, 9, QColor(40, 40, 50));
+        DrawBird(p, 318, 90, 7, QColor(40, 40, 50));
     }
-    DrawBird(p, 300, 80, 9, QColor(40, 40, 50));
-    DrawBird(p, 318, 90, 7, QColor(40, 40, 50));
-    p.end();
     return img;
 }
 

@@ -112,14 +112,14 @@ QImage PaintScene28() {
     clouds.seed = 2801;
     PaintClouds(img, 110, 170, clouds);
 
-    QPainter p;
-    BeginPainter(p, img);
-    p.setBrush(QColor(255, 255, 246));
-    p.drawEllipse(sun, 30, 30);
-    // A small, far Moon: it has drifted away over the ages.
-    p.setBrush(QColor(216, 220, 226));
-    p.drawEllipse(QPointF(90, 50), 4, 4);
-    p.end();
+    {
+        CanvasPainter p(img);
+        p.setBrush(QColor(255, 255, 246));
+        p.drawEllipse(sun, 30, 30);
+        // A small, far Moon: it has drifted away over the ages.
+        p.setBrush(QColor(216, 220, 226));
+        p.drawEllipse(QPointF(90, 50), 4, 4);
+    }
 
     // Young, jagged ranges on the horizon.
     LandStyle range;
@@ -165,18 +165,19 @@ QImage PaintScene28() {
     sea.cubicTo(400, 240, 300, 226, 200, 232);
     sea.cubicTo(120, 238, 40, 236, -10, 240);
     sea.closeSubpath();
-    BeginPainter(p, img);
-    p.setBrush(
-        Gradient(QPointF(0, 200), QPointF(0, 240), QColor(140, 214, 210), QColor(50, 160, 170)));
-    p.drawPath(sea);
-    // The Sun's glitter on the shallows.
-    p.setBrush(QColor(255, 255, 240, 150));
-    for (int i = 0; i < 14; ++i) {
-        const double y = 208 + i * 2.0;
-        const double w = 6 + i * 1.6;
-        p.drawRect(QRectF(330 - w / 2 + std::sin(i * 1.7) * 4, y, w, 0.9));
+    {
+        CanvasPainter p(img);
+        p.setBrush(Gradient(QPointF(0, 200), QPointF(0, 240), QColor(140, 214, 210),
+                            QColor(50, 160, 170)));
+        p.drawPath(sea);
+        // The Sun's glitter on the shallows.
+        p.setBrush(QColor(255, 255, 240, 150));
+        for (int i = 0; i < 14; ++i) {
+            const double y = 208 + i * 2.0;
+            const double w = 6 + i * 1.6;
+            p.drawRect(QRectF(330 - w / 2 + std::sin(i * 1.7) * 4, y, w, 0.9));
+        }
     }
-    p.end();
 
     // Red desert plateau in front, with mesas.
     LandStyle plateau;
@@ -191,43 +192,45 @@ QImage PaintScene28() {
     plateau.seed = 2804;
     const std::vector<double> edge = PaintLand(img, plateau);
 
-    BeginPainter(p, img);
     Rng rng(28);
-    DrawMesa(p, 80, 244, 70, 40, QColor(180, 100, 70));
-    DrawMesa(p, 440, 238, 90, 30, QColor(186, 110, 80));
-    DrawMesa(p, 200, 226, 30, 14, QColor(200, 150, 130));
-    // Cracked ground in the foreground.
-    p.setPen(QPen(QColor(110, 52, 36, 140), 1.0));
-    for (int i = 0; i < 40; ++i) {
-        QPointF a(rng.Range(0, kWidth), rng.Range(276, 320));
-        for (int k = 0; k < 4; ++k) {
-            const QPointF b = a + QPointF(rng.Range(-14, 14), rng.Range(-4, 4));
-            p.drawLine(a, b);
-            a = b;
+
+    {
+        CanvasPainter p(img);
+        DrawMesa(p, 80, 244, 70, 40, QColor(180, 100, 70));
+        DrawMesa(p, 440, 238, 90, 30, QColor(186, 110, 80));
+        DrawMesa(p, 200, 226, 30, 14, QColor(200, 150, 130));
+        // Cracked ground in the foreground.
+        p.setPen(QPen(QColor(110, 52, 36, 140), 1.0));
+        for (int i = 0; i < 40; ++i) {
+            QPointF a(rng.Range(0, kWidth), rng.Range(276, 320));
+            for (int k = 0; k < 4; ++k) {
+                const QPointF b = a + QPointF(rng.Range(-14, 14), rng.Range(-4, 4));
+                p.drawLine(a, b);
+                a = b;
+            }
         }
+        p.setPen(Qt::NoPen);
+        // Scattered boulders with hard shadows from the high Sun.
+        for (int i = 0; i < 12; ++i) {
+            const double x = rng.Range(0, kWidth);
+            const double y = rng.Range(272, 316);
+            const double r = rng.Range(3, 9) * (y - 250) / 50.0;
+            p.setBrush(QColor(90, 40, 26, 140));
+            p.drawEllipse(QPointF(x + r * 0.5, y + r * 0.4), r * 1.2, r * 0.4);
+            p.setBrush(Gradient(QPointF(x - r, y - r), QPointF(x + r, y), QColor(220, 150, 110),
+                                QColor(130, 64, 44)));
+            p.drawEllipse(QPointF(x, y - r * 0.4), r, r * 0.7);
+        }
+        DrawUmbrellaTree(p, 150, 262, 50, rng);
+        DrawUmbrellaTree(p, 196, 258, 34, rng);
+        DrawUmbrellaTree(p, 392, 266, 60, rng);
+        // Hardy succulents, the last large life on the land.
+        DrawSucculent(p, 300, 300, 34, QColor(120, 150, 110));
+        DrawSucculent(p, 322, 306, 22, QColor(140, 160, 110));
+        DrawSucculent(p, 60, 314, 40, QColor(110, 140, 120));
+        DrawSucculent(p, 470, 296, 26, QColor(130, 150, 110));
+        (void)edge;
     }
-    p.setPen(Qt::NoPen);
-    // Scattered boulders with hard shadows from the high Sun.
-    for (int i = 0; i < 12; ++i) {
-        const double x = rng.Range(0, kWidth);
-        const double y = rng.Range(272, 316);
-        const double r = rng.Range(3, 9) * (y - 250) / 50.0;
-        p.setBrush(QColor(90, 40, 26, 140));
-        p.drawEllipse(QPointF(x + r * 0.5, y + r * 0.4), r * 1.2, r * 0.4);
-        p.setBrush(Gradient(QPointF(x - r, y - r), QPointF(x + r, y), QColor(220, 150, 110),
-                            QColor(130, 64, 44)));
-        p.drawEllipse(QPointF(x, y - r * 0.4), r, r * 0.7);
-    }
-    DrawUmbrellaTree(p, 150, 262, 50, rng);
-    DrawUmbrellaTree(p, 196, 258, 34, rng);
-    DrawUmbrellaTree(p, 392, 266, 60, rng);
-    // Hardy succulents, the last large life on the land.
-    DrawSucculent(p, 300, 300, 34, QColor(120, 150, 110));
-    DrawSucculent(p, 322, 306, 22, QColor(140, 160, 110));
-    DrawSucculent(p, 60, 314, 40, QColor(110, 140, 120));
-    DrawSucculent(p, 470, 296, 26, QColor(130, 150, 110));
-    (void)edge;
-    p.end();
     return img;
 }
 
