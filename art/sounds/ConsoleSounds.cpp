@@ -8,7 +8,6 @@
 
 namespace orb::art {
 
-using synth::kPi;
 using synth::kRate;
 
 std::vector<double> ConsoleSounds::Beep(std::size_t samples) {

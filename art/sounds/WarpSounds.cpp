@@ -8,7 +8,6 @@
 
 namespace orb::art {
 
-using synth::kPi;
 using synth::kRate;
 
 namespace {

@@ -10,8 +10,8 @@ namespace {
 
 // A cup sponge of the first reefs, opening upward.
 void CupSponge(QPainter& p, double x, double baseY, double h, QColor c) {
-    const QPainterPath body = life::Tube(QPointF(x, baseY), QPointF(x - h * 0.05, baseY - h * 0.5),
-                                         QPointF(x + h * 0.05, baseY - h), h * 0.22, h * 0.5);
+    const QPainterPath body = Tube(QPointF(x, baseY), QPointF(x - h * 0.05, baseY - h * 0.5),
+                                   QPointF(x + h * 0.05, baseY - h), h * 0.22, h * 0.5);
     p.setPen(Qt::NoPen);
     p.setBrush(Gradient(QPointF(x - h * 0.25, 0), QPointF(x + h * 0.25, 0), c.lighter(130), c, 0.5,
                         c.darker(160)));

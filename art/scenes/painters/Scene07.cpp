@@ -35,10 +35,10 @@ void StemClump(QPainter& p, Rng& rng, double x, double baseY, double h, QColor s
 // fern-like branch sprays.
 void Archaeopteris(QPainter& p, Rng& rng, double x, double baseY, double h, QColor leaf) {
     const double topY = baseY - h;
-    life::FillShaded(p,
-                     life::Tube(QPointF(x, baseY), QPointF(x, baseY - h * 0.5), QPointF(x, topY),
-                                h * 0.05, h * 0.015),
-                     QColor(96, 76, 60), topY, baseY);
+    FillShaded(
+        p,
+        Tube(QPointF(x, baseY), QPointF(x, baseY - h * 0.5), QPointF(x, topY), h * 0.05, h * 0.015),
+        QColor(96, 76, 60), topY, baseY);
     const int tiers = 7;
     for (int i = 0; i < tiers; ++i) {
         const double t = static_cast<double>(i) / (tiers - 1);

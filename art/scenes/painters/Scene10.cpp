@@ -24,8 +24,8 @@ void Pterosaur(QPainter& p, double x, double y, double s, double flap) {
     w.lineTo(-4, 3);
     w.quadTo(-20, 2, -40, -flap);
     p.drawPath(w);
-    p.drawPath(life::Tube({0, 2}, {6, 1}, {12, -1}, 4, 1.5));
-    p.drawPath(life::Tube({2, 0}, {-4, -5}, {-9, -6}, 2, 0.5));
+    p.drawPath(Tube({0, 2}, {6, 1}, {12, -1}, 4, 1.5));
+    p.drawPath(Tube({2, 0}, {-4, -5}, {-9, -6}, 2, 0.5));
     p.restore();
 }
 
@@ -37,24 +37,24 @@ void Triceratops(QPainter& p, double x, double groundY, double s, bool left, QCo
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 50));
     p.drawEllipse(QPointF(0, 0), 34, 3);
-    QPainterPath far = life::Tube({16, -16}, {17, -8}, {16, 0}, 8, 7);
-    far = far.united(life::Tube({-18, -18}, {-18, -8}, {-17, 0}, 9, 7));
-    life::FillShaded(p, far, hide.darker(140), -24, 0);
+    QPainterPath far = Tube({16, -16}, {17, -8}, {16, 0}, 8, 7);
+    far = far.united(Tube({-18, -18}, {-18, -8}, {-17, 0}, 9, 7));
+    FillShaded(p, far, hide.darker(140), -24, 0);
     QPainterPath b;
     b.addEllipse(QPointF(-2, -24), 28, 14);
-    b = b.united(life::Tube({-26, -26}, {-40, -22}, {-50, -12}, 12, 2));
-    b = b.united(life::Tube({10, -16}, {10, -8}, {12, 0}, 9, 8));
-    b = b.united(life::Tube({-20, -18}, {-21, -8}, {-19, 0}, 10, 8));
-    b = b.united(life::Tube({22, -24}, {32, -22}, {42, -16}, 14, 8));
-    life::FillShaded(p, b, hide, -38, 0);
+    b = b.united(Tube({-26, -26}, {-40, -22}, {-50, -12}, 12, 2));
+    b = b.united(Tube({10, -16}, {10, -8}, {12, 0}, 9, 8));
+    b = b.united(Tube({-20, -18}, {-21, -8}, {-19, 0}, 10, 8));
+    b = b.united(Tube({22, -24}, {32, -22}, {42, -16}, 14, 8));
+    FillShaded(p, b, hide, -38, 0);
     QPainterPath frill;
     frill.addEllipse(QPointF(26, -31), 8, 14);
     p.setBrush(hide.darker(150));
     p.drawEllipse(QPointF(25.5, -31), 9, 15);
-    life::FillShaded(p, frill, hide.lighter(115), -45, -17);
+    FillShaded(p, frill, hide.lighter(115), -45, -17);
     p.setBrush(QColor(236, 226, 200));
-    p.drawPath(life::Tube({32, -26}, {42, -34}, {50, -36}, 3, 0.6));
-    p.drawPath(life::Tube({44, -18}, {47, -21}, {48, -25}, 2.4, 0.5));
+    p.drawPath(Tube({32, -26}, {42, -34}, {50, -36}, 3, 0.6));
+    p.drawPath(Tube({44, -18}, {47, -21}, {48, -25}, 2.4, 0.5));
     p.setBrush(QColor(20, 15, 10));
     p.drawEllipse(QPointF(36, -23), 1, 1);
     p.restore();

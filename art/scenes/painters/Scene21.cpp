@@ -11,8 +11,6 @@ using namespace ages;
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
 // A tower mill: tapering body, a boat-shaped cap and four lattice sails.
 void DrawWindmill(QPainter& p, double x, double ground, double h, double angle,
                   const QColor& body) {

@@ -11,8 +11,6 @@ using namespace ages;
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
 void DrawTurbine(QPainter& p, double x, double ground, double h, double angle, double haze) {
     const QColor white = Mix(QColor(250, 250, 248), QColor(190, 206, 220), haze);
     const QColor shade = Mix(QColor(196, 200, 206), QColor(180, 196, 212), haze);

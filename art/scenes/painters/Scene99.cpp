@@ -8,8 +8,6 @@ namespace orb::art {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979;
-
 // Angular noise that wraps around the circle: noise sampled on a ring.
 double AroundNoise(double angle, double frequency, std::uint32_t seed, int octaves) {
     return Fbm(frequency * std::cos(angle) + 50.0, frequency * std::sin(angle) + 50.0, octaves,
