@@ -47,14 +47,14 @@ QImage FuelGaugePainter::Paint() {
             const bool major = i % 4 == 0;
             const QPointF a = OnArc(pivot, radius - (major ? 7 : 4), f);
             const QPointF b = OnArc(pivot, radius, f);
-            p.setPen(QPen(i == 0 ? QColor(255, 60, 40) : console::LegendLit(), major ? 2.0 : 1.2));
+            p.setPen(QPen(i == 0 ? QColor(255, 60, 40) : console::kLegendLit, major ? 2.0 : 1.2));
             p.drawLine(a, b);
         }
         QPainterPath arc;
         arc.arcMoveTo(QRectF(pivot.x() - radius, pivot.y() - radius, 2 * radius, 2 * radius), 180);
         arc.arcTo(QRectF(pivot.x() - radius, pivot.y() - radius, 2 * radius, 2 * radius), 180,
                   -180);
-        p.setPen(QPen(console::LegendLit(), 1.2));
+        p.setPen(QPen(console::kLegendLit, 1.2));
         p.setBrush(Qt::NoBrush);
         p.drawPath(arc);
     }

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "scenes/SceneFileFormat.h"
 #include "scenes/SceneFileReader.h"
 #include "scenes/ScenePainters.h"
 
@@ -16,8 +17,8 @@ namespace orb::art {
 namespace {
 
 constexpr int kColumns = 6;
-constexpr int kSceneW = 512;
-constexpr int kSceneH = 320;
+constexpr int kSceneW = SceneFileFormat::kWidth;
+constexpr int kSceneH = SceneFileFormat::kHeight;
 constexpr int kGap = 12;
 constexpr int kCaption = 26;
 constexpr int kTitleBand = 48;

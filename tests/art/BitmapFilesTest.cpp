@@ -7,7 +7,6 @@
 #include <QByteArray>
 #include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -18,13 +17,13 @@
 #include <set>
 #include <vector>
 
+#include "GeneratorRun.h"
 #include "io/Files.h"
 #include "io/LittleEndian.h"
 #include "quant/PaletteQuantizer.h"
 
 namespace {
 
-using orb::art::IndexedImage;
 using orb::art::PaletteQuantizer;
 using orb::art::QuantizeOptions;
 using orb::art::ReadFileBytes;
@@ -414,7 +413,7 @@ QImage ControlFace(const std::vector<QRgb>& fills) {
     return image;
 }
 
-IndexedImage ReduceForBitmap(const QImage& image, int colours) {
+orb::art::IndexedImage ReduceForBitmap(const QImage& image, int colours) {
     return PaletteQuantizer(QuantizeOptions::ForBitmaps(colours)).Reduce(image);
 }
 
@@ -426,7 +425,7 @@ class BitmapQuantizer : public ::testing::TestWithParam<int> {};
 TEST_P(BitmapQuantizer, PinsFlatFillsExactlyAndFirst) {
     const int colours = GetParam();
     const QImage face = ControlFace(kFills);
-    const IndexedImage reduced = ReduceForBitmap(face, colours);
+    const auto reduced = ReduceForBitmap(face, colours);
     ASSERT_LE(reduced.Palette().size(), static_cast<std::size_t>(colours));
     ASSERT_GT(reduced.Palette().size(), kFills.size());
     for (std::size_t i = 0; i < kFills.size(); ++i) {
@@ -444,7 +443,7 @@ TEST_P(BitmapQuantizer, PinsFlatFillsExactlyAndFirst) {
 // areas stay flat instead of speckled.
 TEST_P(BitmapQuantizer, MapsEachColourToOneEntry) {
     const QImage face = ControlFace(kFills);
-    const IndexedImage reduced = ReduceForBitmap(face, GetParam());
+    const auto reduced = ReduceForBitmap(face, GetParam());
     std::map<QRgb, std::set<std::uint8_t>> entries;
     for (int y = 0; y < kFaceH; ++y) {
         for (int x = 0; x < kFaceW; ++x) {
@@ -472,7 +471,7 @@ TEST_P(BitmapQuantizer, KeepsAPictureOfFewColoursExactly) {
             image.setPixel(x, y, used[static_cast<std::size_t>((x * 7 + y * 3) % colours)]);
         }
     }
-    const IndexedImage reduced = ReduceForBitmap(image, colours);
+    const auto reduced = ReduceForBitmap(image, colours);
     std::sort(used.begin(), used.end());
     EXPECT_EQ(reduced.Palette(), used);
     EXPECT_EQ(reduced.ToImage(), image);
@@ -491,7 +490,7 @@ TEST(BitmapQuantizer16, PinsAtMostAQuarterOfTheTable) {
     fills.insert(fills.end(), {qRgb(100, 170, 125), qRgb(170, 90, 150), qRgb(130, 80, 165)});
     std::vector<QRgb> sorted = fills;
     std::sort(sorted.begin(), sorted.end());
-    const IndexedImage reduced = ReduceForBitmap(ControlFace(fills), 16);
+    const auto reduced = ReduceForBitmap(ControlFace(fills), 16);
     ASSERT_EQ(reduced.Palette().size(), 16u);
     for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(reduced.Palette()[i], sorted[i]) << "entry " << i;
@@ -503,10 +502,8 @@ TEST(BitmapQuantizer16, PinsAtMostAQuarterOfTheTable) {
 TEST(BitmapGenerator, SecondRunGivesTheSameBytes) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    QProcess gen;
-    gen.start(QStringLiteral(ORB_GEN_BITMAPS), {dir.path()});
-    ASSERT_TRUE(gen.waitForFinished(120000));
-    ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().toStdString();
+    const GeneratorRun run = RunGenerator(QStringLiteral(ORB_GEN_BITMAPS), {dir.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
     int compared = 0;
     for (const QString& sub : {QStringLiteral("bitmaps"), QStringLiteral("icons")}) {
         const QDir fresh(QDir(dir.path()).filePath(sub));

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <array>
 #include <cmath>
@@ -15,6 +14,7 @@
 #include <set>
 #include <vector>
 
+#include "GeneratorRun.h"
 #include "io/Files.h"
 #include "io/LittleEndian.h"
 #include "quant/ErrorDiffusionDitherer.h"
@@ -130,12 +130,8 @@ INSTANTIATE_TEST_SUITE_P(AllScenes, SceneFile, ::testing::ValuesIn(SceneNumbers(
 TEST(SceneGenerator, IsDeterministic) {
     QTemporaryDir temp;
     ASSERT_TRUE(temp.isValid());
-    QProcess generator;
-    generator.setProcessChannelMode(QProcess::ForwardedChannels);
-    generator.start(QStringLiteral(ORB_GEN_SCENES), {temp.path()});
-    ASSERT_TRUE(generator.waitForFinished(-1));
-    ASSERT_EQ(generator.exitStatus(), QProcess::NormalExit);
-    ASSERT_EQ(generator.exitCode(), 0);
+    const GeneratorRun run = RunGenerator(QStringLiteral(ORB_GEN_SCENES), {temp.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
     const QDir built(SceneDir());
     const QDir again(temp.path());
     for (int scene : SceneNumbers()) {

@@ -7,13 +7,13 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
 
+#include "GeneratorRun.h"
 #include "io/Files.h"
 #include "io/LittleEndian.h"
 
@@ -117,10 +117,8 @@ TEST(SoundFiles, WarpLoopSeamIsAsSmoothAsItsNeighbours) {
 TEST(SoundGenerator, SecondRunGivesTheSameBytes) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    QProcess gen;
-    gen.start(QStringLiteral(ORB_GEN_SOUNDS), {dir.path()});
-    ASSERT_TRUE(gen.waitForFinished(120000));
-    ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().toStdString();
+    const GeneratorRun run = RunGenerator(QStringLiteral(ORB_GEN_SOUNDS), {dir.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
     for (const auto& spec : kSounds) {
         SCOPED_TRACE(spec.name);
         const QByteArray fresh =
@@ -138,11 +136,9 @@ TEST(SoundGenerator, FailsWhenASoundCannotBeWritten) {
     const QDir sounds(QDir(dir.path()).filePath(QStringLiteral("sounds")));
     // A folder standing where the first sound goes.
     ASSERT_TRUE(sounds.mkpath(QStringLiteral("BEEP.wav")));
-    QProcess gen;
-    gen.start(QStringLiteral(ORB_GEN_SOUNDS), {dir.path()});
-    ASSERT_TRUE(gen.waitForFinished(120000));
-    EXPECT_NE(gen.exitCode(), 0);
-    EXPECT_TRUE(gen.readAllStandardError().contains("BEEP.wav"));
+    const GeneratorRun run = RunGenerator(QStringLiteral(ORB_GEN_SOUNDS), {dir.path()});
+    EXPECT_GT(run.exitCode, 0);
+    EXPECT_TRUE(run.errors.contains("BEEP.wav")) << run.errors.toStdString();
     EXPECT_TRUE(QFileInfo(sounds.filePath(QStringLiteral("BEEP.wav"))).isDir());
     EXPECT_EQ(sounds.entryList(QDir::Files | QDir::Hidden), QStringList());
 }

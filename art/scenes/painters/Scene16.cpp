@@ -65,35 +65,24 @@ QImage PaintScene16() {
     const ColorStop sky[] = {
         {0.0, QColor(86, 132, 196)}, {0.55, QColor(150, 188, 224)}, {1.0, QColor(222, 226, 214)}};
     FillSky(img, sky, 3, 0, 200);
-    CloudStyle clouds;
-    clouds.lit = QColor(252, 250, 244);
-    clouds.shade = QColor(170, 178, 196);
-    clouds.cover = 0.42;
-    clouds.scaleX = 110.0;
-    clouds.scaleY = 34.0;
-    clouds.seed = 1601;
+    CloudStyle clouds{QColor(252, 250, 244), QColor(170, 178, 196), 0.42, 110.0, 34.0, 0.9, 1601};
     PaintClouds(img, 0, 150, clouds);
 
-    LandStyle far;
-    far.base = 170;
-    far.amp = 38;
-    far.freq = 0.006;
-    far.top = QColor(140, 164, 180);
-    far.bottom = QColor(160, 178, 176);
-    far.seed = 1602;
+    LandStyle far{170, 38,       0.006, 4,   false, QColor(140, 164, 180), QColor(160, 178, 176),
+                  0.0, QColor(), 40.0,  1602};
     PaintLand(img, far);
 
-    LandStyle mid;
-    mid.base = 215;
-    mid.amp = 60;
-    mid.freq = 0.008;
-    mid.octaves = 3;
-    mid.top = QColor(122, 150, 96);
-    mid.bottom = QColor(96, 132, 70);
-    mid.mottle = 0.35;
-    mid.mottleColor = QColor(150, 160, 90);
-    mid.mottleScale = 60.0;
-    mid.seed = 1603;
+    LandStyle mid{215,
+                  60,
+                  0.008,
+                  3,
+                  false,
+                  QColor(122, 150, 96),
+                  QColor(96, 132, 70),
+                  0.35,
+                  QColor(150, 160, 90),
+                  60.0,
+                  1603};
     const std::vector<double> midEdge = PaintLand(img, mid);
     Haze(img, 120, 200, QColor(210, 218, 214), 0.0, 0.25, HazeRamp::Smooth);
 
@@ -179,17 +168,17 @@ QImage PaintScene16() {
 
         // Near meadow where the village stands.
     }
-    LandStyle near;
-    near.base = 258;
-    near.amp = 16;
-    near.freq = 0.008;
-    near.octaves = 3;
-    near.top = QColor(120, 156, 72);
-    near.bottom = QColor(84, 122, 50);
-    near.mottle = 0.4;
-    near.mottleColor = QColor(152, 162, 80);
-    near.mottleScale = 50.0;
-    near.seed = 1604;
+    LandStyle near{258,
+                   16,
+                   0.008,
+                   3,
+                   false,
+                   QColor(120, 156, 72),
+                   QColor(84, 122, 50),
+                   0.4,
+                   QColor(152, 162, 80),
+                   50.0,
+                   1604};
     const std::vector<double> nearEdge = PaintLand(img, near);
     {
         CanvasPainter p(img);

@@ -96,27 +96,20 @@ QImage PaintScene17() {
     FillSky(img, sky, 3, 0, 214);
     ScreenGlow(img, QPointF(70, 40), 150, QColor(255, 246, 210), 0.9);
     ScreenGlow(img, QPointF(70, 40), 16, QColor(255, 255, 245), 1.0);
-    CloudStyle clouds;
-    clouds.lit = QColor(250, 246, 236);
-    clouds.shade = QColor(200, 196, 200);
-    clouds.cover = 0.22;
-    clouds.scaleX = 160.0;
-    clouds.scaleY = 14.0;
-    clouds.alpha = 0.6;
-    clouds.seed = 1701;
+    CloudStyle clouds{QColor(250, 246, 236), QColor(200, 196, 200), 0.22, 160.0, 14.0, 0.6, 1701};
     PaintClouds(img, 20, 120, clouds);
 
-    LandStyle plateau;
-    plateau.base = 196;
-    plateau.amp = 14;
-    plateau.freq = 0.004;
-    plateau.octaves = 3;
-    plateau.top = QColor(226, 198, 150);
-    plateau.bottom = QColor(214, 178, 122);
-    plateau.mottle = 0.3;
-    plateau.mottleColor = QColor(240, 214, 160);
-    plateau.mottleScale = 70.0;
-    plateau.seed = 1702;
+    LandStyle plateau{196,
+                      14,
+                      0.004,
+                      3,
+                      false,
+                      QColor(226, 198, 150),
+                      QColor(214, 178, 122),
+                      0.3,
+                      QColor(240, 214, 160),
+                      70.0,
+                      1702};
     PaintLand(img, plateau);
 
     Rng rng(17);
@@ -152,13 +145,8 @@ QImage PaintScene17() {
         p.drawRect(QRectF(0, 212, kWidth, 2));
     }
 
-    WaterStyle river;
-    river.farTint = QColor(96, 140, 160);
-    river.nearTint = QColor(48, 92, 116);
-    river.reflect = 0.55;
-    river.ripple = 3.0;
-    river.glint = 0.5;
-    river.seed = 1703;
+    WaterStyle river{
+        QColor(96, 140, 160), QColor(48, 92, 116), 0.55, 3.0, 0.5, QColor(255, 250, 230), 1703};
     PaintWater(img, 214, 320, river);
 
     {

@@ -162,24 +162,14 @@ QImage PaintScene18() {
     const ColorStop sky[] = {
         {0.0, QColor(36, 92, 182)}, {0.6, QColor(118, 170, 222)}, {1.0, QColor(214, 226, 232)}};
     FillSky(img, sky, 3, 0, 170);
-    CloudStyle clouds;
-    clouds.lit = QColor(255, 255, 255);
-    clouds.shade = QColor(180, 192, 214);
-    clouds.cover = 0.3;
-    clouds.scaleX = 120.0;
-    clouds.scaleY = 40.0;
-    clouds.seed = 1801;
+    CloudStyle clouds{QColor(255, 255, 255), QColor(180, 192, 214), 0.3, 120.0, 40.0, 0.9, 1801};
     PaintClouds(img, 0, 120, clouds);
 
     // The sea to the horizon, with a far island.
     const int horizon = 164;
-    LandStyle island;
-    island.base = horizon;
-    island.amp = 18;
-    island.freq = 0.012;
-    island.top = QColor(150, 170, 196);
-    island.bottom = QColor(160, 178, 200);
-    island.seed = 1802;
+    LandStyle island{
+        horizon, 18,       0.012, 4,   false, QColor(150, 170, 196), QColor(160, 178, 200),
+        0.0,     QColor(), 40.0,  1802};
     std::vector<double> isl = PaintLand(img, island);
     for (int y = horizon; y < kHeight; ++y) {
         const QColor c = Mix(QColor(70, 120, 178), QColor(38, 84, 150), (y - horizon) / 60.0);
@@ -192,35 +182,27 @@ QImage PaintScene18() {
         }
     }
     // Glitter on the open sea.
-    WaterStyle sea;
-    sea.farTint = QColor(84, 134, 186);
-    sea.nearTint = QColor(40, 88, 156);
-    sea.reflect = 0.25;
-    sea.glint = 0.6;
-    sea.seed = 1803;
+    WaterStyle sea{
+        QColor(84, 134, 186), QColor(40, 88, 156), 0.25, 2.0, 0.6, QColor(255, 250, 230), 1803};
     PaintWater(img, horizon, 200, sea);
 
     // Plain with distant hills toward the right.
-    LandStyle hills;
-    hills.base = 196;
-    hills.amp = 34;
-    hills.freq = 0.007;
-    hills.top = QColor(150, 160, 140);
-    hills.bottom = QColor(170, 164, 120);
-    hills.seed = 1804;
+    LandStyle hills{196, 34,       0.007, 4,   false, QColor(150, 160, 140), QColor(170, 164, 120),
+                    0.0, QColor(), 40.0,  1804};
     std::vector<double> hillEdge = PaintLand(img, hills);
     // Keep the sea visible on the left by painting the hills only rightward:
     // the acropolis rock covers the seam.
-    LandStyle plain;
-    plain.base = 222;
-    plain.amp = 8;
-    plain.freq = 0.01;
-    plain.top = QColor(190, 176, 112);
-    plain.bottom = QColor(170, 150, 90);
-    plain.mottle = 0.4;
-    plain.mottleColor = QColor(140, 150, 84);
-    plain.mottleScale = 30.0;
-    plain.seed = 1805;
+    LandStyle plain{222,
+                    8,
+                    0.01,
+                    4,
+                    false,
+                    QColor(190, 176, 112),
+                    QColor(170, 150, 90),
+                    0.4,
+                    QColor(140, 150, 84),
+                    30.0,
+                    1805};
     std::vector<double> plainEdge = PaintLand(img, plain);
 
     Rng rng(18);

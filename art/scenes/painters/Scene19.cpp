@@ -131,34 +131,23 @@ QImage PaintScene19() {
     const ColorStop sky[] = {
         {0.0, QColor(92, 126, 170)}, {0.6, QColor(160, 184, 206)}, {1.0, QColor(206, 214, 214)}};
     FillSky(img, sky, 3, 0, 200);
-    CloudStyle clouds;
-    clouds.lit = QColor(246, 246, 244);
-    clouds.shade = QColor(140, 150, 170);
-    clouds.cover = 0.55;
-    clouds.scaleX = 100.0;
-    clouds.scaleY = 40.0;
-    clouds.seed = 1901;
+    CloudStyle clouds{QColor(246, 246, 244), QColor(140, 150, 170), 0.55, 100.0, 40.0, 0.9, 1901};
     PaintClouds(img, 0, 160, clouds);
 
-    LandStyle far;
-    far.base = 182;
-    far.amp = 60;
-    far.freq = 0.006;
-    far.ridged = true;
-    far.top = QColor(120, 140, 160);
-    far.bottom = QColor(140, 158, 168);
-    far.seed = 1902;
+    LandStyle far{182, 60,       0.006, 4,   true, QColor(120, 140, 160), QColor(140, 158, 168),
+                  0.0, QColor(), 40.0,  1902};
     PaintLand(img, far);
-    LandStyle forest;
-    forest.base = 208;
-    forest.amp = 36;
-    forest.freq = 0.01;
-    forest.top = QColor(70, 100, 82);
-    forest.bottom = QColor(86, 112, 88);
-    forest.mottle = 0.5;
-    forest.mottleColor = QColor(50, 80, 64);
-    forest.mottleScale = 12.0;
-    forest.seed = 1903;
+    LandStyle forest{208,
+                     36,
+                     0.01,
+                     4,
+                     false,
+                     QColor(70, 100, 82),
+                     QColor(86, 112, 88),
+                     0.5,
+                     QColor(50, 80, 64),
+                     12.0,
+                     1903};
     std::vector<double> forestEdge = PaintLand(img, forest);
     {
         CanvasPainter p(img);
@@ -170,13 +159,8 @@ QImage PaintScene19() {
     }
     Haze(img, 150, 214, QColor(196, 206, 208), 0.0, 0.35, HazeRamp::Smooth);
 
-    WaterStyle river;
-    river.farTint = QColor(120, 146, 160);
-    river.nearTint = QColor(56, 82, 96);
-    river.reflect = 0.6;
-    river.ripple = 2.5;
-    river.glint = 0.3;
-    river.seed = 1904;
+    WaterStyle river{
+        QColor(120, 146, 160), QColor(56, 82, 96), 0.6, 2.5, 0.3, QColor(255, 250, 230), 1904};
     PaintWater(img, 214, 320, river);
 
     Rng rng(19);

@@ -225,22 +225,11 @@ QImage PaintScene20() {
     const ColorStop sky[] = {
         {0.0, QColor(70, 120, 196)}, {0.6, QColor(164, 194, 226)}, {1.0, QColor(240, 226, 204)}};
     FillSky(img, sky, 3, 0, 210);
-    CloudStyle clouds;
-    clouds.lit = QColor(255, 250, 240);
-    clouds.shade = QColor(184, 180, 200);
-    clouds.cover = 0.36;
-    clouds.scaleX = 130.0;
-    clouds.scaleY = 36.0;
-    clouds.seed = 2001;
+    CloudStyle clouds{QColor(255, 250, 240), QColor(184, 180, 200), 0.36, 130.0, 36.0, 0.9, 2001};
     PaintClouds(img, 0, 130, clouds);
 
-    LandStyle far;
-    far.base = 200;
-    far.amp = 40;
-    far.freq = 0.005;
-    far.top = QColor(140, 160, 180);
-    far.bottom = QColor(170, 184, 190);
-    far.seed = 2002;
+    LandStyle far{200, 40,       0.005, 4,   false, QColor(140, 160, 180), QColor(170, 184, 190),
+                  0.0, QColor(), 40.0,  2002};
     PaintLand(img, far);
 
     Rng rng(20);
@@ -310,13 +299,8 @@ QImage PaintScene20() {
         DrawWallTower(p, 340, 238, 24, 48);
     }
 
-    WaterStyle harbour;
-    harbour.farTint = QColor(90, 130, 170);
-    harbour.nearTint = QColor(40, 80, 120);
-    harbour.reflect = 0.55;
-    harbour.ripple = 3.0;
-    harbour.glint = 0.35;
-    harbour.seed = 2003;
+    WaterStyle harbour{
+        QColor(90, 130, 170), QColor(40, 80, 120), 0.55, 3.0, 0.35, QColor(255, 250, 230), 2003};
     PaintWater(img, 238, 320, harbour);
 
     {

@@ -158,22 +158,12 @@ QImage PaintScene21() {
     const ColorStop sky[] = {
         {0.0, QColor(70, 112, 170)}, {0.55, QColor(140, 172, 206)}, {1.0, QColor(226, 222, 206)}};
     FillSky(img, sky, 3, 0, horizon);
-    CloudStyle clouds;
-    clouds.lit = QColor(255, 252, 242);
-    clouds.shade = QColor(128, 136, 156);
-    clouds.cover = 0.55;
-    clouds.scaleX = 140.0;
-    clouds.scaleY = 60.0;
-    clouds.seed = 2101;
+    CloudStyle clouds{QColor(255, 252, 242), QColor(128, 136, 156), 0.55, 140.0, 60.0, 0.9, 2101};
     PaintClouds(img, 0, 190, clouds);
 
     // The estuary on the right, then the flat land.
-    WaterStyle sea;
-    sea.farTint = QColor(150, 170, 186);
-    sea.nearTint = QColor(120, 146, 166);
-    sea.reflect = 0.5;
-    sea.glint = 0.3;
-    sea.seed = 2102;
+    WaterStyle sea{
+        QColor(150, 170, 186), QColor(120, 146, 166), 0.5, 2.0, 0.3, QColor(255, 250, 230), 2102};
     PaintWater(img, horizon, 222, sea);
 
     Rng rng(21);

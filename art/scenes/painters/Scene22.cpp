@@ -129,24 +129,12 @@ QImage PaintScene22() {
     const ColorStop sky[] = {
         {0.0, QColor(104, 130, 168)}, {0.55, QColor(186, 184, 176)}, {1.0, QColor(226, 206, 170)}};
     FillSky(img, sky, 3, 0, 215);
-    CloudStyle clouds;
-    clouds.lit = QColor(240, 232, 216);
-    clouds.shade = QColor(150, 146, 146);
-    clouds.cover = 0.45;
-    clouds.scaleX = 150.0;
-    clouds.scaleY = 30.0;
-    clouds.alpha = 0.8;
-    clouds.seed = 2201;
+    CloudStyle clouds{QColor(240, 232, 216), QColor(150, 146, 146), 0.45, 150.0, 30.0, 0.8, 2201};
     PaintClouds(img, 0, 150, clouds);
     ScreenGlow(img, QPointF(110, 70), 160, QColor(255, 230, 180), 0.5);
 
-    LandStyle hills;
-    hills.base = 196;
-    hills.amp = 30;
-    hills.freq = 0.006;
-    hills.top = QColor(150, 156, 160);
-    hills.bottom = QColor(170, 168, 160);
-    hills.seed = 2202;
+    LandStyle hills{196, 30,       0.006, 4,   false, QColor(150, 156, 160), QColor(170, 168, 160),
+                    0.0, QColor(), 40.0,  2202};
     PaintLand(img, hills);
 
     Rng rng(22);
@@ -237,14 +225,8 @@ QImage PaintScene22() {
         }
     }
 
-    WaterStyle river;
-    river.farTint = QColor(140, 146, 140);
-    river.nearTint = QColor(70, 82, 84);
-    river.reflect = 0.6;
-    river.ripple = 2.0;
-    river.glint = 0.25;
-    river.glintColor = QColor(255, 236, 200);
-    river.seed = 2203;
+    WaterStyle river{
+        QColor(140, 146, 140), QColor(70, 82, 84), 0.6, 2.0, 0.25, QColor(255, 236, 200), 2203};
     PaintWater(img, static_cast<int>(water), 320, river);
 
     {

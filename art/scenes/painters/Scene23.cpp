@@ -191,13 +191,7 @@ QImage PaintScene23() {
     const ColorStop sky[] = {
         {0.0, QColor(60, 110, 180)}, {0.6, QColor(140, 184, 220)}, {1.0, QColor(236, 222, 196)}};
     FillSky(img, sky, 3, 0, 250);
-    CloudStyle clouds;
-    clouds.lit = QColor(255, 252, 244);
-    clouds.shade = QColor(186, 190, 208);
-    clouds.cover = 0.3;
-    clouds.scaleX = 120.0;
-    clouds.scaleY = 30.0;
-    clouds.seed = 2301;
+    CloudStyle clouds{QColor(255, 252, 244), QColor(186, 190, 208), 0.3, 120.0, 30.0, 0.9, 2301};
     PaintClouds(img, 10, 140, clouds);
 
     Rng rng(23);

@@ -81,13 +81,7 @@ QImage PaintScene24() {
     const ColorStop sky[] = {
         {0.0, QColor(40, 96, 182)}, {0.65, QColor(120, 176, 224)}, {1.0, QColor(214, 228, 234)}};
     FillSky(img, sky, 3, 0, horizon);
-    CloudStyle clouds;
-    clouds.lit = QColor(255, 255, 255);
-    clouds.shade = QColor(170, 186, 212);
-    clouds.cover = 0.35;
-    clouds.scaleX = 70.0;
-    clouds.scaleY = 26.0;
-    clouds.seed = 2401;
+    CloudStyle clouds{QColor(255, 255, 255), QColor(170, 186, 212), 0.35, 70.0, 26.0, 0.9, 2401};
     PaintClouds(img, 130, 212, clouds);
 
     Rng rng(24);
@@ -218,13 +212,8 @@ QImage PaintScene24() {
         p.drawPolygon(fins2);
     }
 
-    WaterStyle bay;
-    bay.farTint = QColor(90, 150, 180);
-    bay.nearTint = QColor(40, 110, 150);
-    bay.reflect = 0.5;
-    bay.ripple = 3.0;
-    bay.glint = 0.4;
-    bay.seed = 2403;
+    WaterStyle bay{
+        QColor(90, 150, 180), QColor(40, 110, 150), 0.5, 3.0, 0.4, QColor(255, 250, 230), 2403};
     PaintWater(img, horizon, 320, bay);
 
     {

@@ -119,14 +119,7 @@ QImage PaintScene25() {
         {0.0, QColor(66, 112, 176)}, {0.6, QColor(156, 176, 206)}, {1.0, QColor(238, 206, 170)}};
     FillSky(img, sky, 3, 0, water);
     ScreenGlow(img, QPointF(470, 120), 220, QColor(255, 220, 170), 0.45);
-    CloudStyle clouds;
-    clouds.lit = QColor(255, 240, 220);
-    clouds.shade = QColor(160, 160, 186);
-    clouds.cover = 0.3;
-    clouds.scaleX = 200.0;
-    clouds.scaleY = 20.0;
-    clouds.alpha = 0.8;
-    clouds.seed = 2501;
+    CloudStyle clouds{QColor(255, 240, 220), QColor(160, 160, 186), 0.3, 200.0, 20.0, 0.8, 2501};
     PaintClouds(img, 20, 120, clouds);
 
     Rng rng(25);
@@ -184,14 +177,8 @@ QImage PaintScene25() {
         DrawSuspensionBridge(p, 240, -30, 380, 78);
     }
 
-    WaterStyle river;
-    river.farTint = QColor(110, 130, 160);
-    river.nearTint = QColor(50, 70, 100);
-    river.reflect = 0.6;
-    river.ripple = 3.0;
-    river.glint = 0.45;
-    river.glintColor = QColor(255, 230, 190);
-    river.seed = 2502;
+    WaterStyle river{
+        QColor(110, 130, 160), QColor(50, 70, 100), 0.6, 3.0, 0.45, QColor(255, 230, 190), 2502};
     PaintWater(img, water + 8, 320, river);
 
     {

@@ -87,22 +87,11 @@ QImage PaintScene26() {
     const ColorStop sky[] = {
         {0.0, QColor(46, 110, 200)}, {0.6, QColor(120, 180, 232)}, {1.0, QColor(210, 232, 240)}};
     FillSky(img, sky, 3, 0, 220);
-    CloudStyle clouds;
-    clouds.lit = QColor(255, 255, 255);
-    clouds.shade = QColor(176, 196, 222);
-    clouds.cover = 0.28;
-    clouds.scaleX = 90.0;
-    clouds.scaleY = 36.0;
-    clouds.seed = 2601;
+    CloudStyle clouds{QColor(255, 255, 255), QColor(176, 196, 222), 0.28, 90.0, 36.0, 0.9, 2601};
     PaintClouds(img, 0, 140, clouds);
 
-    LandStyle far;
-    far.base = 196;
-    far.amp = 46;
-    far.freq = 0.006;
-    far.top = QColor(140, 176, 170);
-    far.bottom = QColor(150, 184, 170);
-    far.seed = 2602;
+    LandStyle far{196, 46,       0.006, 4,   false, QColor(140, 176, 170), QColor(150, 184, 170),
+                  0.0, QColor(), 40.0,  2602};
     const std::vector<double> farEdge = PaintLand(img, far);
 
     Rng rng(26);
@@ -117,16 +106,17 @@ QImage PaintScene26() {
         }
     }
 
-    LandStyle mid;
-    mid.base = 226;
-    mid.amp = 34;
-    mid.freq = 0.008;
-    mid.top = QColor(110, 164, 80);
-    mid.bottom = QColor(96, 150, 66);
-    mid.mottle = 0.3;
-    mid.mottleColor = QColor(150, 180, 90);
-    mid.mottleScale = 50.0;
-    mid.seed = 2603;
+    LandStyle mid{226,
+                  34,
+                  0.008,
+                  4,
+                  false,
+                  QColor(110, 164, 80),
+                  QColor(96, 150, 66),
+                  0.3,
+                  QColor(150, 180, 90),
+                  50.0,
+                  2603};
     const std::vector<double> midEdge = PaintLand(img, mid);
 
     {

@@ -144,24 +144,11 @@ QImage PaintScene27() {
         p.setPen(Qt::NoPen);
     }
 
-    CloudStyle clouds;
-    clouds.lit = QColor(255, 255, 255);
-    clouds.shade = QColor(170, 196, 220);
-    clouds.cover = 0.28;
-    clouds.scaleX = 110.0;
-    clouds.scaleY = 18.0;
-    clouds.alpha = 0.7;
-    clouds.seed = 2701;
+    CloudStyle clouds{QColor(255, 255, 255), QColor(170, 196, 220), 0.28, 110.0, 18.0, 0.7, 2701};
     PaintClouds(img, 90, 180, clouds);
 
-    LandStyle far;
-    far.base = horizon;
-    far.amp = 50;
-    far.freq = 0.007;
-    far.ridged = true;
-    far.top = QColor(150, 180, 200);
-    far.bottom = QColor(170, 200, 206);
-    far.seed = 2702;
+    LandStyle far{horizon, 50,       0.007, 4,   true, QColor(150, 180, 200), QColor(170, 200, 206),
+                  0.0,     QColor(), 40.0,  2702};
     PaintLand(img, far);
     Haze(img, 150, horizon, QColor(210, 232, 236), 0.0, 0.35, HazeRamp::Smooth);
 
@@ -176,13 +163,8 @@ QImage PaintScene27() {
         DrawDome(p, 430, horizon + 4, 20, rng);
     }
 
-    WaterStyle lake;
-    lake.farTint = QColor(120, 180, 200);
-    lake.nearTint = QColor(40, 110, 150);
-    lake.reflect = 0.6;
-    lake.ripple = 2.0;
-    lake.glint = 0.35;
-    lake.seed = 2703;
+    WaterStyle lake{
+        QColor(120, 180, 200), QColor(40, 110, 150), 0.6, 2.0, 0.35, QColor(255, 250, 230), 2703};
     PaintWater(img, horizon + 6, 320, lake);
 
     {

@@ -102,14 +102,7 @@ QImage PaintScene28() {
     const QPointF sun(330, 74);
     ScreenGlow(img, sun, 260, QColor(255, 244, 214), 0.75);
     ScreenGlow(img, sun, 90, QColor(255, 252, 236), 0.9);
-    CloudStyle clouds;
-    clouds.lit = QColor(255, 248, 236);
-    clouds.shade = QColor(210, 200, 196);
-    clouds.cover = 0.18;
-    clouds.scaleX = 180.0;
-    clouds.scaleY = 10.0;
-    clouds.alpha = 0.6;
-    clouds.seed = 2801;
+    CloudStyle clouds{QColor(255, 248, 236), QColor(210, 200, 196), 0.18, 180.0, 10.0, 0.6, 2801};
     PaintClouds(img, 110, 170, clouds);
 
     {
@@ -122,40 +115,28 @@ QImage PaintScene28() {
     }
 
     // Young, jagged ranges on the horizon.
-    LandStyle range;
-    range.base = horizon;
-    range.amp = 86;
-    range.freq = 0.012;
-    range.octaves = 5;
-    range.ridged = true;
-    range.top = QColor(176, 160, 170);
-    range.bottom = QColor(200, 180, 170);
-    range.seed = 2802;
+    LandStyle range{
+        horizon, 86,       0.012, 5,   true, QColor(176, 160, 170), QColor(200, 180, 170),
+        0.0,     QColor(), 40.0,  2802};
     PaintLand(img, range);
     Haze(img, 100, horizon + 2, QColor(240, 226, 206), 0.0, 0.45, HazeRamp::Smooth);
-    LandStyle foothills;
-    foothills.base = horizon + 4;
-    foothills.amp = 44;
-    foothills.freq = 0.018;
-    foothills.octaves = 5;
-    foothills.ridged = true;
-    foothills.top = QColor(150, 110, 110);
-    foothills.bottom = QColor(190, 150, 130);
-    foothills.mottle = 0.5;
-    foothills.mottleColor = QColor(110, 80, 90);
-    foothills.mottleScale = 14.0;
-    foothills.seed = 2805;
+    LandStyle foothills{horizon + 4,
+                        44,
+                        0.018,
+                        5,
+                        true,
+                        QColor(150, 110, 110),
+                        QColor(190, 150, 130),
+                        0.5,
+                        QColor(110, 80, 90),
+                        14.0,
+                        2805};
     PaintLand(img, foothills);
     Haze(img, 140, horizon + 6, QColor(240, 226, 206), 0.0, 0.3, HazeRamp::Smooth);
 
     // The shrunken sea: turquoise shallows ringed with white salt.
-    LandStyle salt;
-    salt.base = horizon + 8;
-    salt.amp = 6;
-    salt.freq = 0.02;
-    salt.top = QColor(236, 232, 220);
-    salt.bottom = QColor(226, 220, 204);
-    salt.seed = 2803;
+    LandStyle salt{horizon + 8,           6,   0.02,     4,    false, QColor(236, 232, 220),
+                   QColor(226, 220, 204), 0.0, QColor(), 40.0, 2803};
     PaintLand(img, salt);
     QPainterPath sea;
     sea.moveTo(-10, 214);
@@ -180,16 +161,17 @@ QImage PaintScene28() {
     }
 
     // Red desert plateau in front, with mesas.
-    LandStyle plateau;
-    plateau.base = 262;
-    plateau.amp = 24;
-    plateau.freq = 0.006;
-    plateau.top = QColor(196, 112, 74);
-    plateau.bottom = QColor(150, 76, 50);
-    plateau.mottle = 0.45;
-    plateau.mottleColor = QColor(220, 150, 100);
-    plateau.mottleScale = 40.0;
-    plateau.seed = 2804;
+    LandStyle plateau{262,
+                      24,
+                      0.006,
+                      4,
+                      false,
+                      QColor(196, 112, 74),
+                      QColor(150, 76, 50),
+                      0.45,
+                      QColor(220, 150, 100),
+                      40.0,
+                      2804};
     const std::vector<double> edge = PaintLand(img, plateau);
 
     Rng rng(28);

@@ -70,14 +70,8 @@ QImage PaintScene29() {
     }
 
     // Far scorched ranges, dark against the glow.
-    LandStyle range;
-    range.base = horizon;
-    range.amp = 36;
-    range.freq = 0.012;
-    range.ridged = true;
-    range.top = QColor(70, 24, 18);
-    range.bottom = QColor(96, 36, 22);
-    range.seed = 2904;
+    LandStyle range{horizon, 36,       0.012, 4,   true, QColor(70, 24, 18), QColor(96, 36, 22),
+                    0.0,     QColor(), 40.0,  2904};
     PaintLand(img, range);
 
     // The plain in perspective: basalt crust with cracks of molten rock.

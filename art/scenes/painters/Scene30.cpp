@@ -83,18 +83,17 @@ QImage PaintScene30() {
     }
 
     // Far ice ranges, their sides toward the dwarf catching its light.
-    LandStyle far;
-    far.base = horizon;
-    far.amp = 70;
-    far.freq = 0.01;
-    far.octaves = 5;
-    far.ridged = true;
-    far.top = QColor(96, 110, 146);
-    far.bottom = QColor(54, 66, 98);
-    far.mottle = 0.55;
-    far.mottleColor = QColor(160, 178, 212);
-    far.mottleScale = 16.0;
-    far.seed = 3002;
+    LandStyle far{horizon,
+                  70,
+                  0.01,
+                  5,
+                  true,
+                  QColor(96, 110, 146),
+                  QColor(54, 66, 98),
+                  0.55,
+                  QColor(160, 178, 212),
+                  16.0,
+                  3002};
     PaintLand(img, far);
 
     // The frozen sea: a plain of ice in perspective, with pressure cracks and
