@@ -1,20 +1,12 @@
 #include "BmpWriter.h"
 
-#include <QFile>
+#include <cstdint>
 #include <stdexcept>
+
+#include "io/LittleEndian.h"
 
 namespace orb::art {
 namespace {
-
-void PutU16(QByteArray& out, std::uint32_t value) {
-    out.append(static_cast<char>(value & 0xFF));
-    out.append(static_cast<char>((value >> 8) & 0xFF));
-}
-
-void PutU32(QByteArray& out, std::uint32_t value) {
-    PutU16(out, value & 0xFFFF);
-    PutU16(out, value >> 16);
-}
 
 int RowStride(int width, int bitsPerPixel) {
     return ((width * bitsPerPixel + 31) / 32) * 4;
@@ -26,20 +18,20 @@ QByteArray Headers(int width, int height, int bitsPerPixel, int tableEntries) {
     const auto offset = static_cast<std::uint32_t>(14 + 40 + tableEntries * 4);
     QByteArray out;
     out.append("BM", 2);
-    PutU32(out, offset + imageBytes);
-    PutU32(out, 0);  // two reserved words
-    PutU32(out, offset);
-    PutU32(out, 40);
-    PutU32(out, static_cast<std::uint32_t>(width));
-    PutU32(out, static_cast<std::uint32_t>(height));  // positive: bottom-up rows
-    PutU16(out, 1);                                   // planes
-    PutU16(out, static_cast<std::uint32_t>(bitsPerPixel));
-    PutU32(out, 0);  // BI_RGB, uncompressed
-    PutU32(out, imageBytes);
-    PutU32(out, 2835);  // 72 dpi
-    PutU32(out, 2835);
-    PutU32(out, static_cast<std::uint32_t>(tableEntries));
-    PutU32(out, 0);
+    AppendU32(out, offset + imageBytes);
+    AppendU32(out, 0);  // two reserved words
+    AppendU32(out, offset);
+    AppendU32(out, 40);
+    AppendU32(out, static_cast<std::uint32_t>(width));
+    AppendU32(out, static_cast<std::uint32_t>(height));  // positive: bottom-up rows
+    AppendU16(out, 1);                                   // planes
+    AppendU16(out, static_cast<std::uint32_t>(bitsPerPixel));
+    AppendU32(out, 0);  // BI_RGB, uncompressed
+    AppendU32(out, imageBytes);
+    AppendU32(out, 2835);  // 72 dpi
+    AppendU32(out, 2835);
+    AppendU32(out, static_cast<std::uint32_t>(tableEntries));
+    AppendU32(out, 0);
     return out;
 }
 
@@ -68,26 +60,27 @@ QByteArray BmpWriter::EncodeIndexed(const IndexedImage& image, int bitsPerPixel)
         throw std::invalid_argument("indexed BMP must be 8 or 4 bits per pixel");
     }
     const int entries = 1 << bitsPerPixel;
-    if (static_cast<int>(image.palette.size()) > entries) {
+    const std::vector<QRgb>& palette = image.Palette();
+    if (static_cast<int>(palette.size()) > entries) {
         throw std::invalid_argument("palette larger than the colour table");
     }
-    QByteArray out = Headers(image.width, image.height, bitsPerPixel, entries);
+    const int width = image.Width();
+    QByteArray out = Headers(width, image.Height(), bitsPerPixel, entries);
     for (int i = 0; i < entries; ++i) {
-        const QRgb c = i < static_cast<int>(image.palette.size())
-                           ? image.palette[static_cast<std::size_t>(i)]
-                           : qRgb(0, 0, 0);
+        const QRgb c = i < static_cast<int>(palette.size()) ? palette[static_cast<std::size_t>(i)]
+                                                            : qRgb(0, 0, 0);
         out.append(static_cast<char>(qBlue(c)));
         out.append(static_cast<char>(qGreen(c)));
         out.append(static_cast<char>(qRed(c)));
         out.append('\0');
     }
-    const int stride = RowStride(image.width, bitsPerPixel);
-    for (int y = image.height - 1; y >= 0; --y) {
+    const int stride = RowStride(width, bitsPerPixel);
+    for (int y = image.Height() - 1; y >= 0; --y) {
         QByteArray row(stride, '\0');
-        for (int x = 0; x < image.width; ++x) {
+        for (int x = 0; x < width; ++x) {
             const std::uint8_t index =
-                image.indices[static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
-                              static_cast<std::size_t>(x)];
+                image.Pixels()[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                               static_cast<std::size_t>(x)];
             if (index >= entries) {
                 throw std::invalid_argument("palette index outside the colour table");
             }
@@ -102,14 +95,6 @@ QByteArray BmpWriter::EncodeIndexed(const IndexedImage& image, int bitsPerPixel)
         out.append(row);
     }
     return out;
-}
-
-bool BmpWriter::WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        return false;
-    }
-    return file.write(bytes) == bytes.size();
 }
 
 }  // namespace orb::art

@@ -6,20 +6,10 @@
 
 #include <QByteArray>
 #include <QImage>
-#include <QRgb>
-#include <QString>
-#include <cstdint>
-#include <vector>
+
+#include "quant/IndexedImage.h"
 
 namespace orb::art {
-
-// A palette image: one palette index per pixel, rows top first.
-struct IndexedImage {
-    int width = 0;
-    int height = 0;
-    std::vector<QRgb> palette;
-    std::vector<std::uint8_t> indices;
-};
 
 class BmpWriter {
   public:
@@ -28,7 +18,6 @@ class BmpWriter {
     // 8 bits (256-entry table) or 4 bits (16-entry table) per pixel. The table
     // always has its full size; entries past the image's palette are black.
     static QByteArray EncodeIndexed(const IndexedImage& image, int bitsPerPixel);
-    static bool WriteFile(const QString& path, const QByteArray& bytes);
 };
 
 }  // namespace orb::art

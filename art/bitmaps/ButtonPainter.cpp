@@ -22,19 +22,19 @@ QImage ButtonPainter::Blank() {
     p.setPen(Qt::NoPen);
     p.setBrush(rim);
     p.drawRoundedRect(outer, 9, 9);
-    p.setBrush(console::BezelDark());
+    p.setBrush(console::kBezelDark);
     p.drawRoundedRect(outer.adjusted(2, 2, -2, -2), 7.5, 7.5);
 
     // The key face: brushed steel, lighter at the top edge.
     const QRectF face = outer.adjusted(5, 5, -5, -5);
     QLinearGradient steel(0, face.top(), 0, face.bottom());
-    steel.setColorAt(0.0, console::FaceTop());
+    steel.setColorAt(0.0, console::kFaceTop);
     steel.setColorAt(0.45, QColor(48, 53, 62));
-    steel.setColorAt(1.0, console::FaceBottom());
+    steel.setColorAt(1.0, console::kFaceBottom);
     p.setBrush(steel);
     p.drawRoundedRect(face, 6, 6);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(console::BezelLight(), 1.0));
+    p.setPen(QPen(console::kBezelLight, 1.0));
     p.drawLine(QPointF(face.left() + 6, face.top() + 0.5),
                QPointF(face.right() - 6, face.top() + 0.5));
     p.setPen(QPen(QColor(12, 13, 16), 1.0));
@@ -48,12 +48,13 @@ void ButtonPainter::Legend(QImage& image, const QString& text, const QRectF& box
     const QFont font = console::SansFont(pixelSize, true);
     if (lit) {
         QImage layer = Glow::NewLayer(image.width(), image.height());
-        QPainter g(&layer);
-        g.setRenderHint(QPainter::TextAntialiasing);
-        g.setFont(font);
-        g.setPen(console::LegendGlow());
-        g.drawText(box, Qt::AlignCenter, text);
-        g.end();
+        {
+            QPainter g(&layer);
+            g.setRenderHint(QPainter::TextAntialiasing);
+            g.setFont(font);
+            g.setPen(console::kLegendGlow);
+            g.drawText(box, Qt::AlignCenter, text);
+        }
         Glow::AddBlurred(image, layer, 2, 0.9);
     }
     QPainter p(&image);
@@ -64,25 +65,26 @@ void ButtonPainter::Legend(QImage& image, const QString& text, const QRectF& box
         p.setPen(QColor(20, 22, 26));
         p.drawText(box.translated(0, -1), Qt::AlignCenter, text);
     }
-    p.setPen(lit ? console::LegendLit() : console::LegendDim());
+    p.setPen(lit ? console::kLegendLit : console::kLegendDim);
     p.drawText(box, Qt::AlignCenter, text);
 }
 
 void ButtonPainter::Shape(QImage& image, const QPainterPath& shape, bool lit) {
     if (lit) {
         QImage layer = Glow::NewLayer(image.width(), image.height());
-        QPainter g(&layer);
-        g.setRenderHint(QPainter::Antialiasing);
-        g.setPen(Qt::NoPen);
-        g.setBrush(console::LegendGlow());
-        g.drawPath(shape);
-        g.end();
+        {
+            QPainter g(&layer);
+            g.setRenderHint(QPainter::Antialiasing);
+            g.setPen(Qt::NoPen);
+            g.setBrush(console::kLegendGlow);
+            g.drawPath(shape);
+        }
         Glow::AddBlurred(image, layer, 2, 0.9);
     }
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(lit ? console::LegendLit() : console::LegendDim());
+    p.setBrush(lit ? console::kLegendLit : console::kLegendDim);
     p.drawPath(shape);
 }
 

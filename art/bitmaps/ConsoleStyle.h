@@ -9,38 +9,18 @@
 
 namespace orb::art::console {
 
-inline QColor SegmentLit() {
-    return QColor(255, 178, 46);
-}
-inline QColor SegmentGlow() {
-    return QColor(255, 110, 0);
-}
-inline QColor SegmentUnlit() {
-    return QColor(26, 16, 7);
-}
+inline constexpr QColor kSegmentLit(255, 178, 46);
+inline constexpr QColor kSegmentGlow(255, 110, 0);
+inline constexpr QColor kSegmentUnlit(26, 16, 7);
 
-inline QColor LegendLit() {
-    return QColor(255, 214, 130);
-}
-inline QColor LegendGlow() {
-    return QColor(255, 140, 20);
-}
-inline QColor LegendDim() {
-    return QColor(78, 80, 88);
-}
+inline constexpr QColor kLegendLit(255, 214, 130);
+inline constexpr QColor kLegendGlow(255, 140, 20);
+inline constexpr QColor kLegendDim(78, 80, 88);
 
-inline QColor BezelDark() {
-    return QColor(18, 20, 24);
-}
-inline QColor BezelLight() {
-    return QColor(120, 128, 140);
-}
-inline QColor FaceTop() {
-    return QColor(70, 76, 88);
-}
-inline QColor FaceBottom() {
-    return QColor(30, 33, 40);
-}
+inline constexpr QColor kBezelDark(18, 20, 24);
+inline constexpr QColor kBezelLight(120, 128, 140);
+inline constexpr QColor kFaceTop(70, 76, 88);
+inline constexpr QColor kFaceBottom(30, 33, 40);
 
 inline QFont SansFont(int pixelSize, bool bold, bool italic = false) {
     QFont font(QStringLiteral("Liberation Sans"));

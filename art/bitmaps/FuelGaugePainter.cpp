@@ -26,36 +26,38 @@ QImage FuelGaugePainter::Paint() {
     const QPointF pivot(80, 50);
     const double radius = 31;
 
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    // The dial window.
-    QPainterPath window;
-    window.moveTo(pivot + QPointF(-radius - 7, 4));
-    window.arcTo(
-        QRectF(pivot.x() - radius - 7, pivot.y() - radius - 7, 2 * (radius + 7), 2 * (radius + 7)),
-        180, -180);
-    window.lineTo(pivot + QPointF(radius + 7, 4));
-    window.closeSubpath();
-    p.setPen(QPen(QColor(16, 17, 20), 1.2));
-    p.setBrush(QColor(10, 10, 12));
-    p.drawPath(window);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        // The dial window.
+        QPainterPath window;
+        window.moveTo(pivot + QPointF(-radius - 7, 4));
+        window.arcTo(QRectF(pivot.x() - radius - 7, pivot.y() - radius - 7, 2 * (radius + 7),
+                            2 * (radius + 7)),
+                     180, -180);
+        window.lineTo(pivot + QPointF(radius + 7, 4));
+        window.closeSubpath();
+        p.setPen(QPen(QColor(16, 17, 20), 1.2));
+        p.setBrush(QColor(10, 10, 12));
+        p.drawPath(window);
 
-    // The empty end is red.
-    for (int i = 0; i <= 8; ++i) {
-        const double f = i / 8.0;
-        const bool major = i % 4 == 0;
-        const QPointF a = OnArc(pivot, radius - (major ? 7 : 4), f);
-        const QPointF b = OnArc(pivot, radius, f);
-        p.setPen(QPen(i == 0 ? QColor(255, 60, 40) : console::LegendLit(), major ? 2.0 : 1.2));
-        p.drawLine(a, b);
+        // The empty end is red.
+        for (int i = 0; i <= 8; ++i) {
+            const double f = i / 8.0;
+            const bool major = i % 4 == 0;
+            const QPointF a = OnArc(pivot, radius - (major ? 7 : 4), f);
+            const QPointF b = OnArc(pivot, radius, f);
+            p.setPen(QPen(i == 0 ? QColor(255, 60, 40) : console::kLegendLit, major ? 2.0 : 1.2));
+            p.drawLine(a, b);
+        }
+        QPainterPath arc;
+        arc.arcMoveTo(QRectF(pivot.x() - radius, pivot.y() - radius, 2 * radius, 2 * radius), 180);
+        arc.arcTo(QRectF(pivot.x() - radius, pivot.y() - radius, 2 * radius, 2 * radius), 180,
+                  -180);
+        p.setPen(QPen(console::kLegendLit, 1.2));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(arc);
     }
-    QPainterPath arc;
-    arc.arcMoveTo(QRectF(pivot.x() - radius, pivot.y() - radius, 2 * radius, 2 * radius), 180);
-    arc.arcTo(QRectF(pivot.x() - radius, pivot.y() - radius, 2 * radius, 2 * radius), 180, -180);
-    p.setPen(QPen(console::LegendLit(), 1.2));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(arc);
-    p.end();
 
     ButtonPainter::Legend(image, QStringLiteral("E"), QRectF(17, 38, 20, 16), 12, true);
     ButtonPainter::Legend(image, QStringLiteral("F"), QRectF(123, 38, 20, 16), 12, true);

@@ -5,6 +5,7 @@
 #include "ConsoleStyle.h"
 #include "Glow.h"
 #include "SegmentGlyphs.h"
+#include "kit/CanvasPainter.h"
 
 namespace orb::art {
 namespace {
@@ -39,22 +40,17 @@ QImage SegmentDigitPainter::Colon() {
     // Two dots leaning with the digits beside them.
     const QPointF upper(5.6, 11.5);
     const QPointF lower(4.4, 21.5);
+    // The two dots in one colour and size.
+    const auto dots = [&upper, &lower](QImage& target, const QColor& colour, double radius) {
+        CanvasPainter p(target);
+        p.setBrush(colour);
+        p.drawEllipse(upper, radius, radius);
+        p.drawEllipse(lower, radius, radius);
+    };
     QImage layer = Glow::NewLayer(10, 32);
-    {
-        QPainter p(&layer);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(console::SegmentGlow());
-        p.drawEllipse(upper, 2.0, 2.0);
-        p.drawEllipse(lower, 2.0, 2.0);
-    }
+    dots(layer, console::kSegmentGlow, 2.0);
     Glow::AddBlurred(image, layer, 1, 0.55);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(console::SegmentLit());
-    p.drawEllipse(upper, 1.8, 1.8);
-    p.drawEllipse(lower, 1.8, 1.8);
+    dots(image, console::kSegmentLit, 1.8);
     return image;
 }
 

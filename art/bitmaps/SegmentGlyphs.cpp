@@ -8,6 +8,7 @@
 
 #include "ConsoleStyle.h"
 #include "Glow.h"
+#include "kit/CanvasPainter.h"
 
 namespace orb::art {
 namespace {
@@ -192,39 +193,21 @@ std::uint16_t SegmentGlyphs::LetterMask(char letter) {
 
 void SegmentGlyphs::Paint(QImage& image, const std::vector<Segment>& segments, std::uint16_t lit,
                           int glowRadius) {
+    // The lit segments, or the unlit ones, filled in one colour.
+    const auto fill = [&segments, lit](QImage& target, bool litOnes, const QColor& colour) {
+        CanvasPainter p(target);
+        p.setBrush(colour);
+        for (const auto& s : segments) {
+            if (((s.bit & lit) != 0) == litOnes) {
+                p.drawPath(s.shape);
+            }
+        }
+    };
     QImage layer = Glow::NewLayer(image.width(), image.height());
-    {
-        QPainter p(&layer);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(console::SegmentGlow());
-        for (const auto& s : segments) {
-            if ((s.bit & lit) != 0) {
-                p.drawPath(s.shape);
-            }
-        }
-    }
-    {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(console::SegmentUnlit());
-        for (const auto& s : segments) {
-            if ((s.bit & lit) == 0) {
-                p.drawPath(s.shape);
-            }
-        }
-    }
+    fill(layer, true, console::kSegmentGlow);
+    fill(image, false, console::kSegmentUnlit);
     Glow::AddBlurred(image, layer, glowRadius, 0.42);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(console::SegmentLit());
-    for (const auto& s : segments) {
-        if ((s.bit & lit) != 0) {
-            p.drawPath(s.shape);
-        }
-    }
+    fill(image, true, console::kSegmentLit);
 }
 
 }  // namespace orb::art

@@ -1,21 +1,36 @@
 // Bitmap generator. `orb_gen_bitmaps OUTDIR` writes OUTDIR/bitmaps/<id>.bmp
-// for every resource and OUTDIR/icons/{orb,setup}-<size>.png.
-// `orb_gen_bitmaps --montage OUTDIR out.png` lays the written files out on one
-// sheet for review.
+// for every resource and OUTDIR/icons/{orb,setup}-<size>.png. The contact
+// sheet (art/contact_sheet) shows the written bitmaps for review.
+#include <QBuffer>
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
-#include <cstring>
 
 #include "BitmapCatalogue.h"
 #include "BmpWriter.h"
 #include "IconPainter.h"
-#include "Montage.h"
-#include "PaletteReducer.h"
+#include "io/Files.h"
+#include "quant/PaletteQuantizer.h"
 
 namespace {
 
 const int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+
+bool Write(const QString& path, const QByteArray& bytes) {
+    QString error;
+    if (!orb::art::WriteFileAtomically(path, bytes, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return false;
+    }
+    return true;
+}
+
+QByteArray Png(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return image.save(&buffer, "PNG") ? bytes : QByteArray();
+}
 
 bool WriteAll(const QString& outDir) {
     QDir root(outDir);
@@ -30,21 +45,23 @@ bool WriteAll(const QString& outDir) {
             bytes = orb::art::BmpWriter::Encode24(painted);
         } else {
             const int bits = static_cast<int>(entry.depth);
-            bytes = orb::art::BmpWriter::EncodeIndexed(
-                orb::art::PaletteReducer::Reduce(painted, 1 << bits), bits);
+            const orb::art::PaletteQuantizer quantizer(
+                orb::art::QuantizeOptions::ForBitmaps(1 << bits));
+            bytes = orb::art::BmpWriter::EncodeIndexed(quantizer.Reduce(painted), bits);
         }
-        const QString path = root.filePath(QStringLiteral("bitmaps/%1.bmp").arg(entry.id));
-        if (!orb::art::BmpWriter::WriteFile(path, bytes)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        if (!Write(root.filePath(QStringLiteral("bitmaps/%1.bmp").arg(entry.id)), bytes)) {
             return false;
         }
     }
     for (int size : kIconSizes) {
-        const QString viewer = root.filePath(QStringLiteral("icons/orb-%1.png").arg(size));
-        const QString setup = root.filePath(QStringLiteral("icons/setup-%1.png").arg(size));
-        if (!orb::art::IconPainter::Viewer(size).save(viewer, "PNG") ||
-            !orb::art::IconPainter::Setup(size).save(setup, "PNG")) {
-            std::fprintf(stderr, "cannot write icon %d\n", size);
+        const QByteArray viewer = Png(orb::art::IconPainter::Viewer(size));
+        const QByteArray setup = Png(orb::art::IconPainter::Setup(size));
+        if (viewer.isEmpty() || setup.isEmpty()) {
+            std::fprintf(stderr, "cannot encode icon %d\n", size);
+            return false;
+        }
+        if (!Write(root.filePath(QStringLiteral("icons/orb-%1.png").arg(size)), viewer) ||
+            !Write(root.filePath(QStringLiteral("icons/setup-%1.png").arg(size)), setup)) {
             return false;
         }
     }
@@ -57,14 +74,8 @@ int main(int argc, char** argv) {
     // A generator never needs a display; fonts still come from fontconfig.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc == 4 && std::strcmp(argv[1], "--montage") == 0) {
-        return orb::art::Montage::Write(QString::fromLocal8Bit(argv[2]),
-                                        QString::fromLocal8Bit(argv[3]))
-                   ? 0
-                   : 1;
-    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: orb_gen_bitmaps OUTDIR | --montage OUTDIR out.png\n");
+        std::fprintf(stderr, "usage: orb_gen_bitmaps OUTDIR\n");
         return 2;
     }
     return WriteAll(QString::fromLocal8Bit(argv[1])) ? 0 : 1;

@@ -8,16 +8,17 @@
 #include <utility>
 #include <vector>
 
-#include "SceneFileReader.h"
-#include "ScenePainters.h"
+#include "scenes/SceneFileFormat.h"
+#include "scenes/SceneFileReader.h"
+#include "scenes/ScenePainters.h"
 
 namespace orb::art {
 
 namespace {
 
 constexpr int kColumns = 6;
-constexpr int kSceneW = 512;
-constexpr int kSceneH = 320;
+constexpr int kSceneW = SceneFileFormat::kWidth;
+constexpr int kSceneH = SceneFileFormat::kHeight;
 constexpr int kGap = 12;
 constexpr int kCaption = 26;
 constexpr int kTitleBand = 48;
@@ -100,34 +101,36 @@ bool ContactSheet::Render(QImage* sheet, QString* error) const {
     const QImage strip = BitmapStrip(width);
     QImage out(width, scenesH + strip.height(), QImage::Format_RGB32);
     out.fill(kBackground);
-    QPainter p(&out);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setPen(kInk);
-    p.setFont(Font(30, true));
-    p.drawText(QRect(kGap, 0, width - 2 * kGap, kTitleBand), Qt::AlignVCenter | Qt::AlignLeft,
-               QStringLiteral("Orbilon scenes, as stored (256 colours)"));
-    const SceneFileReader reader(m_sceneDir);
-    for (int i = 0; i < count; ++i) {
-        IndexedImage scene;
-        if (!reader.Read(table[i].number, &scene)) {
-            *error =
-                QStringLiteral("cannot read scene %1 from %2").arg(table[i].number).arg(m_sceneDir);
-            return false;
+    {
+        QPainter p(&out);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setPen(kInk);
+        p.setFont(Font(30, true));
+        p.drawText(QRect(kGap, 0, width - 2 * kGap, kTitleBand), Qt::AlignVCenter | Qt::AlignLeft,
+                   QStringLiteral("Orbilon scenes, as stored (256 colours)"));
+        const SceneFileReader reader(m_sceneDir);
+        for (int i = 0; i < count; ++i) {
+            IndexedImage scene;
+            if (!reader.Read(table[i].number, &scene)) {
+                *error = QStringLiteral("cannot read scene %1 from %2")
+                             .arg(table[i].number)
+                             .arg(m_sceneDir);
+                return false;
+            }
+            const int x = kGap + (i % kColumns) * (kSceneW + kGap);
+            const int y = kTitleBand + (i / kColumns) * (kSceneH + kCaption + kGap);
+            p.drawImage(x, y, scene.ToImage());
+            p.setFont(Font(18, true));
+            p.drawText(QRect(x, y + kSceneH, 40, kCaption), Qt::AlignVCenter | Qt::AlignLeft,
+                       QStringLiteral("%1").arg(table[i].number, 2, 10, QLatin1Char('0')));
+            p.setFont(Font(16, false));
+            p.drawText(QRect(x + 36, y + kSceneH, kSceneW - 36, kCaption),
+                       Qt::AlignVCenter | Qt::AlignLeft, QString::fromUtf8(table[i].title));
         }
-        const int x = kGap + (i % kColumns) * (kSceneW + kGap);
-        const int y = kTitleBand + (i / kColumns) * (kSceneH + kCaption + kGap);
-        p.drawImage(x, y, scene.ToImage());
-        p.setFont(Font(18, true));
-        p.drawText(QRect(x, y + kSceneH, 40, kCaption), Qt::AlignVCenter | Qt::AlignLeft,
-                   QStringLiteral("%1").arg(table[i].number, 2, 10, QLatin1Char('0')));
-        p.setFont(Font(16, false));
-        p.drawText(QRect(x + 36, y + kSceneH, kSceneW - 36, kCaption),
-                   Qt::AlignVCenter | Qt::AlignLeft, QString::fromUtf8(table[i].title));
+        if (!strip.isNull()) {
+            p.drawImage(0, scenesH, strip);
+        }
     }
-    if (!strip.isNull()) {
-        p.drawImage(0, scenesH, strip);
-    }
-    p.end();
     *sheet = out;
     return true;
 }

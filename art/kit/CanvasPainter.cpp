@@ -2,11 +2,10 @@
 
 namespace orb::art {
 
-void BeginPainter(QPainter& p, QImage& image) {
-    p.begin(&image);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    p.setPen(Qt::NoPen);
+CanvasPainter::CanvasPainter(QImage& image) : QPainter(&image) {
+    setRenderHint(QPainter::Antialiasing, true);
+    setRenderHint(QPainter::SmoothPixmapTransform, true);
+    setPen(Qt::NoPen);
 }
 
 }  // namespace orb::art

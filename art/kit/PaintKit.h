@@ -9,6 +9,8 @@
 
 namespace orb::art {
 
+constexpr double kPi = 3.14159265358979323846;
+
 // SplitMix64: tiny, fast and identical on every platform.
 class Rng {
   public:

@@ -4,8 +4,18 @@
 #include <algorithm>
 
 #include "Gradient.h"
+#include "Shapes.h"
 
 namespace orb::art {
+
+namespace {
+
+// A leaf crown is built in three layers: shade, the leaf colour, then light.
+QColor CrownLayer(const QColor& leaf, int layer) {
+    return layer == 0 ? leaf.darker(150) : layer == 1 ? leaf : leaf.lighter(125);
+}
+
+}  // namespace
 
 void GrassTufts(QPainter& p, Rng& rng, double top, double bottom, int count, const GrassStyle& s) {
     p.save();
@@ -91,6 +101,75 @@ void FlatConifer(QPainter& p, double x, double ground, double h, const QColor& c
         lit.closeSubpath();
         p.setBrush(colour);
         p.drawPath(lit);
+    }
+    p.restore();
+}
+
+void BroadTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor leaf,
+               QColor trunk) {
+    p.save();
+    p.setPen(Qt::NoPen);
+    const double crownY = baseY - h * 0.62;
+    QPainterPath wood = Tube(QPointF(x, baseY), QPointF(x + w * 0.03, baseY - h * 0.3),
+                             QPointF(x, crownY), w * 0.13, w * 0.06);
+    for (int b = 0; b < 3; ++b) {
+        const double side = b - 1.0;
+        wood.addPath(Tube(QPointF(x, baseY - h * (0.35 + 0.05 * b)),
+                          QPointF(x + side * w * 0.15, crownY),
+                          QPointF(x + side * w * 0.3, crownY - h * 0.12), w * 0.06, w * 0.02));
+    }
+    wood.setFillRule(Qt::WindingFill);
+    FillShaded(p, wood, trunk, crownY, baseY);
+    // Dark mass, then lighter clusters toward the sun at upper left.
+    // Big foreground trees get more, smaller clusters so they do not look inflated.
+    const bool big = w > 90.0;
+    const int n = big ? 34 : 14;
+    const double scale = big ? 0.62 : 1.0;
+    for (int layer = 0; layer < 3; ++layer) {
+        const QColor c = CrownLayer(leaf, layer);
+        p.setBrush(c);
+        for (int i = 0; i < n - layer * (big ? 9 : 4); ++i) {
+            const double a = rng.Range(0.0, 2.0 * kPi);
+            const double r = std::sqrt(rng.Uniform());
+            double cx = x + std::cos(a) * r * w * 0.38;
+            double cy = crownY + std::sin(a) * r * h * 0.25;
+            if (layer > 0) {
+                cx -= layer * w * 0.04;
+                cy -= layer * h * 0.04;
+            }
+            const double rad = w * rng.Range(0.14, 0.22) * (1.0 - 0.18 * layer) * scale;
+            p.drawPath(Blob(QPointF(cx, cy), rad, rad * 0.8, rng, 0.18, 10));
+        }
+    }
+    p.restore();
+}
+
+void DrawLeafyTree(QPainter& p, double x, double ground, double h, const QColor& leaf,
+                   const QColor& trunk, Rng& rng) {
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(trunk);
+    const double tw = std::max(1.0, h * 0.07);
+    QPainterPath stem;
+    stem.moveTo(x - tw, ground);
+    stem.lineTo(x - tw * 0.5, ground - h * 0.5);
+    stem.lineTo(x + tw * 0.5, ground - h * 0.5);
+    stem.lineTo(x + tw, ground);
+    p.drawPath(stem);
+    const double cr = h * 0.36;
+    const QPointF crown(x, ground - h + cr);
+    for (int pass = 0; pass < 3; ++pass) {
+        const QColor c = CrownLayer(leaf, pass);
+        const int blobs = pass == 2 ? 4 : 6;
+        for (int i = 0; i < blobs; ++i) {
+            const double a = rng.Range(0.0, 2.0 * kPi);
+            const double r = cr * rng.Range(0.45, 0.7) * (pass == 2 ? 0.7 : 1.0);
+            const double d = cr * rng.Range(0.0, 0.5);
+            const double ox = std::cos(a) * d - (pass == 2 ? cr * 0.25 : 0.0);
+            const double oy = std::sin(a) * d * 0.7 - pass * cr * 0.12;
+            p.setBrush(c);
+            p.drawEllipse(QPointF(crown.x() + ox, crown.y() + oy), r, r * 0.85);
+        }
     }
     p.restore();
 }

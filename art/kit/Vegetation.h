@@ -32,4 +32,12 @@ void Conifer(QPainter& p, Rng& rng, double x, double ground, double h, double w,
 // history scenes where soft tiers would look out of place.
 void FlatConifer(QPainter& p, double x, double ground, double h, const QColor& colour);
 
+// Broad-leaved trees, two looks: BroadTree, a forked trunk under a crown of
+// irregular leaf clusters (the history of life), and DrawLeafyTree, a plain
+// stem under round leaf blobs (human history).
+void BroadTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor leaf,
+               QColor trunk);
+void DrawLeafyTree(QPainter& p, double x, double ground, double height, const QColor& leaf,
+                   const QColor& trunk, Rng& rng);
+
 }  // namespace orb::art

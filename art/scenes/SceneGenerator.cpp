@@ -3,10 +3,10 @@
 #include <cmath>
 #include <cstdio>
 
-#include "ColorReducer.h"
-#include "ImageMetrics.h"
 #include "SceneFileWriter.h"
 #include "ScenePainters.h"
+#include "quant/ImageMetrics.h"
+#include "quant/PaletteQuantizer.h"
 
 namespace orb::art {
 
@@ -14,11 +14,11 @@ int SceneGenerator::GenerateAll(const QString& directory, bool report) {
     int count = 0;
     const SceneEntry* table = SceneTable(&count);
     const SceneFileWriter writer(directory);
-    const ColorReducer reducer;
+    const PaletteQuantizer quantizer(QuantizeOptions::ForScenes());
     double worst = INFINITY;
     for (int i = 0; i < count; ++i) {
         const QImage painting = table[i].paint();
-        const IndexedImage indexed = reducer.Reduce(painting);
+        const IndexedImage indexed = quantizer.Reduce(painting);
         QString error;
         if (!writer.Write(table[i].number, indexed, &error)) {
             std::fprintf(stderr, "%s\n", qPrintable(error));
@@ -44,7 +44,7 @@ int SceneGenerator::Preview(int scene, const QString& pngPath, bool reduced) {
         if (table[i].number == scene) {
             QImage image = table[i].paint();
             if (reduced) {
-                image = ColorReducer().Reduce(image).ToImage();
+                image = PaletteQuantizer(QuantizeOptions::ForScenes()).Reduce(image).ToImage();
             }
             return image.save(pngPath) ? 0 : 1;
         }

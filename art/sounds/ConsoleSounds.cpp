@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "PaintKit.h"
 #include "Synth.h"
+#include "kit/PaintKit.h"
 
 namespace orb::art {
 
-using synth::kPi;
 using synth::kRate;
 
 std::vector<double> ConsoleSounds::Beep(std::size_t samples) {

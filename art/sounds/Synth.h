@@ -6,10 +6,11 @@
 #include <cstddef>
 #include <vector>
 
+#include "kit/PaintKit.h"
+
 namespace orb::art::synth {
 
 constexpr double kRate = 22050.0;
-constexpr double kPi = 3.14159265358979323846;
 
 // One-pole low-pass, cutoff in Hz.
 class LowPass {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 #include <vector>
 
 namespace orb::art {
@@ -13,7 +12,6 @@ class WavWriter {
 
     // Samples in [-1, 1]; anything outside is clamped.
     static QByteArray Encode(const std::vector<double>& samples);
-    static bool WriteFile(const QString& path, const QByteArray& bytes);
     // How many samples make a file of exactly this many bytes.
     static std::size_t SamplesForFileSize(std::size_t bytes) { return (bytes - 44) / 2; }
 };

@@ -8,6 +8,7 @@
 #include "ConsoleSounds.h"
 #include "WarpSounds.h"
 #include "WavWriter.h"
+#include "io/Files.h"
 
 namespace {
 
@@ -45,8 +46,9 @@ int main(int argc, char** argv) {
             return 1;
         }
         const QString path = root.filePath(QStringLiteral("sounds/") + QLatin1String(f.name));
-        if (!orb::art::WavWriter::WriteFile(path, bytes)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        QString error;
+        if (!orb::art::WriteFileAtomically(path, bytes, &error)) {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
             return 1;
         }
     }

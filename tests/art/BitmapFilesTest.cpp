@@ -6,9 +6,7 @@
 
 #include <QByteArray>
 #include <QDir>
-#include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -19,7 +17,18 @@
 #include <set>
 #include <vector>
 
+#include "GeneratorRun.h"
+#include "io/Files.h"
+#include "io/LittleEndian.h"
+#include "quant/PaletteQuantizer.h"
+
 namespace {
+
+using orb::art::PaletteQuantizer;
+using orb::art::QuantizeOptions;
+using orb::art::ReadFileBytes;
+using orb::art::ReadU16;
+using orb::art::ReadU32;
 
 QString ArtPath(const QString& relative) {
     return QDir(QStringLiteral(ORB_ART_DIR)).filePath(relative);
@@ -29,18 +38,10 @@ QString BitmapPath(int id) {
     return ArtPath(QStringLiteral("bitmaps/%1.bmp").arg(id));
 }
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return file.readAll();
-}
-
 // The numbers of one list in the art manifest, e.g. ORB_VIEWER_BITMAP_IDS.
 std::vector<int> ManifestList(const QString& name) {
     const QByteArray text =
-        ReadAll(QDir(QStringLiteral(ORB_SOURCE_DIR)).filePath("cmake/OrbArtManifest.cmake"));
+        ReadFileBytes(QDir(QStringLiteral(ORB_SOURCE_DIR)).filePath("cmake/OrbArtManifest.cmake"));
     const QRegularExpression re(QStringLiteral("set\\(%1\\s+([^)]*)\\)").arg(name));
     const auto match = re.match(QString::fromUtf8(text));
     std::vector<int> out;
@@ -52,18 +53,6 @@ std::vector<int> ManifestList(const QString& name) {
         out.push_back(word.toInt());
     }
     return out;
-}
-
-std::uint32_t U32(const QByteArray& b, int at) {
-    return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at])) |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 1])) << 8 |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 2])) << 16 |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 3])) << 24;
-}
-
-std::uint32_t U16(const QByteArray& b, int at) {
-    return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at])) |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 1])) << 8;
 }
 
 struct BitmapSpec {
@@ -140,21 +129,21 @@ TEST(BitmapFiles, ListsMatchTheManifest) {
 TEST(BitmapFiles, EveryIdHasItsSizeAndDepth) {
     for (const auto& spec : ExpectedBitmaps()) {
         SCOPED_TRACE(spec.id);
-        const QByteArray b = ReadAll(BitmapPath(spec.id));
+        const QByteArray b = ReadFileBytes(BitmapPath(spec.id));
         ASSERT_GE(b.size(), 54);
         EXPECT_EQ(b.left(2), QByteArray("BM"));
-        EXPECT_EQ(U32(b, 2), static_cast<std::uint32_t>(b.size()));
-        EXPECT_EQ(U32(b, 14), 40u);  // BITMAPINFOHEADER
-        EXPECT_EQ(static_cast<std::int32_t>(U32(b, 18)), spec.width);
-        EXPECT_EQ(static_cast<std::int32_t>(U32(b, 22)), spec.height);  // bottom-up
-        EXPECT_EQ(U16(b, 26), 1u);
-        EXPECT_EQ(U16(b, 28), static_cast<std::uint32_t>(spec.bits));
-        EXPECT_EQ(U32(b, 30), 0u);  // uncompressed
+        EXPECT_EQ(ReadU32(b, 2), static_cast<std::uint32_t>(b.size()));
+        EXPECT_EQ(ReadU32(b, 14), 40u);  // BITMAPINFOHEADER
+        EXPECT_EQ(static_cast<std::int32_t>(ReadU32(b, 18)), spec.width);
+        EXPECT_EQ(static_cast<std::int32_t>(ReadU32(b, 22)), spec.height);  // bottom-up
+        EXPECT_EQ(ReadU16(b, 26), 1u);
+        EXPECT_EQ(ReadU16(b, 28), static_cast<std::uint32_t>(spec.bits));
+        EXPECT_EQ(ReadU32(b, 30), 0u);  // uncompressed
         const std::uint32_t tableEntries = spec.bits == 24 ? 0u : (1u << spec.bits);
-        const std::uint32_t used = U32(b, 46);
+        const std::uint32_t used = ReadU32(b, 46);
         EXPECT_TRUE(used == tableEntries || (used == 0 && spec.bits == 24)) << used;
         const std::uint32_t offset = 54 + 4 * tableEntries;
-        EXPECT_EQ(U32(b, 10), offset);
+        EXPECT_EQ(ReadU32(b, 10), offset);
         const std::uint32_t stride =
             static_cast<std::uint32_t>((spec.width * spec.bits + 31) / 32 * 4);
         EXPECT_EQ(static_cast<std::uint32_t>(b.size()),
@@ -343,7 +332,7 @@ TEST(SegmentDigits, MonthsAreTwelveDifferentLitNames) {
         for (int cell = 0; cell < 3; ++cell) {
             EXPECT_GT(CountLit(month, QRect(cell * 40, 0, 40, 64)), 150) << id << " " << cell;
         }
-        seen.insert(ReadAll(BitmapPath(id)));
+        seen.insert(ReadFileBytes(BitmapPath(id)));
     }
     EXPECT_EQ(seen.size(), 12u);
 }
@@ -391,19 +380,137 @@ TEST(SetupBackground, BlueGradientUnderAWhiteTitle) {
     EXPECT_GT(white, 5000);
 }
 
+// ---- The colour reduction as the 4- and 8-bit bitmaps use it: exact flat
+// fills, crisp edges, 16 or 256 entries.
+
+constexpr int kFaceW = 160;
+constexpr int kFaceH = 60;
+constexpr int kStripe = 8;            // 8 x 60 pixels: 5 % of the face, well over 1/50
+const QRect kPatch(120, 20, 10, 10);  // 100 pixels: too few to be pinned
+const QRgb kPatchColour = qRgb(201, 77, 150);
+
+// A control face: flat stripes of `fills` on the left, a soft ramp of two
+// thousand colours around them that spans the fills' colours, and a small
+// flat patch of a colour the ramp does not have.
+QImage ControlFace(const std::vector<QRgb>& fills) {
+    QImage image(kFaceW, kFaceH, QImage::Format_RGB32);
+    for (int y = 0; y < kFaceH; ++y) {
+        for (int x = 0; x < kFaceW; ++x) {
+            const auto stripe = static_cast<std::size_t>(x / kStripe);
+            // Each ramp colour covers 2 x 2 pixels, so a dithered mapping
+            // would give its pixels different entries.
+            const int u = x / 2;
+            const int v = y / 2;
+            QRgb c = qRgb(40 + 2 * u, 60 + 4 * v, 120 + (u + v) % 50);
+            if (stripe < fills.size()) {
+                c = fills[stripe];
+            } else if (kPatch.contains(x, y)) {
+                c = kPatchColour;
+            }
+            image.setPixel(x, y, c);
+        }
+    }
+    return image;
+}
+
+orb::art::IndexedImage ReduceForBitmap(const QImage& image, int colours) {
+    return PaletteQuantizer(QuantizeOptions::ForBitmaps(colours)).Reduce(image);
+}
+
+const std::vector<QRgb> kFills = {qRgb(60, 150, 130), qRgb(90, 100, 140), qRgb(150, 120, 160)};
+
+class BitmapQuantizer : public ::testing::TestWithParam<int> {};
+
+// Flat fills keep their exact colour, first in the table, ascending.
+TEST_P(BitmapQuantizer, PinsFlatFillsExactlyAndFirst) {
+    const int colours = GetParam();
+    const QImage face = ControlFace(kFills);
+    const auto reduced = ReduceForBitmap(face, colours);
+    ASSERT_LE(reduced.Palette().size(), static_cast<std::size_t>(colours));
+    ASSERT_GT(reduced.Palette().size(), kFills.size());
+    for (std::size_t i = 0; i < kFills.size(); ++i) {
+        EXPECT_EQ(reduced.Palette()[i], kFills[i]) << "entry " << i;
+    }
+    const QImage shown = reduced.ToImage();
+    for (int y = 0; y < kFaceH; ++y) {
+        for (int x = 0; x < kStripe * static_cast<int>(kFills.size()); ++x) {
+            ASSERT_EQ(shown.pixel(x, y), face.pixel(x, y)) << x << "," << y;
+        }
+    }
+}
+
+// No dithering: every pixel of one colour gets the same entry, so flat
+// areas stay flat instead of speckled.
+TEST_P(BitmapQuantizer, MapsEachColourToOneEntry) {
+    const QImage face = ControlFace(kFills);
+    const auto reduced = ReduceForBitmap(face, GetParam());
+    std::map<QRgb, std::set<std::uint8_t>> entries;
+    for (int y = 0; y < kFaceH; ++y) {
+        for (int x = 0; x < kFaceW; ++x) {
+            entries[face.pixel(x, y)].insert(
+                reduced.Pixels()[static_cast<std::size_t>(y * kFaceW + x)]);
+        }
+    }
+    EXPECT_GT(entries.size(), 2000u);  // the ramp really needs reducing
+    for (const auto& [colour, used] : entries) {
+        ASSERT_EQ(used.size(), 1u) << std::hex << colour;
+    }
+}
+
+// A picture with no more colours than the table keeps them all, ascending.
+TEST_P(BitmapQuantizer, KeepsAPictureOfFewColoursExactly) {
+    const int colours = GetParam();
+    QImage image(kFaceW, kFaceH, QImage::Format_RGB32);
+    std::vector<QRgb> used;
+    for (int i = 0; i < colours; ++i) {
+        // 37, 91 and 53 are odd, so the reds alone are already distinct.
+        used.push_back(qRgb(i * 37 % 256, i * 91 % 256, i * 53 % 256));
+    }
+    for (int y = 0; y < kFaceH; ++y) {
+        for (int x = 0; x < kFaceW; ++x) {
+            image.setPixel(x, y, used[static_cast<std::size_t>((x * 7 + y * 3) % colours)]);
+        }
+    }
+    const auto reduced = ReduceForBitmap(image, colours);
+    std::sort(used.begin(), used.end());
+    EXPECT_EQ(reduced.Palette(), used);
+    EXPECT_EQ(reduced.ToImage(), image);
+}
+
+INSTANTIATE_TEST_SUITE_P(FourAndEightBits, BitmapQuantizer, ::testing::Values(16, 256),
+                         [](const ::testing::TestParamInfo<int>& param) {
+                             return std::to_string(param.param) + "Colours";
+                         });
+
+// At most a quarter of the table is pinned: with six fills and 16 entries,
+// the four lowest fills are pinned and the rest is left to the median cut,
+// as is the patch, too small to be pinned.
+TEST(BitmapQuantizer16, PinsAtMostAQuarterOfTheTable) {
+    std::vector<QRgb> fills = kFills;
+    fills.insert(fills.end(), {qRgb(100, 170, 125), qRgb(170, 90, 150), qRgb(130, 80, 165)});
+    std::vector<QRgb> sorted = fills;
+    std::sort(sorted.begin(), sorted.end());
+    const auto reduced = ReduceForBitmap(ControlFace(fills), 16);
+    ASSERT_EQ(reduced.Palette().size(), 16u);
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(reduced.Palette()[i], sorted[i]) << "entry " << i;
+    }
+    EXPECT_NE(reduced.Palette()[4], sorted[4]);
+    EXPECT_EQ(std::count(reduced.Palette().begin(), reduced.Palette().end(), kPatchColour), 0);
+}
+
 TEST(BitmapGenerator, SecondRunGivesTheSameBytes) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    QProcess gen;
-    gen.start(QStringLiteral(ORB_GEN_BITMAPS), {dir.path()});
-    ASSERT_TRUE(gen.waitForFinished(120000));
-    ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().toStdString();
+    const GeneratorRun run = RunGenerator(QStringLiteral(ORB_GEN_BITMAPS), {dir.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
     int compared = 0;
     for (const QString& sub : {QStringLiteral("bitmaps"), QStringLiteral("icons")}) {
         const QDir fresh(QDir(dir.path()).filePath(sub));
         for (const QString& name : fresh.entryList(QDir::Files)) {
             SCOPED_TRACE(name.toStdString());
-            EXPECT_EQ(ReadAll(fresh.filePath(name)), ReadAll(ArtPath(sub + "/" + name)));
+            EXPECT_EQ(ReadFileBytes(fresh.filePath(name)),
+                      ReadFileBytes(ArtPath(sub + "/" + name)));
             ++compared;
         }
     }

@@ -5,8 +5,8 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <array>
 #include <cmath>
@@ -14,23 +14,28 @@
 #include <set>
 #include <vector>
 
-#include "ColorReducer.h"
-#include "ErrorDiffusionDitherer.h"
-#include "ImageMetrics.h"
-#include "IndexedImage.h"
-#include "PaletteQuantizer.h"
-#include "SceneFileReader.h"
-#include "SceneFileWriter.h"
+#include "GeneratorRun.h"
+#include "io/Files.h"
+#include "io/LittleEndian.h"
+#include "quant/ErrorDiffusionDitherer.h"
+#include "quant/ImageMetrics.h"
+#include "quant/IndexedImage.h"
+#include "quant/PaletteQuantizer.h"
+#include "scenes/SceneFileReader.h"
+#include "scenes/SceneFileWriter.h"
 
 namespace {
 
-using orb::art::ColorReducer;
 using orb::art::ErrorDiffusionDitherer;
 using orb::art::ImageMetrics;
 using orb::art::IndexedImage;
 using orb::art::PaletteQuantizer;
+using orb::art::QuantizeOptions;
+using orb::art::ReadFileBytes;
+using orb::art::ReadU32;
 using orb::art::SceneFileReader;
 using orb::art::SceneFileWriter;
+using orb::art::WriteFileAtomically;
 
 constexpr qsizetype kMapBytes = 163840;
 constexpr qsizetype kPalBytes = 1024;
@@ -56,12 +61,8 @@ QString FileName(int scene, const char* ext) {
     return QStringLiteral("%1.%2").arg(scene, 2, 10, QLatin1Char('0')).arg(QLatin1String(ext));
 }
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return QByteArray();
-    }
-    return file.readAll();
+IndexedImage ReduceForScenes(const QImage& image) {
+    return PaletteQuantizer(QuantizeOptions::ForScenes()).Reduce(image);
 }
 
 class SceneFile : public ::testing::TestWithParam<int> {};
@@ -69,8 +70,8 @@ class SceneFile : public ::testing::TestWithParam<int> {};
 TEST_P(SceneFile, HasTheExactSizes) {
     const int scene = GetParam();
     const QDir dir(SceneDir());
-    EXPECT_EQ(ReadAll(dir.filePath(FileName(scene, "map"))).size(), kMapBytes);
-    EXPECT_EQ(ReadAll(dir.filePath(FileName(scene, "pal"))).size(),
+    EXPECT_EQ(ReadFileBytes(dir.filePath(FileName(scene, "map"))).size(), kMapBytes);
+    EXPECT_EQ(ReadFileBytes(dir.filePath(FileName(scene, "pal"))).size(),
               kPalBytes + (scene == 99 ? kWarpHeader : 0));
 }
 
@@ -81,8 +82,8 @@ TEST_P(SceneFile, HasTheExactSizes) {
 TEST_P(SceneFile, UsesOnlyDefinedPaletteEntries) {
     const int scene = GetParam();
     const QDir dir(SceneDir());
-    const QByteArray map = ReadAll(dir.filePath(FileName(scene, "map")));
-    const QByteArray pal = ReadAll(dir.filePath(FileName(scene, "pal")));
+    const QByteArray map = ReadFileBytes(dir.filePath(FileName(scene, "map")));
+    const QByteArray pal = ReadFileBytes(dir.filePath(FileName(scene, "pal")));
     ASSERT_EQ(map.size(), kMapBytes);
     const qsizetype header = scene == 99 ? kWarpHeader : 0;
     ASSERT_EQ(pal.size(), header + kPalBytes);
@@ -115,15 +116,8 @@ TEST_P(SceneFile, UsesOnlyDefinedPaletteEntries) {
     }
     if (scene == 99) {
         EXPECT_EQ(pal.left(8), QByteArray("ORBWARP1"));
-        auto le32 = [&pal](int at) {
-            std::uint32_t v = 0;
-            for (int i = 3; i >= 0; --i) {
-                v = (v << 8) | static_cast<std::uint8_t>(pal[at + i]);
-            }
-            return v;
-        };
-        EXPECT_EQ(le32(8), static_cast<std::uint32_t>(count));
-        EXPECT_EQ(le32(12), static_cast<std::uint32_t>(kWarpHeader));
+        EXPECT_EQ(ReadU32(pal, 8), static_cast<std::uint32_t>(count));
+        EXPECT_EQ(ReadU32(pal, 12), static_cast<std::uint32_t>(kWarpHeader));
     }
 }
 
@@ -136,20 +130,16 @@ INSTANTIATE_TEST_SUITE_P(AllScenes, SceneFile, ::testing::ValuesIn(SceneNumbers(
 TEST(SceneGenerator, IsDeterministic) {
     QTemporaryDir temp;
     ASSERT_TRUE(temp.isValid());
-    QProcess generator;
-    generator.setProcessChannelMode(QProcess::ForwardedChannels);
-    generator.start(QStringLiteral(ORB_GEN_SCENES), {temp.path()});
-    ASSERT_TRUE(generator.waitForFinished(-1));
-    ASSERT_EQ(generator.exitStatus(), QProcess::NormalExit);
-    ASSERT_EQ(generator.exitCode(), 0);
+    const GeneratorRun run = RunGenerator(QStringLiteral(ORB_GEN_SCENES), {temp.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
     const QDir built(SceneDir());
     const QDir again(temp.path());
     for (int scene : SceneNumbers()) {
         for (const char* ext : {"map", "pal"}) {
             const QString name = FileName(scene, ext);
-            const QByteArray first = ReadAll(built.filePath(name));
+            const QByteArray first = ReadFileBytes(built.filePath(name));
             ASSERT_FALSE(first.isEmpty()) << name.toStdString();
-            EXPECT_EQ(first, ReadAll(again.filePath(name))) << name.toStdString();
+            EXPECT_EQ(first, ReadFileBytes(again.filePath(name))) << name.toStdString();
         }
     }
 }
@@ -194,18 +184,18 @@ QImage SmoothImage() {
     return image;
 }
 
-TEST(ColorReducer, KeepsAPictureOfFewColoursExactly) {
+TEST(SceneQuantizer, KeepsAPictureOfFewColoursExactly) {
     for (int colours : {1, 2, 17, 200, 256}) {
         const QImage image = RandomPaletteImage(colours);
-        const IndexedImage reduced = ColorReducer().Reduce(image);
+        const IndexedImage reduced = ReduceForScenes(image);
         EXPECT_LE(reduced.Palette().size(), static_cast<std::size_t>(colours));
         EXPECT_EQ(reduced.ToImage(), image) << colours << " colours";
     }
 }
 
-TEST(ColorReducer, ReproducesSmoothRampsWithoutBanding) {
+TEST(SceneQuantizer, ReproducesSmoothRampsWithoutBanding) {
     const QImage image = SmoothImage();
-    const IndexedImage reduced = ColorReducer().Reduce(image);
+    const IndexedImage reduced = ReduceForScenes(image);
     EXPECT_EQ(reduced.Palette().size(), 256u);
     const QImage shown = reduced.ToImage();
     EXPECT_GT(ImageMetrics::Psnr(image, shown), 34.0);
@@ -237,7 +227,7 @@ TEST(ColorReducer, ReproducesSmoothRampsWithoutBanding) {
 // A ramp of a few hundred colours packed close together, like a glow or a
 // sky: every palette entry should be put to work, not only as many as the
 // ramp crosses cells of a coarse histogram.
-TEST(ColorReducer, SpendsTheWholePaletteOnANarrowRamp) {
+TEST(SceneQuantizer, SpendsTheWholePaletteOnANarrowRamp) {
     QImage image(512, 320, QImage::Format_RGB32);
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -245,7 +235,7 @@ TEST(ColorReducer, SpendsTheWholePaletteOnANarrowRamp) {
             image.setPixel(x, y, qRgb(40 + step / 2, 30 + (step + 1) / 2, 20 + step / 5));
         }
     }
-    const IndexedImage reduced = ColorReducer().Reduce(image);
+    const IndexedImage reduced = ReduceForScenes(image);
     EXPECT_EQ(reduced.Palette().size(), 256u);
     EXPECT_GT(ImageMetrics::Psnr(image, reduced.ToImage()), 50.0);
 }
@@ -281,7 +271,7 @@ TEST(ErrorDiffusionDitherer, KeepsTheAverageOfAFlatArea) {
 TEST(SceneFileWriter, RoundTripsThroughTheReader) {
     QTemporaryDir temp;
     ASSERT_TRUE(temp.isValid());
-    const IndexedImage reduced = ColorReducer().Reduce(SmoothImage());
+    const IndexedImage reduced = ReduceForScenes(SmoothImage());
     for (int scene : {7, 99}) {
         QString error;
         ASSERT_TRUE(SceneFileWriter(temp.path()).Write(scene, reduced, &error))
@@ -309,6 +299,48 @@ TEST(SceneFileWriter, RefusesAPictureOfTheWrongSize) {
     EXPECT_FALSE(SceneFileWriter(temp.path()).Write(5, small, &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(QFile::exists(QDir(temp.path()).filePath(QStringLiteral("05.map"))));
+}
+
+// ---- Whole files, written all or nothing.
+
+TEST(WriteFileAtomically, ReplacesALongerFileEntirely) {
+    QTemporaryDir temp;
+    ASSERT_TRUE(temp.isValid());
+    const QDir dir(temp.path());
+    const QString path = dir.filePath(QStringLiteral("out.bin"));
+    QString error;
+    ASSERT_TRUE(WriteFileAtomically(path, QByteArray(5000, 'x'), &error)) << error.toStdString();
+    ASSERT_TRUE(WriteFileAtomically(path, QByteArray("short"), &error)) << error.toStdString();
+    EXPECT_EQ(ReadFileBytes(path), QByteArray("short"));
+    // No temporary file is left beside it.
+    EXPECT_EQ(dir.entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("out.bin")});
+}
+
+TEST(WriteFileAtomically, FailsWithAnErrorAndLeavesNoFile) {
+    struct Case {
+        const char* what;
+        const char* name;     // relative to a fresh folder
+        const char* blocker;  // a folder made there first, or null
+    };
+    const Case cases[] = {
+        {"missing folder", "no/such/folder/out.bin", nullptr},
+        {"folder in the way", "taken", "taken"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir temp;
+        ASSERT_TRUE(temp.isValid());
+        const QDir dir(temp.path());
+        if (c.blocker != nullptr) {
+            ASSERT_TRUE(dir.mkpath(QLatin1String(c.blocker)));
+        }
+        const QString path = dir.filePath(QLatin1String(c.name));
+        QString error;
+        EXPECT_FALSE(WriteFileAtomically(path, QByteArray("bytes"), &error));
+        EXPECT_TRUE(error.contains(path)) << error.toStdString();
+        EXPECT_FALSE(QFileInfo(path).isFile());
+        EXPECT_EQ(dir.entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
 }
 
 }  // namespace

@@ -6,15 +6,22 @@
 
 #include <QByteArray>
 #include <QDir>
-#include <QFile>
-#include <QProcess>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
 
+#include "GeneratorRun.h"
+#include "io/Files.h"
+#include "io/LittleEndian.h"
+
 namespace {
+
+using orb::art::ReadFileBytes;
+using orb::art::ReadU16;
+using orb::art::ReadU32;
 
 struct SoundSpec {
     const char* name;
@@ -26,34 +33,14 @@ const SoundSpec kSounds[] = {
     {"ABCD.wav", 288470}, {"ABC.wav", 5336},
 };
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return file.readAll();
-}
-
 QString SoundPath(const char* name) {
     return QDir(QStringLiteral(ORB_ART_DIR)).filePath(QStringLiteral("sounds/") + name);
-}
-
-std::uint32_t U32(const QByteArray& b, int at) {
-    return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at])) |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 1])) << 8 |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 2])) << 16 |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 3])) << 24;
-}
-
-std::uint32_t U16(const QByteArray& b, int at) {
-    return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at])) |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 1])) << 8;
 }
 
 std::vector<int> Samples(const QByteArray& b) {
     std::vector<int> out;
     for (int at = 44; at + 1 < b.size(); at += 2) {
-        out.push_back(static_cast<std::int16_t>(U16(b, at)));
+        out.push_back(static_cast<std::int16_t>(ReadU16(b, at)));
     }
     return out;
 }
@@ -61,30 +48,30 @@ std::vector<int> Samples(const QByteArray& b) {
 TEST(SoundFiles, ExactSizeAndPcmHeader) {
     for (const auto& spec : kSounds) {
         SCOPED_TRACE(spec.name);
-        const QByteArray b = ReadAll(SoundPath(spec.name));
+        const QByteArray b = ReadFileBytes(SoundPath(spec.name));
         ASSERT_EQ(b.size(), spec.bytes);
         EXPECT_EQ(b.mid(0, 4), QByteArray("RIFF"));
-        EXPECT_EQ(U32(b, 4), static_cast<std::uint32_t>(spec.bytes - 8));
+        EXPECT_EQ(ReadU32(b, 4), static_cast<std::uint32_t>(spec.bytes - 8));
         EXPECT_EQ(b.mid(8, 4), QByteArray("WAVE"));
         EXPECT_EQ(b.mid(12, 4), QByteArray("fmt "));
-        EXPECT_EQ(U32(b, 16), 16u);
-        EXPECT_EQ(U16(b, 20), 1u);  // PCM
-        EXPECT_EQ(U16(b, 22), 1u);  // mono
-        const std::uint32_t rate = U32(b, 24);
+        EXPECT_EQ(ReadU32(b, 16), 16u);
+        EXPECT_EQ(ReadU16(b, 20), 1u);  // PCM
+        EXPECT_EQ(ReadU16(b, 22), 1u);  // mono
+        const std::uint32_t rate = ReadU32(b, 24);
         EXPECT_GE(rate, 8000u);
         EXPECT_LE(rate, 48000u);
-        EXPECT_EQ(U16(b, 34), 16u);
-        EXPECT_EQ(U16(b, 32), 2u);
-        EXPECT_EQ(U32(b, 28), rate * 2);
+        EXPECT_EQ(ReadU16(b, 34), 16u);
+        EXPECT_EQ(ReadU16(b, 32), 2u);
+        EXPECT_EQ(ReadU32(b, 28), rate * 2);
         EXPECT_EQ(b.mid(36, 4), QByteArray("data"));
-        EXPECT_EQ(U32(b, 40), static_cast<std::uint32_t>(spec.bytes - 44));
+        EXPECT_EQ(ReadU32(b, 40), static_cast<std::uint32_t>(spec.bytes - 44));
     }
 }
 
 TEST(SoundFiles, ModerateLevelsNeverAtFullScale) {
     for (const auto& spec : kSounds) {
         SCOPED_TRACE(spec.name);
-        const auto s = Samples(ReadAll(SoundPath(spec.name)));
+        const auto s = Samples(ReadFileBytes(SoundPath(spec.name)));
         ASSERT_FALSE(s.empty());
         int peak = 0;
         for (int v : s) {
@@ -98,13 +85,13 @@ TEST(SoundFiles, ModerateLevelsNeverAtFullScale) {
 TEST(SoundFiles, OneShotEffectsStartAndEndQuietly) {
     for (const char* name : {"BEEP.wav", "AX.wav", "ABD.wav", "ABC.wav"}) {
         SCOPED_TRACE(name);
-        const auto s = Samples(ReadAll(SoundPath(name)));
+        const auto s = Samples(ReadFileBytes(SoundPath(name)));
         ASSERT_GT(s.size(), 2u);
         EXPECT_LT(std::abs(s.front()), 330);
         EXPECT_LT(std::abs(s.back()), 330);
     }
     // The beep is short; the file's remainder is silence.
-    const auto beep = Samples(ReadAll(SoundPath("BEEP.wav")));
+    const auto beep = Samples(ReadFileBytes(SoundPath("BEEP.wav")));
     const auto tail =
         std::max_element(beep.begin() + static_cast<long>(beep.size() / 2), beep.end(),
                          [](int a, int b) { return std::abs(a) < std::abs(b); });
@@ -112,7 +99,7 @@ TEST(SoundFiles, OneShotEffectsStartAndEndQuietly) {
 }
 
 TEST(SoundFiles, WarpLoopSeamIsAsSmoothAsItsNeighbours) {
-    const auto s = Samples(ReadAll(SoundPath("ABCD.wav")));
+    const auto s = Samples(ReadFileBytes(SoundPath("ABCD.wav")));
     ASSERT_GT(s.size(), 1000u);
     std::vector<int> steps;
     for (std::size_t i = 1; i < s.size(); ++i) {
@@ -130,17 +117,30 @@ TEST(SoundFiles, WarpLoopSeamIsAsSmoothAsItsNeighbours) {
 TEST(SoundGenerator, SecondRunGivesTheSameBytes) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    QProcess gen;
-    gen.start(QStringLiteral(ORB_GEN_SOUNDS), {dir.path()});
-    ASSERT_TRUE(gen.waitForFinished(120000));
-    ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().toStdString();
+    const GeneratorRun run = RunGenerator(QStringLiteral(ORB_GEN_SOUNDS), {dir.path()});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
     for (const auto& spec : kSounds) {
         SCOPED_TRACE(spec.name);
         const QByteArray fresh =
-            ReadAll(QDir(dir.path()).filePath(QStringLiteral("sounds/") + spec.name));
+            ReadFileBytes(QDir(dir.path()).filePath(QStringLiteral("sounds/") + spec.name));
         ASSERT_EQ(fresh.size(), spec.bytes);
-        EXPECT_EQ(fresh, ReadAll(SoundPath(spec.name)));
+        EXPECT_EQ(fresh, ReadFileBytes(SoundPath(spec.name)));
     }
+}
+
+// A sound that cannot be written stops the generator with an error naming
+// it, and nothing half-written is left in the sounds folder.
+TEST(SoundGenerator, FailsWhenASoundCannotBeWritten) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QDir sounds(QDir(dir.path()).filePath(QStringLiteral("sounds")));
+    // A folder standing where the first sound goes.
+    ASSERT_TRUE(sounds.mkpath(QStringLiteral("BEEP.wav")));
+    const GeneratorRun run = RunGenerator(QStringLiteral(ORB_GEN_SOUNDS), {dir.path()});
+    EXPECT_GT(run.exitCode, 0);
+    EXPECT_TRUE(run.errors.contains("BEEP.wav")) << run.errors.toStdString();
+    EXPECT_TRUE(QFileInfo(sounds.filePath(QStringLiteral("BEEP.wav"))).isDir());
+    EXPECT_EQ(sounds.entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Shapes and layers shared by the scenes of human history and the far future:
-// skies, clouds, land layers, water with reflections, trees, smoke and windows.
+// Shapes shared by the scenes of human history and the far future beyond the
+// common kit: trees, figures, smoke, windows and blocks.
 // Everything is seeded, so a scene paints the same pixels on every run.
 #pragma once
 
@@ -11,55 +11,20 @@
 #include <cstdint>
 #include <vector>
 
-#include "Atmosphere.h"
-#include "CanvasPainter.h"
-#include "Gradient.h"
-#include "PaintKit.h"
-#include "Sky.h"
-#include "Vegetation.h"
+#include "kit/Atmosphere.h"
+#include "kit/CanvasPainter.h"
+#include "kit/Gradient.h"
+#include "kit/PaintKit.h"
+#include "kit/Sky.h"
+#include "kit/Terrain.h"
+#include "kit/Vegetation.h"
+#include "kit/Water.h"
 
 namespace orb::art::ages {
 
 constexpr int kWidth = 512;
 constexpr int kHeight = 320;
 
-// A land layer whose top edge follows fractal noise, shaded from top to
-// bottom colour with gentle low-frequency mottling. Returns the top edge y for
-// each column so that objects can stand on it.
-struct LandStyle {
-    double base = 200.0;  // mean height of the top edge
-    double amp = 20.0;    // how far the edge wanders up
-    double freq = 0.01;   // noise cells per pixel along x
-    int octaves = 4;
-    bool ridged = false;  // sharp mountain crests
-    QColor top;
-    QColor bottom;
-    double mottle = 0.0;  // strength of the tone variation
-    QColor mottleColor;
-    double mottleScale = 40.0;
-    std::uint32_t seed = 1;
-};
-std::vector<double> PaintLand(QImage& img, const LandStyle& style);
-
-// Water from row top to bottom that mirrors what is already painted above it,
-// broken by soft ripples and tinted toward the water colours.
-struct WaterStyle {
-    QColor farTint;
-    QColor nearTint;
-    double reflect = 0.6;  // how much of the mirrored picture shows
-    double ripple = 2.0;   // sideways ripple displacement in pixels
-    double glint = 0.0;    // strength of bright streaks
-    QColor glintColor = QColor(255, 250, 230);
-    std::uint32_t seed = 1;
-};
-void PaintWater(QImage& img, int top, int bottom, const WaterStyle& style);
-
-// A path along the column edge returned by PaintLand, closed down to bottom.
-QPainterPath EdgePath(const std::vector<double>& edge, int x0, int x1, double bottom);
-
-// Trees and plants; (x, ground) is the foot of the trunk.
-void DrawLeafyTree(QPainter& p, double x, double ground, double height, const QColor& leaf,
-                   const QColor& trunk, Rng& rng);
 void DrawCypress(QPainter& p, double x, double ground, double height, const QColor& color);
 void DrawPalm(QPainter& p, double x, double ground, double height, double lean, const QColor& frond,
               const QColor& trunk, Rng& rng);

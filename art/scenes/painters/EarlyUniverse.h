@@ -6,8 +6,8 @@
 #include <QImage>
 #include <cstdint>
 
-#include "FloatCanvas.h"
-#include "PaintKit.h"
+#include "kit/FloatCanvas.h"
+#include "kit/PaintKit.h"
 
 namespace orb::art {
 

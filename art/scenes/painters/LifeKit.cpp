@@ -6,22 +6,11 @@
 #include <cmath>
 #include <vector>
 
-#include "PixelBlend.h"
+#include "kit/PixelBlend.h"
 
 namespace orb::art::life {
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
-
-QPointF Bezier(QPointF a, QPointF c, QPointF b, double t) {
-    const double u = 1.0 - t;
-    return a * (u * u) + c * (2.0 * u * t) + b * (t * t);
-}
-
-QPointF BezierTangent(QPointF a, QPointF c, QPointF b, double t) {
-    return (c - a) * (2.0 * (1.0 - t)) + (b - c) * (2.0 * t);
-}
 
 // Places a local frame at (x, groundY), mirrored when facing left.
 void EnterFrame(QPainter& p, double x, double groundY, double s, bool left) {
@@ -50,28 +39,6 @@ QPainterPath Poly(std::initializer_list<QPointF> points) {
 }
 
 }  // namespace
-
-QPainterPath RidgePath(double baseY, double amp, double freq, std::uint32_t seed, int octaves,
-                       double ridged, double bottom) {
-    QPainterPath path;
-    path.moveTo(-2.0, bottom);
-    for (int x = -2; x <= 514; x += 2) {
-        const double f = Fbm(x * freq, 0.5, octaves, seed);
-        const double r = ridged > 0.0 ? RidgedFbm(x * freq, 3.5, octaves, seed + 17) : 0.0;
-        const double h = (1.0 - ridged) * f + ridged * r;
-        path.lineTo(x, baseY - amp * (h - 0.5) * 2.0);
-    }
-    path.lineTo(514.0, bottom);
-    path.closeSubpath();
-    return path;
-}
-
-void FillVertical(QPainter& p, const QPainterPath& path, QColor top, QColor bottom, double yTop,
-                  double yBottom) {
-    p.setPen(Qt::NoPen);
-    p.setBrush(Gradient(QPointF(0.0, yTop), QPointF(0.0, yBottom), top, bottom));
-    p.drawPath(path);
-}
 
 void ForestRidge(QPainter& p, Rng& rng, double baseY, double amp, double freq, std::uint32_t seed,
                  QColor leaf, double crown) {
@@ -114,87 +81,14 @@ void Mottle(QPainter& p, const QPainterPath& clip, QColor colour, double sx, dou
     p.restore();
 }
 
-void ReflectWater(QImage& image, int horizon, int y0, int y1, QColor tint, double tintFar,
-                  double tintNear, std::uint32_t seed, double ripple) {
-    const QImage src = image.copy();
-    for (int y = std::max(0, y0); y < std::min(image.height(), y1); ++y) {
-        const double t = (y - y0) / std::max(1.0, double(y1 - y0));
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const double wob = Fbm(x / 70.0, y / (1.5 + 4.0 * t), 3, seed) - 0.5;
-            const int sx = std::clamp(static_cast<int>(x + wob * ripple * (0.4 + t)), 0, 511);
-            const int sy = std::clamp(2 * horizon - y - 1 + static_cast<int>(wob * ripple * t), 0,
-                                      horizon - 1);
-            QRgb c = src.pixel(sx, sy);
-            c = qRgb(qRed(c) * 88 / 100, qGreen(c) * 90 / 100, qBlue(c) * 94 / 100);
-            double a = tintFar + (tintNear - tintFar) * t;
-            // Long bright ripples catching the sky.
-            const double glint =
-                SmoothStep(0.62, 0.8, Fbm(x / 45.0, y / (1.2 + 2.0 * t), 3, seed + 9));
-            row[x] = BlendRgb(BlendRgb(c, tint, a), QColor(255, 255, 255), glint * 0.22);
-        }
-    }
-}
-
-QPainterPath Tube(QPointF a, QPointF c, QPointF b, double w0, double w1, int steps) {
-    std::vector<QPointF> left;
-    std::vector<QPointF> right;
-    for (int i = 0; i <= steps; ++i) {
-        const double t = static_cast<double>(i) / steps;
-        const QPointF pt = Bezier(a, c, b, t);
-        QPointF d = BezierTangent(a, c, b, t);
-        const double len = std::hypot(d.x(), d.y());
-        d = len > 1e-9 ? d / len : QPointF(1.0, 0.0);
-        const QPointF n(-d.y(), d.x());
-        const double w = (w0 + (w1 - w0) * t) * 0.5;
-        left.push_back(pt + n * w);
-        right.push_back(pt - n * w);
-    }
-    QPainterPath path;
-    path.moveTo(left.front());
-    for (std::size_t i = 1; i < left.size(); ++i) {
-        path.lineTo(left[i]);
-    }
-    for (auto it = right.rbegin(); it != right.rend(); ++it) {
-        path.lineTo(*it);
-    }
-    path.closeSubpath();
-    return path;
-}
-
-QPainterPath Blob(QPointF centre, double rx, double ry, Rng& rng, double wobble, int points) {
-    std::vector<QPointF> pts;
-    for (int i = 0; i < points; ++i) {
-        const double a = 2.0 * kPi * i / points;
-        const double r = 1.0 + rng.Range(-wobble, wobble);
-        pts.emplace_back(centre.x() + std::cos(a) * rx * r, centre.y() + std::sin(a) * ry * r);
-    }
-    QPainterPath path;
-    // Smooth closed curve through the midpoints.
-    const auto mid = [&](std::size_t i) { return (pts[i] + pts[(i + 1) % pts.size()]) * 0.5; };
-    path.moveTo(mid(0));
-    for (std::size_t i = 1; i <= pts.size(); ++i) {
-        path.quadTo(pts[i % pts.size()], mid(i % pts.size()));
-    }
-    path.closeSubpath();
-    return path;
-}
-
-void FillShaded(QPainter& p, const QPainterPath& path, QColor colour, double yTop, double yBottom) {
-    p.setPen(Qt::NoPen);
-    p.setBrush(Gradient(QPointF(0.0, yTop), QPointF(0.0, yBottom), colour.lighter(118), colour,
-                        0.55, colour.darker(150)));
-    p.drawPath(path);
-}
-
 void Frond(QPainter& p, QPointF base, QPointF ctrl, QPointF tip, double leaf, QColor stem,
            QColor leafColour, int count, double width) {
     p.save();
     QPen pen(leafColour, width, Qt::SolidLine, Qt::RoundCap);
     for (int i = 1; i <= count; ++i) {
         const double t = static_cast<double>(i) / (count + 1);
-        const QPointF pt = Bezier(base, ctrl, tip, t);
-        QPointF d = BezierTangent(base, ctrl, tip, t);
+        const QPointF pt = QuadPoint(base, ctrl, tip, t);
+        QPointF d = QuadTangent(base, ctrl, tip, t);
         const double len = std::hypot(d.x(), d.y());
         d = len > 1e-9 ? d / len : QPointF(1.0, 0.0);
         const double l = leaf * std::sin(kPi * (0.15 + 0.85 * t)) * (1.05 - 0.5 * t);
@@ -226,45 +120,6 @@ void FernClump(QPainter& p, Rng& rng, QPointF base, double size, QColor stem, QC
               Mix(leaf.darker(115), leaf.lighter(110), rng.Uniform()), 12,
               std::max(0.7, size * 0.035));
     }
-}
-
-void BroadTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor leaf,
-               QColor trunk) {
-    p.save();
-    p.setPen(Qt::NoPen);
-    const double crownY = baseY - h * 0.62;
-    QPainterPath wood = Tube(QPointF(x, baseY), QPointF(x + w * 0.03, baseY - h * 0.3),
-                             QPointF(x, crownY), w * 0.13, w * 0.06);
-    for (int b = 0; b < 3; ++b) {
-        const double side = b - 1.0;
-        wood.addPath(Tube(QPointF(x, baseY - h * (0.35 + 0.05 * b)),
-                          QPointF(x + side * w * 0.15, crownY),
-                          QPointF(x + side * w * 0.3, crownY - h * 0.12), w * 0.06, w * 0.02));
-    }
-    wood.setFillRule(Qt::WindingFill);
-    FillShaded(p, wood, trunk, crownY, baseY);
-    // Dark mass, then lighter clusters toward the sun at upper left.
-    // Big foreground trees get more, smaller clusters so they do not look inflated.
-    const bool big = w > 90.0;
-    const int n = big ? 34 : 14;
-    const double scale = big ? 0.62 : 1.0;
-    for (int layer = 0; layer < 3; ++layer) {
-        const QColor c = layer == 0 ? leaf.darker(150) : layer == 1 ? leaf : leaf.lighter(125);
-        p.setBrush(c);
-        for (int i = 0; i < n - layer * (big ? 9 : 4); ++i) {
-            const double a = rng.Range(0.0, 2.0 * kPi);
-            const double r = std::sqrt(rng.Uniform());
-            double cx = x + std::cos(a) * r * w * 0.38;
-            double cy = crownY + std::sin(a) * r * h * 0.25;
-            if (layer > 0) {
-                cx -= layer * w * 0.04;
-                cy -= layer * h * 0.04;
-            }
-            const double rad = w * rng.Range(0.14, 0.22) * (1.0 - 0.18 * layer) * scale;
-            p.drawPath(Blob(QPointF(cx, cy), rad, rad * 0.8, rng, 0.18, 10));
-        }
-    }
-    p.restore();
 }
 
 void Acacia(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor leaf,

@@ -1,5 +1,5 @@
-// Shapes and surfaces shared by the history-of-life scenes: skies, ridges,
-// water, plants and animals. Animals and plants are drawn in a local frame
+// Shapes shared by the history-of-life scenes beyond the common kit: wooded
+// ridges, ferns, plants and animals. Animals and plants are drawn in a local frame
 // whose origin is the ground under them, so a scene only places and scales.
 #pragma once
 
@@ -9,42 +9,33 @@
 #include <QPainterPath>
 #include <cstdint>
 
-#include "Atmosphere.h"
-#include "CanvasPainter.h"
-#include "Gradient.h"
-#include "PaintKit.h"
-#include "Sky.h"
-#include "Vegetation.h"
+#include "kit/Atmosphere.h"
+#include "kit/CanvasPainter.h"
+#include "kit/Gradient.h"
+#include "kit/PaintKit.h"
+#include "kit/Shapes.h"
+#include "kit/Sky.h"
+#include "kit/Terrain.h"
+#include "kit/Vegetation.h"
+#include "kit/Water.h"
 
 namespace orb::art::life {
 
-// Terrain.
-QPainterPath RidgePath(double baseY, double amp, double freq, std::uint32_t seed, int octaves = 4,
-                       double ridged = 0.0, double bottom = 320.0);
-void FillVertical(QPainter& p, const QPainterPath& path, QColor top, QColor bottom, double yTop,
-                  double yBottom);
 // A wooded ridge: the outline is a line of tree crowns, lit from the upper left.
 void ForestRidge(QPainter& p, Rng& rng, double baseY, double amp, double freq, std::uint32_t seed,
                  QColor leaf, double crown);
 // Soft low-frequency mottling of one colour inside a shape.
 void Mottle(QPainter& p, const QPainterPath& clip, QColor colour, double sx, double sy,
             std::uint32_t seed, double alphaMax, double threshold = 0.45);
-// Water in rows [y0, y1) mirroring what is painted above `horizon`.
-void ReflectWater(QImage& image, int horizon, int y0, int y1, QColor tint, double tintFar,
-                  double tintNear, std::uint32_t seed, double ripple);
 
-// Building blocks.
-QPainterPath Tube(QPointF a, QPointF c, QPointF b, double w0, double w1, int steps = 18);
-QPainterPath Blob(QPointF centre, double rx, double ry, Rng& rng, double wobble, int points = 14);
-void FillShaded(QPainter& p, const QPainterPath& path, QColor colour, double yTop, double yBottom);
+// A fern frond along the quadratic curve base, ctrl, tip, with leaflets up to
+// `leaf` long.
 void Frond(QPainter& p, QPointF base, QPointF ctrl, QPointF tip, double leaf, QColor stem,
            QColor leafColour, int count = 18, double width = 1.4);
 // A low fan of fern fronds rooted at `base`.
 void FernClump(QPainter& p, Rng& rng, QPointF base, double size, QColor stem, QColor leaf);
 
 // Plants. (x, baseY) is where the stem meets the ground.
-void BroadTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor leaf,
-               QColor trunk);
 void Acacia(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor leaf,
             QColor trunk);
 void Araucaria(QPainter& p, Rng& rng, double x, double baseY, double h, QColor leaf, QColor trunk);

@@ -3,9 +3,9 @@
 #include <QRadialGradient>
 #include <cmath>
 
-#include "FloatCanvas.h"
-#include "PaintKit.h"
-#include "ScenePainters.h"
+#include "kit/FloatCanvas.h"
+#include "kit/PaintKit.h"
+#include "scenes/ScenePainters.h"
 
 namespace orb::art {
 
@@ -103,63 +103,64 @@ QImage PaintScene03() {
     }
     QImage image = canvas.ToImage(1.0, 0.2);
 
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    // Ash plumes rising from the volcanoes, leaning with the wind.
-    Rng rng(307);
-    for (double baseX : {70.0, 168.0}) {
-        for (int i = 0; i < 70; ++i) {
-            const double t = i / 70.0;
-            const double cx = baseX + 120.0 * t * t + rng.Range(-10.0, 10.0) * (0.4 + t);
-            const double cy = kHorizon - 40.0 - 150.0 * t + rng.Range(-8.0, 8.0);
-            const double r = 7.0 + 24.0 * t + rng.Range(0.0, 10.0);
-            QRadialGradient g(QPointF(cx - r * 0.3, cy - r * 0.3), r * 1.2);
-            g.setColorAt(0.0, QColor(128, 116, 108, 110));
-            g.setColorAt(0.7, QColor(82, 74, 70, 80));
-            g.setColorAt(1.0, QColor(78, 70, 68, 0));
-            p.setPen(Qt::NoPen);
-            p.setBrush(g);
-            p.drawEllipse(QPointF(cx, cy), r, r * 0.85);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        // Ash plumes rising from the volcanoes, leaning with the wind.
+        Rng rng(307);
+        for (double baseX : {70.0, 168.0}) {
+            for (int i = 0; i < 70; ++i) {
+                const double t = i / 70.0;
+                const double cx = baseX + 120.0 * t * t + rng.Range(-10.0, 10.0) * (0.4 + t);
+                const double cy = kHorizon - 40.0 - 150.0 * t + rng.Range(-8.0, 8.0);
+                const double r = 7.0 + 24.0 * t + rng.Range(0.0, 10.0);
+                QRadialGradient g(QPointF(cx - r * 0.3, cy - r * 0.3), r * 1.2);
+                g.setColorAt(0.0, QColor(128, 116, 108, 110));
+                g.setColorAt(0.7, QColor(82, 74, 70, 80));
+                g.setColorAt(1.0, QColor(78, 70, 68, 0));
+                p.setPen(Qt::NoPen);
+                p.setBrush(g);
+                p.drawEllipse(QPointF(cx, cy), r, r * 0.85);
+            }
+        }
+        // Volcanic cones on the horizon, with lava glowing at their vents.
+        struct Cone {
+            double x, w, h;
+        };
+        for (const Cone& c : {Cone{70.0, 90.0, 44.0}, Cone{168.0, 70.0, 30.0},
+                              Cone{20.0, 60.0, 18.0}, Cone{235.0, 50.0, 12.0}}) {
+            QPainterPath cone;
+            cone.moveTo(c.x - c.w, kHorizon + 1.0);
+            cone.cubicTo(c.x - c.w * 0.45, kHorizon - c.h * 0.35, c.x - c.w * 0.18, kHorizon - c.h,
+                         c.x - 6.0, kHorizon - c.h);
+            cone.lineTo(c.x + 6.0, kHorizon - c.h);
+            cone.cubicTo(c.x + c.w * 0.18, kHorizon - c.h, c.x + c.w * 0.45, kHorizon - c.h * 0.35,
+                         c.x + c.w, kHorizon + 1.0);
+            cone.closeSubpath();
+            QLinearGradient shade(c.x - c.w, 0, c.x + c.w, 0);
+            shade.setColorAt(0.0, QColor(96, 78, 70));
+            shade.setColorAt(1.0, QColor(56, 48, 48));
+            p.setBrush(shade);
+            p.drawPath(cone);
+            if (c.h > 25.0) {
+                QRadialGradient lava(QPointF(c.x, kHorizon - c.h), 14.0);
+                lava.setColorAt(0.0, QColor(255, 210, 120, 230));
+                lava.setColorAt(0.4, QColor(240, 90, 30, 160));
+                lava.setColorAt(1.0, QColor(200, 40, 10, 0));
+                p.setBrush(lava);
+                p.drawEllipse(QPointF(c.x, kHorizon - c.h), 14.0, 10.0);
+                // A lava stream down the flank.
+                QPainterPath stream;
+                stream.moveTo(c.x + 2.0, kHorizon - c.h + 2.0);
+                stream.cubicTo(c.x + 8.0, kHorizon - c.h * 0.6, c.x + 4.0, kHorizon - c.h * 0.4,
+                               c.x + 14.0, kHorizon - 2.0);
+                p.setBrush(Qt::NoBrush);
+                p.setPen(QPen(QColor(240, 110, 40), 2.0));
+                p.drawPath(stream);
+                p.setPen(Qt::NoPen);
+            }
         }
     }
-    // Volcanic cones on the horizon, with lava glowing at their vents.
-    struct Cone {
-        double x, w, h;
-    };
-    for (const Cone& c : {Cone{70.0, 90.0, 44.0}, Cone{168.0, 70.0, 30.0}, Cone{20.0, 60.0, 18.0},
-                          Cone{235.0, 50.0, 12.0}}) {
-        QPainterPath cone;
-        cone.moveTo(c.x - c.w, kHorizon + 1.0);
-        cone.cubicTo(c.x - c.w * 0.45, kHorizon - c.h * 0.35, c.x - c.w * 0.18, kHorizon - c.h,
-                     c.x - 6.0, kHorizon - c.h);
-        cone.lineTo(c.x + 6.0, kHorizon - c.h);
-        cone.cubicTo(c.x + c.w * 0.18, kHorizon - c.h, c.x + c.w * 0.45, kHorizon - c.h * 0.35,
-                     c.x + c.w, kHorizon + 1.0);
-        cone.closeSubpath();
-        QLinearGradient shade(c.x - c.w, 0, c.x + c.w, 0);
-        shade.setColorAt(0.0, QColor(96, 78, 70));
-        shade.setColorAt(1.0, QColor(56, 48, 48));
-        p.setBrush(shade);
-        p.drawPath(cone);
-        if (c.h > 25.0) {
-            QRadialGradient lava(QPointF(c.x, kHorizon - c.h), 14.0);
-            lava.setColorAt(0.0, QColor(255, 210, 120, 230));
-            lava.setColorAt(0.4, QColor(240, 90, 30, 160));
-            lava.setColorAt(1.0, QColor(200, 40, 10, 0));
-            p.setBrush(lava);
-            p.drawEllipse(QPointF(c.x, kHorizon - c.h), 14.0, 10.0);
-            // A lava stream down the flank.
-            QPainterPath stream;
-            stream.moveTo(c.x + 2.0, kHorizon - c.h + 2.0);
-            stream.cubicTo(c.x + 8.0, kHorizon - c.h * 0.6, c.x + 4.0, kHorizon - c.h * 0.4,
-                           c.x + 14.0, kHorizon - 2.0);
-            p.setBrush(Qt::NoBrush);
-            p.setPen(QPen(QColor(240, 110, 40), 2.0));
-            p.drawPath(stream);
-            p.setPen(Qt::NoPen);
-        }
-    }
-    p.end();
     return image;
 }
 

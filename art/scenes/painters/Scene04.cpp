@@ -4,9 +4,9 @@
 #include <cmath>
 #include <vector>
 
-#include "FloatCanvas.h"
-#include "PaintKit.h"
-#include "ScenePainters.h"
+#include "kit/FloatCanvas.h"
+#include "kit/PaintKit.h"
+#include "scenes/ScenePainters.h"
 
 namespace orb::art {
 
@@ -148,38 +148,40 @@ QImage PaintScene04() {
     canvas.AddGlow(sunX, sunY, 60.0, QColor(255, 200, 120), 0.25, 1.0);
     QImage image = canvas.ToImage(1.0, 0.25);
 
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    // A low, bare shore along the horizon.
-    QPainterPath shore;
-    shore.moveTo(300, kHorizon + 1);
-    for (int x = 300; x <= 512; x += 4) {
-        shore.lineTo(x,
-                     kHorizon - 3.0 - 9.0 * SmoothStep(300, 512, x) * Fbm(x / 30.0, 0.0, 3, 404u));
-    }
-    shore.lineTo(512, kHorizon + 1);
-    shore.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(150, 96, 60));
-    p.drawPath(shore);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        // A low, bare shore along the horizon.
+        QPainterPath shore;
+        shore.moveTo(300, kHorizon + 1);
+        for (int x = 300; x <= 512; x += 4) {
+            shore.lineTo(
+                x, kHorizon - 3.0 - 9.0 * SmoothStep(300, 512, x) * Fbm(x / 30.0, 0.0, 3, 404u));
+        }
+        shore.lineTo(512, kHorizon + 1);
+        shore.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(150, 96, 60));
+        p.drawPath(shore);
 
-    // Mounds from far to near, so nearer ones overlap farther ones.
-    std::vector<Mound> mounds;
-    Rng rng(405);
-    for (int i = 0; i < 46; ++i) {
-        const double depth = std::pow(rng.Uniform(), 1.4);  // 0 far .. 1 near
-        const double base = kHorizon + 4.0 + depth * 165.0;
-        const double scale = 0.12 + depth * 1.1;
-        const double w = rng.Range(44.0, 92.0);
-        mounds.push_back({rng.Range(-20.0, 532.0), base, w * scale,
-                          w * rng.Range(0.35, 0.85) * scale, static_cast<std::uint32_t>(406 + i)});
+        // Mounds from far to near, so nearer ones overlap farther ones.
+        std::vector<Mound> mounds;
+        Rng rng(405);
+        for (int i = 0; i < 46; ++i) {
+            const double depth = std::pow(rng.Uniform(), 1.4);  // 0 far .. 1 near
+            const double base = kHorizon + 4.0 + depth * 165.0;
+            const double scale = 0.12 + depth * 1.1;
+            const double w = rng.Range(44.0, 92.0);
+            mounds.push_back({rng.Range(-20.0, 532.0), base, w * scale,
+                              w * rng.Range(0.35, 0.85) * scale,
+                              static_cast<std::uint32_t>(406 + i)});
+        }
+        std::sort(mounds.begin(), mounds.end(),
+                  [](const Mound& a, const Mound& b) { return a.base < b.base; });
+        for (const Mound& m : mounds) {
+            DrawMound(p, m);
+        }
     }
-    std::sort(mounds.begin(), mounds.end(),
-              [](const Mound& a, const Mound& b) { return a.base < b.base; });
-    for (const Mound& m : mounds) {
-        DrawMound(p, m);
-    }
-    p.end();
     return image;
 }
 

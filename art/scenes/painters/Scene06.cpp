@@ -1,8 +1,8 @@
 #include <cmath>
 
 #include "LifeKit.h"
-#include "PaintKit.h"
-#include "ScenePainters.h"
+#include "kit/PaintKit.h"
+#include "scenes/ScenePainters.h"
 
 namespace orb::art {
 
@@ -10,8 +10,8 @@ namespace {
 
 // A cup sponge of the first reefs, opening upward.
 void CupSponge(QPainter& p, double x, double baseY, double h, QColor c) {
-    const QPainterPath body = life::Tube(QPointF(x, baseY), QPointF(x - h * 0.05, baseY - h * 0.5),
-                                         QPointF(x + h * 0.05, baseY - h), h * 0.22, h * 0.5);
+    const QPainterPath body = Tube(QPointF(x, baseY), QPointF(x - h * 0.05, baseY - h * 0.5),
+                                   QPointF(x + h * 0.05, baseY - h), h * 0.22, h * 0.5);
     p.setPen(Qt::NoPen);
     p.setBrush(Gradient(QPointF(x - h * 0.25, 0), QPointF(x + h * 0.25, 0), c.lighter(130), c, 0.5,
                         c.darker(160)));
@@ -95,81 +95,81 @@ QImage PaintScene06() {
         }
     }
     Rng rng(0x0606);
-    QPainter p;
-    BeginPainter(p, image);
-    Glow(p, QPointF(330, -20), 120, QColor(240, 255, 245), 0.6);
-    // Light shafts fanning down from the sun's window.
-    for (int i = 0; i < 9; ++i) {
-        const double x0 = 250 + i * 20 + rng.Range(-8, 8);
-        const double spread = (x0 - 330) * 1.6;
-        const double w = rng.Range(6, 16);
-        p.setBrush(Gradient(QPointF(0, 0), QPointF(0, 260),
-                            QColor(230, 255, 250, static_cast<int>(rng.Range(40, 70))),
-                            QColor(230, 255, 250, 0)));
-        QPolygonF shaft;
-        shaft << QPointF(x0, 0) << QPointF(x0 + w, 0) << QPointF(x0 + w * 3 + spread, 260)
-              << QPointF(x0 + spread, 260);
-        p.drawPolygon(shaft);
-    }
+    {
+        CanvasPainter p(image);
+        Glow(p, QPointF(330, -20), 120, QColor(240, 255, 245), 0.6);
+        // Light shafts fanning down from the sun's window.
+        for (int i = 0; i < 9; ++i) {
+            const double x0 = 250 + i * 20 + rng.Range(-8, 8);
+            const double spread = (x0 - 330) * 1.6;
+            const double w = rng.Range(6, 16);
+            p.setBrush(Gradient(QPointF(0, 0), QPointF(0, 260),
+                                QColor(230, 255, 250, static_cast<int>(rng.Range(40, 70))),
+                                QColor(230, 255, 250, 0)));
+            QPolygonF shaft;
+            shaft << QPointF(x0, 0) << QPointF(x0 + w, 0) << QPointF(x0 + w * 3 + spread, 260)
+                  << QPointF(x0 + spread, 260);
+            p.drawPolygon(shaft);
+        }
 
-    // Distant reef banks in the blue.
-    const QPainterPath reefFar = RidgePath(205, 22, 0.02, 602, 4, 0.5);
-    FillVertical(p, reefFar, QColor(48, 126, 150), QColor(40, 110, 136), 180, 240);
-    for (int i = 0; i < 12; ++i) {
-        CupSponge(p, rng.Range(0, 512), rng.Range(206, 218), rng.Range(10, 18),
-                  QColor(64, 132, 150));
-    }
-    const QPainterPath reefMid = RidgePath(232, 16, 0.025, 603, 4, 0.4);
-    FillVertical(p, reefMid, QColor(92, 140, 134), QColor(60, 112, 118), 210, 260);
-    Mottle(p, reefMid, QColor(120, 170, 150), 12, 6, 604, 0.35);
-    for (int i = 0; i < 10; ++i) {
-        Crinoid(p, rng, rng.Range(0, 512), rng.Range(230, 240), rng.Range(22, 38),
-                QColor(150, 130, 120));
-    }
-    for (int i = 0; i < 12; ++i) {
-        CupSponge(p, rng.Range(0, 512), rng.Range(232, 244), rng.Range(12, 22),
-                  Mix(QColor(150, 120, 96), QColor(110, 140, 130), rng.Uniform()));
-    }
+        // Distant reef banks in the blue.
+        const QPainterPath reefFar = RidgePath(205, 22, 0.02, 602, 4, 0.5);
+        FillVertical(p, reefFar, QColor(48, 126, 150), QColor(40, 110, 136), 180, 240);
+        for (int i = 0; i < 12; ++i) {
+            CupSponge(p, rng.Range(0, 512), rng.Range(206, 218), rng.Range(10, 18),
+                      QColor(64, 132, 150));
+        }
+        const QPainterPath reefMid = RidgePath(232, 16, 0.025, 603, 4, 0.4);
+        FillVertical(p, reefMid, QColor(92, 140, 134), QColor(60, 112, 118), 210, 260);
+        Mottle(p, reefMid, QColor(120, 170, 150), 12, 6, 604, 0.35);
+        for (int i = 0; i < 10; ++i) {
+            Crinoid(p, rng, rng.Range(0, 512), rng.Range(230, 240), rng.Range(22, 38),
+                    QColor(150, 130, 120));
+        }
+        for (int i = 0; i < 12; ++i) {
+            CupSponge(p, rng.Range(0, 512), rng.Range(232, 244), rng.Range(12, 22),
+                      Mix(QColor(150, 120, 96), QColor(110, 140, 130), rng.Uniform()));
+        }
 
-    // Sandy floor with rippled light.
-    QPainterPath floor;
-    floor.moveTo(-2, 252);
-    floor.cubicTo(120, 244, 300, 256, 514, 246);
-    floor.lineTo(514, 322);
-    floor.lineTo(-2, 322);
-    floor.closeSubpath();
-    FillVertical(p, floor, QColor(110, 150, 140), QColor(186, 178, 140), 246, 320);
-    Mottle(p, floor, QColor(226, 236, 200), 16, 5, 605, 0.35, 0.55);
-    Mottle(p, floor, QColor(120, 120, 96), 40, 12, 606, 0.3, 0.5);
+        // Sandy floor with rippled light.
+        QPainterPath floor;
+        floor.moveTo(-2, 252);
+        floor.cubicTo(120, 244, 300, 256, 514, 246);
+        floor.lineTo(514, 322);
+        floor.lineTo(-2, 322);
+        floor.closeSubpath();
+        FillVertical(p, floor, QColor(110, 150, 140), QColor(186, 178, 140), 246, 320);
+        Mottle(p, floor, QColor(226, 236, 200), 16, 5, 605, 0.35, 0.55);
+        Mottle(p, floor, QColor(120, 120, 96), 40, 12, 606, 0.3, 0.5);
 
-    // Foreground reef: big sponges and sea lilies at the edges.
-    QPainterPath reefNear;
-    reefNear.moveTo(-2, 322);
-    reefNear.lineTo(-2, 226);
-    reefNear.cubicTo(40, 214, 80, 250, 120, 322);
-    reefNear.closeSubpath();
-    FillVertical(p, reefNear, QColor(150, 120, 100), QColor(90, 70, 60), 220, 320);
-    Mottle(p, reefNear, QColor(190, 150, 110), 10, 8, 607, 0.5);
-    CupSponge(p, 30, 250, 52, QColor(196, 150, 90));
-    CupSponge(p, 62, 262, 38, QColor(180, 110, 90));
-    CupSponge(p, 460, 312, 60, QColor(186, 140, 96));
-    CupSponge(p, 494, 318, 44, QColor(170, 120, 110));
-    Crinoid(p, rng, 90, 286, 90, QColor(200, 120, 110));
-    Crinoid(p, rng, 420, 314, 110, QColor(210, 170, 120));
-    Crinoid(p, rng, 20, 236, 70, QColor(190, 150, 170));
+        // Foreground reef: big sponges and sea lilies at the edges.
+        QPainterPath reefNear;
+        reefNear.moveTo(-2, 322);
+        reefNear.lineTo(-2, 226);
+        reefNear.cubicTo(40, 214, 80, 250, 120, 322);
+        reefNear.closeSubpath();
+        FillVertical(p, reefNear, QColor(150, 120, 100), QColor(90, 70, 60), 220, 320);
+        Mottle(p, reefNear, QColor(190, 150, 110), 10, 8, 607, 0.5);
+        CupSponge(p, 30, 250, 52, QColor(196, 150, 90));
+        CupSponge(p, 62, 262, 38, QColor(180, 110, 90));
+        CupSponge(p, 460, 312, 60, QColor(186, 140, 96));
+        CupSponge(p, 494, 318, 44, QColor(170, 120, 110));
+        Crinoid(p, rng, 90, 286, 90, QColor(200, 120, 110));
+        Crinoid(p, rng, 420, 314, 110, QColor(210, 170, 120));
+        Crinoid(p, rng, 20, 236, 70, QColor(190, 150, 170));
 
-    // Life: trilobites on the floor, a nautiloid and jellies above.
-    Trilobite(p, 230, 284, 1.6, -20, QColor(150, 110, 80));
-    Trilobite(p, 300, 302, 2.0, 15, QColor(140, 100, 70));
-    Trilobite(p, 180, 266, 1.0, 40, QColor(150, 114, 86));
-    Trilobite(p, 360, 268, 1.1, -60, QColor(156, 120, 90));
-    Trilobite(p, 270, 258, 0.8, 80, QColor(150, 120, 96));
-    Orthocone(p, 260, 140, 1.7, false, QColor(214, 190, 150));
-    Orthocone(p, 120, 96, 0.8, true, QColor(170, 170, 160));
-    Jelly(p, 400, 90, 9);
-    Jelly(p, 430, 120, 6);
-    Jelly(p, 90, 60, 5);
-    p.end();
+        // Life: trilobites on the floor, a nautiloid and jellies above.
+        Trilobite(p, 230, 284, 1.6, -20, QColor(150, 110, 80));
+        Trilobite(p, 300, 302, 2.0, 15, QColor(140, 100, 70));
+        Trilobite(p, 180, 266, 1.0, 40, QColor(150, 114, 86));
+        Trilobite(p, 360, 268, 1.1, -60, QColor(156, 120, 90));
+        Trilobite(p, 270, 258, 0.8, 80, QColor(150, 120, 96));
+        Orthocone(p, 260, 140, 1.7, false, QColor(214, 190, 150));
+        Orthocone(p, 120, 96, 0.8, true, QColor(170, 170, 160));
+        Jelly(p, 400, 90, 9);
+        Jelly(p, 430, 120, 6);
+        Jelly(p, 90, 60, 5);
+    }
     return image;
 }
 

@@ -1,6 +1,6 @@
 #include "AgesKit.h"
-#include "PaintKit.h"
-#include "ScenePainters.h"
+#include "kit/PaintKit.h"
+#include "scenes/ScenePainters.h"
 
 #include <algorithm>
 #include <cmath>
@@ -96,94 +96,84 @@ QImage PaintScene17() {
     FillSky(img, sky, 3, 0, 214);
     ScreenGlow(img, QPointF(70, 40), 150, QColor(255, 246, 210), 0.9);
     ScreenGlow(img, QPointF(70, 40), 16, QColor(255, 255, 245), 1.0);
-    CloudStyle clouds;
-    clouds.lit = QColor(250, 246, 236);
-    clouds.shade = QColor(200, 196, 200);
-    clouds.cover = 0.22;
-    clouds.scaleX = 160.0;
-    clouds.scaleY = 14.0;
-    clouds.alpha = 0.6;
-    clouds.seed = 1701;
+    CloudStyle clouds{QColor(250, 246, 236), QColor(200, 196, 200), 0.22, 160.0, 14.0, 0.6, 1701};
     PaintClouds(img, 20, 120, clouds);
 
-    LandStyle plateau;
-    plateau.base = 196;
-    plateau.amp = 14;
-    plateau.freq = 0.004;
-    plateau.octaves = 3;
-    plateau.top = QColor(226, 198, 150);
-    plateau.bottom = QColor(214, 178, 122);
-    plateau.mottle = 0.3;
-    plateau.mottleColor = QColor(240, 214, 160);
-    plateau.mottleScale = 70.0;
-    plateau.seed = 1702;
+    LandStyle plateau{196,
+                      14,
+                      0.004,
+                      3,
+                      false,
+                      QColor(226, 198, 150),
+                      QColor(214, 178, 122),
+                      0.3,
+                      QColor(240, 214, 160),
+                      70.0,
+                      1702};
     PaintLand(img, plateau);
 
-    QPainter p;
-    BeginPainter(p, img);
     Rng rng(17);
-    DrawPyramid(p, 360, 192, 34, 40);
-    DrawPyramid(p, 270, 194, 52, 62);
-    DrawPyramid(p, 150, 196, 74, 92);
-    p.end();
+    {
+        CanvasPainter p(img);
+        DrawPyramid(p, 360, 192, 34, 40);
+        DrawPyramid(p, 270, 194, 52, 62);
+        DrawPyramid(p, 150, 196, 74, 92);
+    }
     Haze(img, 150, 200, QColor(236, 216, 176), 0.0, 0.3, HazeRamp::Smooth);
-    BeginPainter(p, img);
+    {
+        CanvasPainter p(img);
 
-    // The green strip of fields and palms on the far bank.
-    p.setPen(Qt::NoPen);
-    p.setBrush(
-        Gradient(QPointF(0, 196), QPointF(0, 214), QColor(132, 150, 72), QColor(88, 120, 52)));
-    QPainterPath bank;
-    bank.moveTo(0, 214);
-    bank.lineTo(0, 202);
-    for (int x = 0; x <= kWidth; x += 16) {
-        bank.lineTo(x, 198 + 3 * std::sin(x * 0.05));
+        // The green strip of fields and palms on the far bank.
+        p.setPen(Qt::NoPen);
+        p.setBrush(
+            Gradient(QPointF(0, 196), QPointF(0, 214), QColor(132, 150, 72), QColor(88, 120, 52)));
+        QPainterPath bank;
+        bank.moveTo(0, 214);
+        bank.lineTo(0, 202);
+        for (int x = 0; x <= kWidth; x += 16) {
+            bank.lineTo(x, 198 + 3 * std::sin(x * 0.05));
+        }
+        bank.lineTo(kWidth, 214);
+        bank.closeSubpath();
+        p.drawPath(bank);
+        for (int i = 0; i < 30; ++i) {
+            const double x = rng.Range(0, kWidth);
+            DrawPalm(p, x, rng.Range(203, 212), rng.Range(16, 30), rng.Range(-0.15, 0.15),
+                     QColor(70, 110, 46), QColor(110, 86, 56), rng);
+        }
+        p.setBrush(QColor(200, 176, 130));
+        p.drawRect(QRectF(0, 212, kWidth, 2));
     }
-    bank.lineTo(kWidth, 214);
-    bank.closeSubpath();
-    p.drawPath(bank);
-    for (int i = 0; i < 30; ++i) {
-        const double x = rng.Range(0, kWidth);
-        DrawPalm(p, x, rng.Range(203, 212), rng.Range(16, 30), rng.Range(-0.15, 0.15),
-                 QColor(70, 110, 46), QColor(110, 86, 56), rng);
-    }
-    p.setBrush(QColor(200, 176, 130));
-    p.drawRect(QRectF(0, 212, kWidth, 2));
-    p.end();
 
-    WaterStyle river;
-    river.farTint = QColor(96, 140, 160);
-    river.nearTint = QColor(48, 92, 116);
-    river.reflect = 0.55;
-    river.ripple = 3.0;
-    river.glint = 0.5;
-    river.seed = 1703;
+    WaterStyle river{
+        QColor(96, 140, 160), QColor(48, 92, 116), 0.55, 3.0, 0.5, QColor(255, 250, 230), 1703};
     PaintWater(img, 214, 320, river);
 
-    BeginPainter(p, img);
-    DrawFelucca(p, 330, 248, 24);
-    DrawFelucca(p, 440, 226, 9);
+    {
+        CanvasPainter p(img);
+        DrawFelucca(p, 330, 248, 24);
+        DrawFelucca(p, 440, 226, 9);
 
-    // Near bank of mud and reeds.
-    p.setPen(Qt::NoPen);
-    QPainterPath shore;
-    shore.moveTo(0, 320);
-    shore.lineTo(0, 272);
-    shore.cubicTo(120, 268, 200, 292, 300, 304);
-    shore.cubicTo(380, 314, 460, 318, 512, 316);
-    shore.lineTo(512, 320);
-    shore.closeSubpath();
-    p.setBrush(
-        Gradient(QPointF(0, 270), QPointF(0, 320), QColor(150, 120, 80), QColor(104, 80, 54)));
-    p.drawPath(shore);
-    for (int i = 0; i < 60; ++i) {
-        const double x = rng.Range(-5, 250) * (i < 40 ? 1.0 : 0.5);
-        const double g = 282 + rng.Range(0, 40) - x * 0.02;
-        DrawPapyrus(p, x, g, rng.Range(24, 52), rng.Range(-6, 6), rng);
+        // Near bank of mud and reeds.
+        p.setPen(Qt::NoPen);
+        QPainterPath shore;
+        shore.moveTo(0, 320);
+        shore.lineTo(0, 272);
+        shore.cubicTo(120, 268, 200, 292, 300, 304);
+        shore.cubicTo(380, 314, 460, 318, 512, 316);
+        shore.lineTo(512, 320);
+        shore.closeSubpath();
+        p.setBrush(
+            Gradient(QPointF(0, 270), QPointF(0, 320), QColor(150, 120, 80), QColor(104, 80, 54)));
+        p.drawPath(shore);
+        for (int i = 0; i < 60; ++i) {
+            const double x = rng.Range(-5, 250) * (i < 40 ? 1.0 : 0.5);
+            const double g = 282 + rng.Range(0, 40) - x * 0.02;
+            DrawPapyrus(p, x, g, rng.Range(24, 52), rng.Range(-6, 6), rng);
+        }
+        DrawBird(p, 300, 80, 9, QColor(40, 40, 50));
+        DrawBird(p, 318, 90, 7, QColor(40, 40, 50));
     }
-    DrawBird(p, 300, 80, 9, QColor(40, 40, 50));
-    DrawBird(p, 318, 90, 7, QColor(40, 40, 50));
-    p.end();
     return img;
 }
 

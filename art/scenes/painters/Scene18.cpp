@@ -1,6 +1,6 @@
 #include "AgesKit.h"
-#include "PaintKit.h"
-#include "ScenePainters.h"
+#include "kit/PaintKit.h"
+#include "scenes/ScenePainters.h"
 
 #include <algorithm>
 #include <cmath>
@@ -162,24 +162,14 @@ QImage PaintScene18() {
     const ColorStop sky[] = {
         {0.0, QColor(36, 92, 182)}, {0.6, QColor(118, 170, 222)}, {1.0, QColor(214, 226, 232)}};
     FillSky(img, sky, 3, 0, 170);
-    CloudStyle clouds;
-    clouds.lit = QColor(255, 255, 255);
-    clouds.shade = QColor(180, 192, 214);
-    clouds.cover = 0.3;
-    clouds.scaleX = 120.0;
-    clouds.scaleY = 40.0;
-    clouds.seed = 1801;
+    CloudStyle clouds{QColor(255, 255, 255), QColor(180, 192, 214), 0.3, 120.0, 40.0, 0.9, 1801};
     PaintClouds(img, 0, 120, clouds);
 
     // The sea to the horizon, with a far island.
     const int horizon = 164;
-    LandStyle island;
-    island.base = horizon;
-    island.amp = 18;
-    island.freq = 0.012;
-    island.top = QColor(150, 170, 196);
-    island.bottom = QColor(160, 178, 200);
-    island.seed = 1802;
+    LandStyle island{
+        horizon, 18,       0.012, 4,   false, QColor(150, 170, 196), QColor(160, 178, 200),
+        0.0,     QColor(), 40.0,  1802};
     std::vector<double> isl = PaintLand(img, island);
     for (int y = horizon; y < kHeight; ++y) {
         const QColor c = Mix(QColor(70, 120, 178), QColor(38, 84, 150), (y - horizon) / 60.0);
@@ -192,141 +182,134 @@ QImage PaintScene18() {
         }
     }
     // Glitter on the open sea.
-    WaterStyle sea;
-    sea.farTint = QColor(84, 134, 186);
-    sea.nearTint = QColor(40, 88, 156);
-    sea.reflect = 0.25;
-    sea.glint = 0.6;
-    sea.seed = 1803;
+    WaterStyle sea{
+        QColor(84, 134, 186), QColor(40, 88, 156), 0.25, 2.0, 0.6, QColor(255, 250, 230), 1803};
     PaintWater(img, horizon, 200, sea);
 
     // Plain with distant hills toward the right.
-    LandStyle hills;
-    hills.base = 196;
-    hills.amp = 34;
-    hills.freq = 0.007;
-    hills.top = QColor(150, 160, 140);
-    hills.bottom = QColor(170, 164, 120);
-    hills.seed = 1804;
+    LandStyle hills{196, 34,       0.007, 4,   false, QColor(150, 160, 140), QColor(170, 164, 120),
+                    0.0, QColor(), 40.0,  1804};
     std::vector<double> hillEdge = PaintLand(img, hills);
     // Keep the sea visible on the left by painting the hills only rightward:
     // the acropolis rock covers the seam.
-    LandStyle plain;
-    plain.base = 222;
-    plain.amp = 8;
-    plain.freq = 0.01;
-    plain.top = QColor(190, 176, 112);
-    plain.bottom = QColor(170, 150, 90);
-    plain.mottle = 0.4;
-    plain.mottleColor = QColor(140, 150, 84);
-    plain.mottleScale = 30.0;
-    plain.seed = 1805;
+    LandStyle plain{222,
+                    8,
+                    0.01,
+                    4,
+                    false,
+                    QColor(190, 176, 112),
+                    QColor(170, 150, 90),
+                    0.4,
+                    QColor(140, 150, 84),
+                    30.0,
+                    1805};
     std::vector<double> plainEdge = PaintLand(img, plain);
 
-    QPainter p;
-    BeginPainter(p, img);
     Rng rng(18);
 
-    // The acropolis rock.
-    QPainterPath rock;
-    rock.moveTo(-10, 240);
-    rock.lineTo(-10, 150);
-    rock.cubicTo(20, 140, 40, 130, 80, 128);
-    rock.lineTo(250, 126);
-    rock.cubicTo(280, 132, 300, 170, 330, 226);
-    rock.lineTo(330, 240);
-    rock.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(
-        Gradient(QPointF(0, 126), QPointF(0, 240), QColor(206, 180, 140), QColor(150, 124, 92)));
-    p.drawPath(rock);
-    // Cliff faces: darker vertical streaks on the rock.
-    p.save();
-    p.setClipPath(rock);
-    for (int i = 0; i < 34; ++i) {
-        const double x = rng.Range(0, 330);
-        const double w = rng.Range(3, 10);
-        const double top = 132 + rng.Range(0, 30);
-        const double len = rng.Range(16, 60);
-        QPolygonF streak;
-        streak << QPointF(x, top) << QPointF(x + w, top + w * 0.4)
-               << QPointF(x + w * 0.7, top + len) << QPointF(x + w * 0.2, top + len * 1.1);
-        p.setBrush(QColor(126, 100, 74, rng.Int(30, 70)));
-        p.drawPolygon(streak);
-    }
-    p.restore();
-    // Scrub on the slopes.
-    for (int i = 0; i < 40; ++i) {
-        const double x = rng.Range(0, 320);
-        const double y = rng.Range(160, 236);
-        if (!rock.contains(QPointF(x, y - 4))) {
-            continue;
+    {
+        CanvasPainter p(img);
+
+        // The acropolis rock.
+        QPainterPath rock;
+        rock.moveTo(-10, 240);
+        rock.lineTo(-10, 150);
+        rock.cubicTo(20, 140, 40, 130, 80, 128);
+        rock.lineTo(250, 126);
+        rock.cubicTo(280, 132, 300, 170, 330, 226);
+        rock.lineTo(330, 240);
+        rock.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(Gradient(QPointF(0, 126), QPointF(0, 240), QColor(206, 180, 140),
+                            QColor(150, 124, 92)));
+        p.drawPath(rock);
+        // Cliff faces: darker vertical streaks on the rock.
+        p.save();
+        p.setClipPath(rock);
+        for (int i = 0; i < 34; ++i) {
+            const double x = rng.Range(0, 330);
+            const double w = rng.Range(3, 10);
+            const double top = 132 + rng.Range(0, 30);
+            const double len = rng.Range(16, 60);
+            QPolygonF streak;
+            streak << QPointF(x, top) << QPointF(x + w, top + w * 0.4)
+                   << QPointF(x + w * 0.7, top + len) << QPointF(x + w * 0.2, top + len * 1.1);
+            p.setBrush(QColor(126, 100, 74, rng.Int(30, 70)));
+            p.drawPolygon(streak);
         }
-        p.setBrush(QColor(96, 118, 70));
-        p.drawEllipse(QPointF(x, y), rng.Range(3, 7), rng.Range(2, 4));
-    }
-
-    DrawTemple(p, 104, 128, 136);
-
-    DrawAqueduct(p, QPointF(540, 246), QPointF(350, 214), 108, 34, 9);
-
-    GrassTufts(p, rng, 250, 322, 120,
-               {QColor(150, 130, 70), QColor(220, 200, 130), 8.0, 3, 3, 1.0, 1.0});
-    // The paved road to the vanishing point on the plain.
-    const QPointF vp(340, 220);
-    QPolygonF road;
-    road << QPointF(vp.x() - 3, vp.y()) << QPointF(vp.x() + 3, vp.y()) << QPointF(400, 320)
-         << QPointF(170, 320);
-    p.setBrush(QColor(140, 132, 120));
-    p.drawPolygon(road);
-    p.setPen(QPen(QColor(96, 88, 80), 1.0));
-    for (int i = 1; i < 26; ++i) {
-        const double t = std::pow(i / 26.0, 2.0);
-        const double y = vp.y() + (320 - vp.y()) * t;
-        const double xl = vp.x() - 3 + (170 - vp.x() + 3) * t;
-        const double xr = vp.x() + 3 + (400 - vp.x() - 3) * t;
-        p.drawLine(QPointF(xl, y), QPointF(xr, y));
-        const double cells = 3 + t * 6;
-        for (int k = 1; k < cells; ++k) {
-            const double u = (k + (i % 2) * 0.5) / cells;
-            const double t2 = std::pow((i - 1) / 26.0, 2.0);
-            const double y2 = vp.y() + (320 - vp.y()) * t2;
-            const double x = xl + (xr - xl) * u;
-            const double x2 = vp.x() + (x - vp.x()) * (y2 - vp.y()) / std::max(1.0, y - vp.y());
-            p.drawLine(QPointF(x, y), QPointF(x2, y2));
+        p.restore();
+        // Scrub on the slopes.
+        for (int i = 0; i < 40; ++i) {
+            const double x = rng.Range(0, 320);
+            const double y = rng.Range(160, 236);
+            if (!rock.contains(QPointF(x, y - 4))) {
+                continue;
+            }
+            p.setBrush(QColor(96, 118, 70));
+            p.drawEllipse(QPointF(x, y), rng.Range(3, 7), rng.Range(2, 4));
         }
-    }
-    // Kerbs.
-    p.setPen(QPen(QColor(210, 200, 180), 2.0));
-    p.drawLine(QPointF(vp.x() - 3, vp.y()), QPointF(170, 320));
-    p.drawLine(QPointF(vp.x() + 3, vp.y()), QPointF(400, 320));
-    p.setPen(Qt::NoPen);
 
-    // Cypresses along both sides of the road, larger when nearer.
-    for (int i = 0; i < 7; ++i) {
-        const double t = std::pow((i + 1) / 7.5, 1.7);
-        const double y = vp.y() + (320 - vp.y()) * t;
-        const double dl = vp.x() - 10 + (120 - vp.x()) * t;
-        const double dr = vp.x() + 10 + (460 - vp.x()) * t;
-        const double h = 12 + 130 * t;
-        DrawCypress(p, dr, y, h, QColor(52, 86, 50));
-        if (i < 5) {
-            DrawCypress(p, dl, y, h, QColor(52, 86, 50));
+        DrawTemple(p, 104, 128, 136);
+
+        DrawAqueduct(p, QPointF(540, 246), QPointF(350, 214), 108, 34, 9);
+
+        GrassTufts(p, rng, 250, 322, 120,
+                   {QColor(150, 130, 70), QColor(220, 200, 130), 8.0, 3, 3, 1.0, 1.0});
+        // The paved road to the vanishing point on the plain.
+        const QPointF vp(340, 220);
+        QPolygonF road;
+        road << QPointF(vp.x() - 3, vp.y()) << QPointF(vp.x() + 3, vp.y()) << QPointF(400, 320)
+             << QPointF(170, 320);
+        p.setBrush(QColor(140, 132, 120));
+        p.drawPolygon(road);
+        p.setPen(QPen(QColor(96, 88, 80), 1.0));
+        for (int i = 1; i < 26; ++i) {
+            const double t = std::pow(i / 26.0, 2.0);
+            const double y = vp.y() + (320 - vp.y()) * t;
+            const double xl = vp.x() - 3 + (170 - vp.x() + 3) * t;
+            const double xr = vp.x() + 3 + (400 - vp.x() - 3) * t;
+            p.drawLine(QPointF(xl, y), QPointF(xr, y));
+            const double cells = 3 + t * 6;
+            for (int k = 1; k < cells; ++k) {
+                const double u = (k + (i % 2) * 0.5) / cells;
+                const double t2 = std::pow((i - 1) / 26.0, 2.0);
+                const double y2 = vp.y() + (320 - vp.y()) * t2;
+                const double x = xl + (xr - xl) * u;
+                const double x2 = vp.x() + (x - vp.x()) * (y2 - vp.y()) / std::max(1.0, y - vp.y());
+                p.drawLine(QPointF(x, y), QPointF(x2, y2));
+            }
         }
+        // Kerbs.
+        p.setPen(QPen(QColor(210, 200, 180), 2.0));
+        p.drawLine(QPointF(vp.x() - 3, vp.y()), QPointF(170, 320));
+        p.drawLine(QPointF(vp.x() + 3, vp.y()), QPointF(400, 320));
+        p.setPen(Qt::NoPen);
+
+        // Cypresses along both sides of the road, larger when nearer.
+        for (int i = 0; i < 7; ++i) {
+            const double t = std::pow((i + 1) / 7.5, 1.7);
+            const double y = vp.y() + (320 - vp.y()) * t;
+            const double dl = vp.x() - 10 + (120 - vp.x()) * t;
+            const double dr = vp.x() + 10 + (460 - vp.x()) * t;
+            const double h = 12 + 130 * t;
+            DrawCypress(p, dr, y, h, QColor(52, 86, 50));
+            if (i < 5) {
+                DrawCypress(p, dl, y, h, QColor(52, 86, 50));
+            }
+        }
+        // Olive trees in the left foreground.
+        for (int i = 0; i < 5; ++i) {
+            const double x = 14 + i * 30 + rng.Range(-6, 6);
+            DrawLeafyTree(p, x, 266 + rng.Range(0, 30), rng.Range(36, 50), QColor(130, 146, 110),
+                          QColor(96, 82, 64), rng);
+        }
+        // A milestone by the road.
+        p.setBrush(Gradient(QPointF(410, 0), QPointF(424, 0), QColor(236, 230, 214),
+                            QColor(170, 162, 150)));
+        p.drawRoundedRect(QRectF(408, 262, 14, 30), 6, 6);
+        (void)hillEdge;
+        (void)plainEdge;
     }
-    // Olive trees in the left foreground.
-    for (int i = 0; i < 5; ++i) {
-        const double x = 14 + i * 30 + rng.Range(-6, 6);
-        DrawLeafyTree(p, x, 266 + rng.Range(0, 30), rng.Range(36, 50), QColor(130, 146, 110),
-                      QColor(96, 82, 64), rng);
-    }
-    // A milestone by the road.
-    p.setBrush(
-        Gradient(QPointF(410, 0), QPointF(424, 0), QColor(236, 230, 214), QColor(170, 162, 150)));
-    p.drawRoundedRect(QRectF(408, 262, 14, 30), 6, 6);
-    (void)hillEdge;
-    (void)plainEdge;
-    p.end();
     return img;
 }
 

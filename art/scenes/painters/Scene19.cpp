@@ -1,6 +1,6 @@
 #include "AgesKit.h"
-#include "PaintKit.h"
-#include "ScenePainters.h"
+#include "kit/PaintKit.h"
+#include "scenes/ScenePainters.h"
 
 #include <algorithm>
 #include <cmath>
@@ -131,164 +131,151 @@ QImage PaintScene19() {
     const ColorStop sky[] = {
         {0.0, QColor(92, 126, 170)}, {0.6, QColor(160, 184, 206)}, {1.0, QColor(206, 214, 214)}};
     FillSky(img, sky, 3, 0, 200);
-    CloudStyle clouds;
-    clouds.lit = QColor(246, 246, 244);
-    clouds.shade = QColor(140, 150, 170);
-    clouds.cover = 0.55;
-    clouds.scaleX = 100.0;
-    clouds.scaleY = 40.0;
-    clouds.seed = 1901;
+    CloudStyle clouds{QColor(246, 246, 244), QColor(140, 150, 170), 0.55, 100.0, 40.0, 0.9, 1901};
     PaintClouds(img, 0, 160, clouds);
 
-    LandStyle far;
-    far.base = 182;
-    far.amp = 60;
-    far.freq = 0.006;
-    far.ridged = true;
-    far.top = QColor(120, 140, 160);
-    far.bottom = QColor(140, 158, 168);
-    far.seed = 1902;
+    LandStyle far{182, 60,       0.006, 4,   true, QColor(120, 140, 160), QColor(140, 158, 168),
+                  0.0, QColor(), 40.0,  1902};
     PaintLand(img, far);
-    LandStyle forest;
-    forest.base = 208;
-    forest.amp = 36;
-    forest.freq = 0.01;
-    forest.top = QColor(70, 100, 82);
-    forest.bottom = QColor(86, 112, 88);
-    forest.mottle = 0.5;
-    forest.mottleColor = QColor(50, 80, 64);
-    forest.mottleScale = 12.0;
-    forest.seed = 1903;
+    LandStyle forest{208,
+                     36,
+                     0.01,
+                     4,
+                     false,
+                     QColor(70, 100, 82),
+                     QColor(86, 112, 88),
+                     0.5,
+                     QColor(50, 80, 64),
+                     12.0,
+                     1903};
     std::vector<double> forestEdge = PaintLand(img, forest);
-    QPainter p;
-    BeginPainter(p, img);
-    // Spruce tips along the forest crest.
-    for (int x = 0; x < kWidth; x += 5) {
-        const double g = forestEdge[static_cast<std::size_t>(x)] + 6;
-        FlatConifer(p, x + (x * 7 % 3), g, 10 + (x * 13 % 7), QColor(64, 96, 78));
+    {
+        CanvasPainter p(img);
+        // Spruce tips along the forest crest.
+        for (int x = 0; x < kWidth; x += 5) {
+            const double g = forestEdge[static_cast<std::size_t>(x)] + 6;
+            FlatConifer(p, x + (x * 7 % 3), g, 10 + (x * 13 % 7), QColor(64, 96, 78));
+        }
     }
-    p.end();
     Haze(img, 150, 214, QColor(196, 206, 208), 0.0, 0.35, HazeRamp::Smooth);
 
-    WaterStyle river;
-    river.farTint = QColor(120, 146, 160);
-    river.nearTint = QColor(56, 82, 96);
-    river.reflect = 0.6;
-    river.ripple = 2.5;
-    river.glint = 0.3;
-    river.seed = 1904;
+    WaterStyle river{
+        QColor(120, 146, 160), QColor(56, 82, 96), 0.6, 2.5, 0.3, QColor(255, 250, 230), 1904};
     PaintWater(img, 214, 320, river);
 
-    BeginPainter(p, img);
     Rng rng(19);
 
-    // The right bank with the castle.
-    QPainterPath bank;
-    bank.moveTo(230, 320);
-    bank.cubicTo(250, 262, 280, 232, 330, 222);
-    bank.lineTo(520, 214);
-    bank.lineTo(520, 320);
-    bank.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(
-        Gradient(QPointF(0, 214), QPointF(0, 320), QColor(118, 146, 82), QColor(78, 108, 54)));
-    p.drawPath(bank);
+    {
+        CanvasPainter p(img);
 
-    // The motte: a steep earth mound with a ditch around its foot.
-    QPainterPath motte;
-    motte.moveTo(330, 242);
-    motte.cubicTo(356, 238, 372, 176, 398, 170);
-    motte.lineTo(456, 170);
-    motte.cubicTo(482, 176, 494, 232, 520, 238);
-    motte.lineTo(520, 250);
-    motte.lineTo(330, 250);
-    motte.closeSubpath();
-    p.setBrush(
-        Gradient(QPointF(340, 0), QPointF(520, 0), QColor(140, 164, 92), QColor(84, 110, 60)));
-    p.drawPath(motte);
-    p.setBrush(QColor(96, 84, 60, 120));
-    p.drawRect(QRectF(330, 246, 190, 5));
-    // Palisade ring on the summit and the keep inside it.
-    p.setBrush(Gradient(QPointF(404, 0), QPointF(452, 0), kTimberLit, kTimberShade));
-    p.drawRect(QRectF(406, 112, 44, 52));
-    p.setPen(QPen(QColor(84, 60, 38), 0.8));
-    for (double x = 409; x < 450; x += 4) {
-        p.drawLine(QPointF(x, 112), QPointF(x, 164));
+        // The right bank with the castle.
+        QPainterPath bank;
+        bank.moveTo(230, 320);
+        bank.cubicTo(250, 262, 280, 232, 330, 222);
+        bank.lineTo(520, 214);
+        bank.lineTo(520, 320);
+        bank.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(
+            Gradient(QPointF(0, 214), QPointF(0, 320), QColor(118, 146, 82), QColor(78, 108, 54)));
+        p.drawPath(bank);
+
+        // The motte: a steep earth mound with a ditch around its foot.
+        QPainterPath motte;
+        motte.moveTo(330, 242);
+        motte.cubicTo(356, 238, 372, 176, 398, 170);
+        motte.lineTo(456, 170);
+        motte.cubicTo(482, 176, 494, 232, 520, 238);
+        motte.lineTo(520, 250);
+        motte.lineTo(330, 250);
+        motte.closeSubpath();
+        p.setBrush(
+            Gradient(QPointF(340, 0), QPointF(520, 0), QColor(140, 164, 92), QColor(84, 110, 60)));
+        p.drawPath(motte);
+        p.setBrush(QColor(96, 84, 60, 120));
+        p.drawRect(QRectF(330, 246, 190, 5));
+        // Palisade ring on the summit and the keep inside it.
+        p.setBrush(Gradient(QPointF(404, 0), QPointF(452, 0), kTimberLit, kTimberShade));
+        p.drawRect(QRectF(406, 112, 44, 52));
+        p.setPen(QPen(QColor(84, 60, 38), 0.8));
+        for (double x = 409; x < 450; x += 4) {
+            p.drawLine(QPointF(x, 112), QPointF(x, 164));
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(56, 40, 26));
+        p.drawRect(QRectF(416, 124, 5, 8));
+        p.drawRect(QRectF(436, 124, 5, 8));
+        p.setBrush(kTimberLit.darker(110));
+        p.drawRect(QRectF(400, 104, 56, 8));
+        QPolygonF keepRoof;
+        keepRoof << QPointF(398, 105) << QPointF(428, 80) << QPointF(458, 105);
+        p.setBrush(
+            Gradient(QPointF(398, 0), QPointF(458, 0), QColor(150, 112, 72), QColor(96, 70, 44)));
+        p.drawPolygon(keepRoof);
+        // Banner.
+        p.setPen(QPen(QColor(60, 44, 30), 1.0));
+        p.drawLine(QPointF(428, 80), QPointF(428, 64));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(190, 40, 36));
+        QPolygonF flag;
+        flag << QPointF(428, 64) << QPointF(442, 67) << QPointF(428, 71);
+        p.drawPolygon(flag);
+        DrawPalisade(p, QPointF(392, 174), QPointF(462, 174), 11, 4);
+
+        // The bailey below: palisade, a hall and huts.
+        DrawHall(p, 262, 262, 52, 14);
+        DrawHall(p, 322, 272, 28, 10);
+        DrawPalisade(p, QPointF(248, 286), QPointF(360, 286), 12, 4.5);
+        DrawPalisade(p, QPointF(360, 286), QPointF(372, 250), 12, 4.5);
+        // Gate tower where the bridge climbs the motte.
+        p.setPen(QPen(QColor(110, 80, 50), 2.0));
+        p.drawLine(QPointF(372, 250), QPointF(404, 176));
+        p.drawLine(QPointF(378, 252), QPointF(410, 178));
+        p.setPen(QPen(QColor(90, 66, 42), 1.0));
+        for (int i = 0; i < 10; ++i) {
+            const double t = i / 9.0;
+            p.drawLine(QPointF(372 + 32 * t, 250 - 74 * t), QPointF(378 + 32 * t, 252 - 74 * t));
+        }
+        p.setPen(Qt::NoPen);
+
+        DrawSmoke(p, QPointF(290, 232), QPointF(-40, -70), 12, 3, 18, QColor(210, 210, 206, 130),
+                  rng);
+
+        // Trees on the near bank.
+        for (int i = 0; i < 5; ++i) {
+            const double x = 470 + i * 12 + rng.Range(-4, 4);
+            FlatConifer(p, x, 300 + rng.Range(0, 16), rng.Range(40, 60), QColor(56, 88, 66));
+        }
+
+        // Its reflection: the same ship mirrored about the waterline, faint.
+        p.save();
+        p.translate(0, 2 * 258);
+        p.scale(1, -1);
+        p.setOpacity(0.28);
+        DrawLongship(p, 150, 256, 150);
+        p.restore();
+        DrawLongship(p, 150, 256, 150);
+
+        // Rocky near shore on the left.
+        QPainterPath shore;
+        shore.moveTo(-5, 320);
+        shore.lineTo(-5, 286);
+        shore.cubicTo(40, 282, 90, 300, 130, 320);
+        shore.closeSubpath();
+        p.setBrush(QColor(96, 104, 80));
+        p.drawPath(shore);
+        for (int i = 0; i < 8; ++i) {
+            const double x = rng.Range(0, 110);
+            const double y = rng.Range(296, 318);
+            p.setBrush(Gradient(QPointF(x - 8, y - 8), QPointF(x + 8, y + 4), QColor(160, 160, 150),
+                                QColor(90, 92, 88)));
+            p.drawEllipse(QPointF(x, y), rng.Range(6, 12), rng.Range(4, 7));
+        }
+        GrassTufts(p, rng, 280, 322, 50,
+                   {QColor(70, 96, 50), QColor(140, 160, 90), 8.0, 3, 3, 1.0, 1.0});
+        DrawBird(p, 210, 70, 10, QColor(40, 44, 52));
+        DrawBird(p, 230, 62, 8, QColor(40, 44, 52));
     }
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(56, 40, 26));
-    p.drawRect(QRectF(416, 124, 5, 8));
-    p.drawRect(QRectF(436, 124, 5, 8));
-    p.setBrush(kTimberLit.darker(110));
-    p.drawRect(QRectF(400, 104, 56, 8));
-    QPolygonF keepRoof;
-    keepRoof << QPointF(398, 105) << QPointF(428, 80) << QPointF(458, 105);
-    p.setBrush(
-        Gradient(QPointF(398, 0), QPointF(458, 0), QColor(150, 112, 72), QColor(96, 70, 44)));
-    p.drawPolygon(keepRoof);
-    // Banner.
-    p.setPen(QPen(QColor(60, 44, 30), 1.0));
-    p.drawLine(QPointF(428, 80), QPointF(428, 64));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(190, 40, 36));
-    QPolygonF flag;
-    flag << QPointF(428, 64) << QPointF(442, 67) << QPointF(428, 71);
-    p.drawPolygon(flag);
-    DrawPalisade(p, QPointF(392, 174), QPointF(462, 174), 11, 4);
-
-    // The bailey below: palisade, a hall and huts.
-    DrawHall(p, 262, 262, 52, 14);
-    DrawHall(p, 322, 272, 28, 10);
-    DrawPalisade(p, QPointF(248, 286), QPointF(360, 286), 12, 4.5);
-    DrawPalisade(p, QPointF(360, 286), QPointF(372, 250), 12, 4.5);
-    // Gate tower where the bridge climbs the motte.
-    p.setPen(QPen(QColor(110, 80, 50), 2.0));
-    p.drawLine(QPointF(372, 250), QPointF(404, 176));
-    p.drawLine(QPointF(378, 252), QPointF(410, 178));
-    p.setPen(QPen(QColor(90, 66, 42), 1.0));
-    for (int i = 0; i < 10; ++i) {
-        const double t = i / 9.0;
-        p.drawLine(QPointF(372 + 32 * t, 250 - 74 * t), QPointF(378 + 32 * t, 252 - 74 * t));
-    }
-    p.setPen(Qt::NoPen);
-
-    DrawSmoke(p, QPointF(290, 232), QPointF(-40, -70), 12, 3, 18, QColor(210, 210, 206, 130), rng);
-
-    // Trees on the near bank.
-    for (int i = 0; i < 5; ++i) {
-        const double x = 470 + i * 12 + rng.Range(-4, 4);
-        FlatConifer(p, x, 300 + rng.Range(0, 16), rng.Range(40, 60), QColor(56, 88, 66));
-    }
-
-    // Its reflection: the same ship mirrored about the waterline, faint.
-    p.save();
-    p.translate(0, 2 * 258);
-    p.scale(1, -1);
-    p.setOpacity(0.28);
-    DrawLongship(p, 150, 256, 150);
-    p.restore();
-    DrawLongship(p, 150, 256, 150);
-
-    // Rocky near shore on the left.
-    QPainterPath shore;
-    shore.moveTo(-5, 320);
-    shore.lineTo(-5, 286);
-    shore.cubicTo(40, 282, 90, 300, 130, 320);
-    shore.closeSubpath();
-    p.setBrush(QColor(96, 104, 80));
-    p.drawPath(shore);
-    for (int i = 0; i < 8; ++i) {
-        const double x = rng.Range(0, 110);
-        const double y = rng.Range(296, 318);
-        p.setBrush(Gradient(QPointF(x - 8, y - 8), QPointF(x + 8, y + 4), QColor(160, 160, 150),
-                            QColor(90, 92, 88)));
-        p.drawEllipse(QPointF(x, y), rng.Range(6, 12), rng.Range(4, 7));
-    }
-    GrassTufts(p, rng, 280, 322, 50,
-               {QColor(70, 96, 50), QColor(140, 160, 90), 8.0, 3, 3, 1.0, 1.0});
-    DrawBird(p, 210, 70, 10, QColor(40, 44, 52));
-    DrawBird(p, 230, 62, 8, QColor(40, 44, 52));
-    p.end();
     return img;
 }
 

@@ -1,6 +1,6 @@
 #include "AgesKit.h"
-#include "PaintKit.h"
-#include "ScenePainters.h"
+#include "kit/PaintKit.h"
+#include "scenes/ScenePainters.h"
 
 #include <algorithm>
 #include <cmath>
@@ -225,131 +225,117 @@ QImage PaintScene20() {
     const ColorStop sky[] = {
         {0.0, QColor(70, 120, 196)}, {0.6, QColor(164, 194, 226)}, {1.0, QColor(240, 226, 204)}};
     FillSky(img, sky, 3, 0, 210);
-    CloudStyle clouds;
-    clouds.lit = QColor(255, 250, 240);
-    clouds.shade = QColor(184, 180, 200);
-    clouds.cover = 0.36;
-    clouds.scaleX = 130.0;
-    clouds.scaleY = 36.0;
-    clouds.seed = 2001;
+    CloudStyle clouds{QColor(255, 250, 240), QColor(184, 180, 200), 0.36, 130.0, 36.0, 0.9, 2001};
     PaintClouds(img, 0, 130, clouds);
 
-    LandStyle far;
-    far.base = 200;
-    far.amp = 40;
-    far.freq = 0.005;
-    far.top = QColor(140, 160, 180);
-    far.bottom = QColor(170, 184, 190);
-    far.seed = 2002;
+    LandStyle far{200, 40,       0.005, 4,   false, QColor(140, 160, 180), QColor(170, 184, 190),
+                  0.0, QColor(), 40.0,  2002};
     PaintLand(img, far);
 
-    QPainter p;
-    BeginPainter(p, img);
     Rng rng(20);
 
-    // The town hill.
-    QPainterPath hill;
-    hill.moveTo(-10, 240);
-    hill.lineTo(-10, 170);
-    hill.cubicTo(60, 150, 120, 132, 190, 130);
-    hill.cubicTo(260, 132, 320, 170, 370, 232);
-    hill.lineTo(370, 240);
-    hill.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(
-        Gradient(QPointF(0, 130), QPointF(0, 240), QColor(130, 150, 90), QColor(100, 120, 70)));
-    p.drawPath(hill);
+    {
+        CanvasPainter p(img);
 
-    // Houses in rows climbing the hill, back rows first.
-    const double rows[][3] = {{150, 60, 320}, {170, 20, 350}, {190, 0, 360}, {210, 0, 370}};
-    bool cathedralDrawn = false;
-    for (const auto& r : rows) {
-        if (!cathedralDrawn && r[0] > 160) {
-            p.save();
-            p.translate(124, 164);
-            p.scale(0.82, 0.82);
-            DrawCathedral(p, 0, 0);
-            p.restore();
-            cathedralDrawn = true;
-        }
-        double x = r[1] + rng.Range(0, 6);
-        while (x < r[2]) {
-            const double y = r[0] + rng.Range(-3, 3) + std::pow((x - 190) / 160.0, 2.0) * 20;
-            const double w = rng.Range(10, 16);
-            if (hill.contains(QPointF(x + w / 2, y - 14)) || r[0] > 180) {
-                DrawHouse(p, x, y, w, rng.Range(10, 16), rng);
+        // The town hill.
+        QPainterPath hill;
+        hill.moveTo(-10, 240);
+        hill.lineTo(-10, 170);
+        hill.cubicTo(60, 150, 120, 132, 190, 130);
+        hill.cubicTo(260, 132, 320, 170, 370, 232);
+        hill.lineTo(370, 240);
+        hill.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(
+            Gradient(QPointF(0, 130), QPointF(0, 240), QColor(130, 150, 90), QColor(100, 120, 70)));
+        p.drawPath(hill);
+
+        // Houses in rows climbing the hill, back rows first.
+        const double rows[][3] = {{150, 60, 320}, {170, 20, 350}, {190, 0, 360}, {210, 0, 370}};
+        bool cathedralDrawn = false;
+        for (const auto& r : rows) {
+            if (!cathedralDrawn && r[0] > 160) {
+                p.save();
+                p.translate(124, 164);
+                p.scale(0.82, 0.82);
+                DrawCathedral(p, 0, 0);
+                p.restore();
+                cathedralDrawn = true;
             }
-            x += w + rng.Range(1, 3);
+            double x = r[1] + rng.Range(0, 6);
+            while (x < r[2]) {
+                const double y = r[0] + rng.Range(-3, 3) + std::pow((x - 190) / 160.0, 2.0) * 20;
+                const double w = rng.Range(10, 16);
+                if (hill.contains(QPointF(x + w / 2, y - 14)) || r[0] > 180) {
+                    DrawHouse(p, x, y, w, rng.Range(10, 16), rng);
+                }
+                x += w + rng.Range(1, 3);
+            }
         }
+        // The town wall along the waterfront, with towers and a gate.
+        const double wallTop = 206;
+        p.setBrush(Gradient(QPointF(0, wallTop), QPointF(0, 236), kStoneLit, kStoneShade));
+        p.drawRect(QRectF(-5, wallTop, 380, 32));
+        p.setBrush(kStoneLit);
+        for (double x = -5; x < 375; x += 8) {
+            p.drawRect(QRectF(x, wallTop - 5, 5, 5));
+        }
+        p.setPen(QPen(QColor(150, 130, 106, 120), 0.8));
+        for (double y = wallTop + 6; y < 236; y += 6) {
+            p.drawLine(QPointF(-5, y), QPointF(375, y));
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(56, 44, 36));
+        QPainterPath gate;
+        gate.moveTo(176, 236);
+        gate.lineTo(176, 220);
+        gate.arcTo(QRectF(176, 213, 16, 14), 180, -180);
+        gate.lineTo(192, 236);
+        gate.closeSubpath();
+        p.drawPath(gate);
+        DrawWallTower(p, 30, 238, 22, 44);
+        DrawWallTower(p, 140, 238, 20, 40);
+        DrawWallTower(p, 226, 238, 20, 40);
+        DrawWallTower(p, 340, 238, 24, 48);
     }
-    // The town wall along the waterfront, with towers and a gate.
-    const double wallTop = 206;
-    p.setBrush(Gradient(QPointF(0, wallTop), QPointF(0, 236), kStoneLit, kStoneShade));
-    p.drawRect(QRectF(-5, wallTop, 380, 32));
-    p.setBrush(kStoneLit);
-    for (double x = -5; x < 375; x += 8) {
-        p.drawRect(QRectF(x, wallTop - 5, 5, 5));
-    }
-    p.setPen(QPen(QColor(150, 130, 106, 120), 0.8));
-    for (double y = wallTop + 6; y < 236; y += 6) {
-        p.drawLine(QPointF(-5, y), QPointF(375, y));
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(56, 44, 36));
-    QPainterPath gate;
-    gate.moveTo(176, 236);
-    gate.lineTo(176, 220);
-    gate.arcTo(QRectF(176, 213, 16, 14), 180, -180);
-    gate.lineTo(192, 236);
-    gate.closeSubpath();
-    p.drawPath(gate);
-    DrawWallTower(p, 30, 238, 22, 44);
-    DrawWallTower(p, 140, 238, 20, 40);
-    DrawWallTower(p, 226, 238, 20, 40);
-    DrawWallTower(p, 340, 238, 24, 48);
-    p.end();
 
-    WaterStyle harbour;
-    harbour.farTint = QColor(90, 130, 170);
-    harbour.nearTint = QColor(40, 80, 120);
-    harbour.reflect = 0.55;
-    harbour.ripple = 3.0;
-    harbour.glint = 0.35;
-    harbour.seed = 2003;
+    WaterStyle harbour{
+        QColor(90, 130, 170), QColor(40, 80, 120), 0.55, 3.0, 0.35, QColor(255, 250, 230), 2003};
     PaintWater(img, 238, 320, harbour);
 
-    BeginPainter(p, img);
-    p.save();
-    p.translate(0, 2 * 282);
-    p.scale(1, -1);
-    p.setOpacity(0.25);
-    DrawCarrack(p, 410, 280, 1.15);
-    p.restore();
-    DrawCarrack(p, 410, 280, 1.15);
+    {
+        CanvasPainter p(img);
+        p.save();
+        p.translate(0, 2 * 282);
+        p.scale(1, -1);
+        p.setOpacity(0.25);
+        DrawCarrack(p, 410, 280, 1.15);
+        p.restore();
+        DrawCarrack(p, 410, 280, 1.15);
 
-    // Small boats in the harbour.
-    p.setBrush(QColor(110, 74, 44));
-    p.drawChord(QRectF(80, 248, 30, 10), 180 * 16, 180 * 16);
-    p.drawChord(QRectF(250, 258, 24, 8), 180 * 16, 180 * 16);
-    // A stone quay in the near left corner with mooring posts.
-    QPolygonF quay;
-    quay << QPointF(-5, 290) << QPointF(160, 300) << QPointF(180, 320) << QPointF(-5, 320);
-    p.setBrush(
-        Gradient(QPointF(0, 290), QPointF(0, 320), QColor(200, 184, 156), QColor(150, 132, 108)));
-    p.drawPolygon(quay);
-    p.setPen(QPen(QColor(130, 114, 92), 0.8));
-    for (int i = 0; i < 8; ++i) {
-        p.drawLine(QPointF(i * 22, 291 + i * 1.2), QPointF(i * 22 + 4, 320));
+        // Small boats in the harbour.
+        p.setBrush(QColor(110, 74, 44));
+        p.drawChord(QRectF(80, 248, 30, 10), 180 * 16, 180 * 16);
+        p.drawChord(QRectF(250, 258, 24, 8), 180 * 16, 180 * 16);
+        // A stone quay in the near left corner with mooring posts.
+        QPolygonF quay;
+        quay << QPointF(-5, 290) << QPointF(160, 300) << QPointF(180, 320) << QPointF(-5, 320);
+        p.setBrush(Gradient(QPointF(0, 290), QPointF(0, 320), QColor(200, 184, 156),
+                            QColor(150, 132, 108)));
+        p.drawPolygon(quay);
+        p.setPen(QPen(QColor(130, 114, 92), 0.8));
+        for (int i = 0; i < 8; ++i) {
+            p.drawLine(QPointF(i * 22, 291 + i * 1.2), QPointF(i * 22 + 4, 320));
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(70, 50, 36));
+        p.drawRect(QRectF(40, 282, 5, 12));
+        p.drawRect(QRectF(120, 287, 5, 12));
+        DrawPerson(p, 76, 300, 16, QColor(40, 60, 110));
+        DrawPerson(p, 92, 302, 15, QColor(130, 40, 40));
+        DrawBird(p, 300, 100, 9, QColor(60, 60, 70));
+        DrawBird(p, 470, 60, 8, QColor(60, 60, 70));
     }
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(70, 50, 36));
-    p.drawRect(QRectF(40, 282, 5, 12));
-    p.drawRect(QRectF(120, 287, 5, 12));
-    DrawPerson(p, 76, 300, 16, QColor(40, 60, 110));
-    DrawPerson(p, 92, 302, 15, QColor(130, 40, 40));
-    DrawBird(p, 300, 100, 9, QColor(60, 60, 70));
-    DrawBird(p, 470, 60, 8, QColor(60, 60, 70));
-    p.end();
     return img;
 }
 

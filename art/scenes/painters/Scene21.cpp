@@ -1,6 +1,6 @@
 #include "AgesKit.h"
-#include "PaintKit.h"
-#include "ScenePainters.h"
+#include "kit/PaintKit.h"
+#include "scenes/ScenePainters.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,8 +10,6 @@ namespace orb::art {
 using namespace ages;
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 // A tower mill: tapering body, a boat-shaped cap and four lattice sails.
 void DrawWindmill(QPainter& p, double x, double ground, double h, double angle,
@@ -160,30 +158,15 @@ QImage PaintScene21() {
     const ColorStop sky[] = {
         {0.0, QColor(70, 112, 170)}, {0.55, QColor(140, 172, 206)}, {1.0, QColor(226, 222, 206)}};
     FillSky(img, sky, 3, 0, horizon);
-    CloudStyle clouds;
-    clouds.lit = QColor(255, 252, 242);
-    clouds.shade = QColor(128, 136, 156);
-    clouds.cover = 0.55;
-    clouds.scaleX = 140.0;
-    clouds.scaleY = 60.0;
-    clouds.seed = 2101;
+    CloudStyle clouds{QColor(255, 252, 242), QColor(128, 136, 156), 0.55, 140.0, 60.0, 0.9, 2101};
     PaintClouds(img, 0, 190, clouds);
 
     // The estuary on the right, then the flat land.
-    WaterStyle sea;
-    sea.farTint = QColor(150, 170, 186);
-    sea.nearTint = QColor(120, 146, 166);
-    sea.reflect = 0.5;
-    sea.glint = 0.3;
-    sea.seed = 2102;
+    WaterStyle sea{
+        QColor(150, 170, 186), QColor(120, 146, 166), 0.5, 2.0, 0.3, QColor(255, 250, 230), 2102};
     PaintWater(img, horizon, 222, sea);
 
-    QPainter p;
-    BeginPainter(p, img);
     Rng rng(21);
-    DrawTallShip(p, 430, 214, 0.62);
-    DrawTallShip(p, 330, 208, 0.28);
-
     // The polder: fields in long strips converging on the horizon.
     QPainterPath land;
     land.moveTo(-5, 320);
@@ -193,29 +176,34 @@ QImage PaintScene21() {
     land.lineTo(520, 224);
     land.lineTo(520, 320);
     land.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(120, 150, 80));
-    p.drawPath(land);
-    p.save();
-    p.setClipPath(land);
     const QPointF vp(200, horizon);
-    const QColor strips[] = {QColor(128, 160, 80), QColor(104, 140, 66), QColor(150, 170, 90),
-                             QColor(116, 150, 72)};
-    for (int i = 0; i < 24; ++i) {
-        const double x0 = -800 + i * 90;
-        const double x1 = x0 + 90;
-        QPolygonF strip;
-        strip << vp << QPointF(x0, 320 + 200) << QPointF(x1, 320 + 200);
-        p.setBrush(strips[i % 4]);
-        p.drawPolygon(strip);
+    {
+        CanvasPainter p(img);
+        DrawTallShip(p, 430, 214, 0.62);
+        DrawTallShip(p, 330, 208, 0.28);
+
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(120, 150, 80));
+        p.drawPath(land);
+        p.save();
+        p.setClipPath(land);
+        const QColor strips[] = {QColor(128, 160, 80), QColor(104, 140, 66), QColor(150, 170, 90),
+                                 QColor(116, 150, 72)};
+        for (int i = 0; i < 24; ++i) {
+            const double x0 = -800 + i * 90;
+            const double x1 = x0 + 90;
+            QPolygonF strip;
+            strip << vp << QPointF(x0, 320 + 200) << QPointF(x1, 320 + 200);
+            p.setBrush(strips[i % 4]);
+            p.drawPolygon(strip);
+        }
+        // Ditches between strips shine with the sky.
+        p.setPen(QPen(QColor(170, 190, 206, 150), 1.0));
+        for (int i = 0; i < 24; ++i) {
+            p.drawLine(vp, QPointF(-800 + i * 90, 520));
+        }
+        p.restore();
     }
-    // Ditches between strips shine with the sky.
-    p.setPen(QPen(QColor(170, 190, 206, 150), 1.0));
-    for (int i = 0; i < 24; ++i) {
-        p.drawLine(vp, QPointF(-800 + i * 90, 520));
-    }
-    p.restore();
-    p.end();
     for (int y = horizon; y < 240; ++y) {
         const double t = 1.0 - (y - horizon) / 34.0;
         QRgb* row = reinterpret_cast<QRgb*>(img.scanLine(y));
@@ -231,19 +219,17 @@ QImage PaintScene21() {
     canal.lineTo(330, 320);
     canal.lineTo(120, 320);
     canal.closeSubpath();
-    {
-        QImage water(kWidth, kHeight, QImage::Format_RGB32);
-        const ColorStop wsky[] = {{0.0, QColor(200, 210, 216)}, {1.0, QColor(96, 130, 170)}};
-        FillSky(water, wsky, 2, 0, kHeight);
-        CloudStyle refl = clouds;
-        refl.seed = 2103;
-        refl.alpha = 0.6;
-        PaintClouds(water, horizon, kHeight, refl);
-        BeginPainter(p, img);
-        p.setClipPath(canal);
-        p.drawImage(0, 0, water);
-        p.setClipping(false);
-    }
+    QImage water(kWidth, kHeight, QImage::Format_RGB32);
+    const ColorStop wsky[] = {{0.0, QColor(200, 210, 216)}, {1.0, QColor(96, 130, 170)}};
+    FillSky(water, wsky, 2, 0, kHeight);
+    CloudStyle refl = clouds;
+    refl.seed = 2103;
+    refl.alpha = 0.6;
+    PaintClouds(water, horizon, kHeight, refl);
+    CanvasPainter p(img);
+    p.setClipPath(canal);
+    p.drawImage(0, 0, water);
+    p.setClipping(false);
     p.setPen(QPen(QColor(90, 110, 60), 1.5));
     p.drawLine(QPointF(vp.x() - 2, vp.y()), QPointF(120, 320));
     p.drawLine(QPointF(vp.x() + 2, vp.y()), QPointF(330, 320));
@@ -283,7 +269,6 @@ QImage PaintScene21() {
     for (int i = 0; i < 4; ++i) {
         DrawBird(p, 250 + i * 14, 60 + (i % 2) * 8, 7, QColor(50, 50, 60));
     }
-    p.end();
     return img;
 }
 

@@ -1,6 +1,6 @@
 #include "AgesKit.h"
-#include "PaintKit.h"
-#include "ScenePainters.h"
+#include "kit/PaintKit.h"
+#include "scenes/ScenePainters.h"
 
 #include <algorithm>
 #include <cmath>
@@ -129,160 +129,143 @@ QImage PaintScene22() {
     const ColorStop sky[] = {
         {0.0, QColor(104, 130, 168)}, {0.55, QColor(186, 184, 176)}, {1.0, QColor(226, 206, 170)}};
     FillSky(img, sky, 3, 0, 215);
-    CloudStyle clouds;
-    clouds.lit = QColor(240, 232, 216);
-    clouds.shade = QColor(150, 146, 146);
-    clouds.cover = 0.45;
-    clouds.scaleX = 150.0;
-    clouds.scaleY = 30.0;
-    clouds.alpha = 0.8;
-    clouds.seed = 2201;
+    CloudStyle clouds{QColor(240, 232, 216), QColor(150, 146, 146), 0.45, 150.0, 30.0, 0.8, 2201};
     PaintClouds(img, 0, 150, clouds);
     ScreenGlow(img, QPointF(110, 70), 160, QColor(255, 230, 180), 0.5);
 
-    LandStyle hills;
-    hills.base = 196;
-    hills.amp = 30;
-    hills.freq = 0.006;
-    hills.top = QColor(150, 156, 160);
-    hills.bottom = QColor(170, 168, 160);
-    hills.seed = 2202;
+    LandStyle hills{196, 30,       0.006, 4,   false, QColor(150, 156, 160), QColor(170, 168, 160),
+                    0.0, QColor(), 40.0,  2202};
     PaintLand(img, hills);
 
-    QPainter p;
-    BeginPainter(p, img);
     Rng rng(22);
+    {
+        CanvasPainter p(img);
 
-    // The mill town: two rows of factories and chimneys, the far row paler.
-    for (int row = 0; row < 2; ++row) {
-        const QColor c = row == 0 ? QColor(150, 140, 140) : QColor(120, 96, 88);
-        const double ground = row == 0 ? 184 : 194;
-        double x = row == 0 ? 300 : 340;
-        while (x < kWidth) {
-            const double w = rng.Range(30, 60);
-            DrawFactory(p, x, ground, w, rng.Range(14, 24) + row * 4, c);
-            if (rng.Uniform() < 0.6) {
-                const double cx = x + rng.Range(4, w - 4);
-                const double ch = rng.Range(70, 100) + row * 10;
-                QPolygonF stack;
-                stack << QPointF(cx - 3, ground) << QPointF(cx - 2, ground - ch)
-                      << QPointF(cx + 2, ground - ch) << QPointF(cx + 3, ground);
-                p.setBrush(c.darker(110));
-                p.drawPolygon(stack);
-                DrawSmoke(p, QPointF(cx, ground - ch - 4), QPointF(90, -40), 12, 3, 20,
-                          row == 0 ? QColor(130, 124, 124, 110) : QColor(80, 74, 74, 130), rng);
+        // The mill town: two rows of factories and chimneys, the far row paler.
+        for (int row = 0; row < 2; ++row) {
+            const QColor c = row == 0 ? QColor(150, 140, 140) : QColor(120, 96, 88);
+            const double ground = row == 0 ? 184 : 194;
+            double x = row == 0 ? 300 : 340;
+            while (x < kWidth) {
+                const double w = rng.Range(30, 60);
+                DrawFactory(p, x, ground, w, rng.Range(14, 24) + row * 4, c);
+                if (rng.Uniform() < 0.6) {
+                    const double cx = x + rng.Range(4, w - 4);
+                    const double ch = rng.Range(70, 100) + row * 10;
+                    QPolygonF stack;
+                    stack << QPointF(cx - 3, ground) << QPointF(cx - 2, ground - ch)
+                          << QPointF(cx + 2, ground - ch) << QPointF(cx + 3, ground);
+                    p.setBrush(c.darker(110));
+                    p.drawPolygon(stack);
+                    DrawSmoke(p, QPointF(cx, ground - ch - 4), QPointF(90, -40), 12, 3, 20,
+                              row == 0 ? QColor(130, 124, 124, 110) : QColor(80, 74, 74, 130), rng);
+                }
+                x += w + rng.Range(0, 12);
             }
-            x += w + rng.Range(0, 12);
+        }
+        // Terraced houses on the left bank, in the haze.
+        for (double x = -4; x < 340; x += 14) {
+            const double g = 192 + std::sin(x * 0.02) * 3;
+            p.setBrush(QColor(156, 120, 104));
+            p.drawRect(QRectF(x, g - 14, 13, 14));
+            p.setBrush(QColor(110, 110, 120));
+            p.drawRect(QRectF(x - 1, g - 18, 15, 4));
+            p.setBrush(QColor(130, 100, 90));
+            p.drawRect(QRectF(x + 9, g - 22, 3, 4));
         }
     }
-    // Terraced houses on the left bank, in the haze.
-    for (double x = -4; x < 340; x += 14) {
-        const double g = 192 + std::sin(x * 0.02) * 3;
-        p.setBrush(QColor(156, 120, 104));
-        p.drawRect(QRectF(x, g - 14, 13, 14));
-        p.setBrush(QColor(110, 110, 120));
-        p.drawRect(QRectF(x - 1, g - 18, 15, 4));
-        p.setBrush(QColor(130, 100, 90));
-        p.drawRect(QRectF(x + 9, g - 22, 3, 4));
-    }
-    p.end();
     Haze(img, 130, 224, QColor(210, 196, 176), 0.0, 0.45, HazeRamp::Smooth);
-    BeginPainter(p, img);
-
     // The bridge, painted before the river so that the water mirrors it: a
     // girder deck on a Warren truss between masonry piers.
     const double water = 224;
-    const double deck = 196;
-    const double chord = deck + 16;
-    const double piers[] = {-30, 140, 310, 480};
-    for (double px : piers) {
-        p.setBrush(Gradient(QPointF(px - 9, 0), QPointF(px + 9, 0), QColor(200, 184, 160),
-                            QColor(130, 114, 96)));
-        p.drawRect(QRectF(px - 9, deck + 4, 18, water - deck));
-        p.setBrush(QColor(170, 154, 132));
-        p.drawRect(QRectF(px - 11, deck + 2, 22, 4));
-    }
-    p.setPen(QPen(QColor(60, 48, 46), 1.6));
-    p.setBrush(Qt::NoBrush);
-    for (int span = 0; span < 3; ++span) {
-        const double x0 = piers[span] + 9;
-        const double x1 = piers[span + 1] - 9;
-        const int bays = 8;
-        const double bw = (x1 - x0) / bays;
-        p.drawLine(QPointF(x0, chord), QPointF(x1, chord));
-        for (int i = 0; i < bays; ++i) {
-            const double bx = x0 + i * bw;
-            p.drawLine(QPointF(bx, deck + 4), QPointF(bx + bw * 0.5, chord));
-            p.drawLine(QPointF(bx + bw * 0.5, chord), QPointF(bx + bw, deck + 4));
+    {
+        CanvasPainter p(img);
+        const double deck = 196;
+        const double chord = deck + 16;
+        const double piers[] = {-30, 140, 310, 480};
+        for (double px : piers) {
+            p.setBrush(Gradient(QPointF(px - 9, 0), QPointF(px + 9, 0), QColor(200, 184, 160),
+                                QColor(130, 114, 96)));
+            p.drawRect(QRectF(px - 9, deck + 4, 18, water - deck));
+            p.setBrush(QColor(170, 154, 132));
+            p.drawRect(QRectF(px - 11, deck + 2, 22, 4));
+        }
+        p.setPen(QPen(QColor(60, 48, 46), 1.6));
+        p.setBrush(Qt::NoBrush);
+        for (int span = 0; span < 3; ++span) {
+            const double x0 = piers[span] + 9;
+            const double x1 = piers[span + 1] - 9;
+            const int bays = 8;
+            const double bw = (x1 - x0) / bays;
+            p.drawLine(QPointF(x0, chord), QPointF(x1, chord));
+            for (int i = 0; i < bays; ++i) {
+                const double bx = x0 + i * bw;
+                p.drawLine(QPointF(bx, deck + 4), QPointF(bx + bw * 0.5, chord));
+                p.drawLine(QPointF(bx + bw * 0.5, chord), QPointF(bx + bw, deck + 4));
+            }
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(Gradient(QPointF(0, deck), QPointF(0, deck + 5), QColor(120, 96, 88),
+                            QColor(64, 50, 48)));
+        p.drawRect(QRectF(-5, deck, kWidth + 10, 5));
+        p.setPen(QPen(QColor(70, 56, 52), 1.0));
+        p.drawLine(QPointF(-5, deck - 5), QPointF(kWidth + 5, deck - 5));
+        for (double x = 0; x < kWidth; x += 6) {
+            p.drawLine(QPointF(x, deck - 5), QPointF(x, deck));
+        }
+        p.setPen(Qt::NoPen);
+
+        // Steam first, so the train runs in front of its own plume.
+        const double locoX = 36;
+        DrawSmoke(p, QPointF(locoX + 12, deck - 52), QPointF(300, -80), 26, 6, 32,
+                  QColor(246, 244, 238, 200), rng);
+        DrawLocomotive(p, locoX, deck, 1.0);
+        for (int i = 0; i < 3; ++i) {
+            DrawCarriage(p, locoX + 117 + i * 63, deck, 1.0);
         }
     }
-    p.setPen(Qt::NoPen);
-    p.setBrush(
-        Gradient(QPointF(0, deck), QPointF(0, deck + 5), QColor(120, 96, 88), QColor(64, 50, 48)));
-    p.drawRect(QRectF(-5, deck, kWidth + 10, 5));
-    p.setPen(QPen(QColor(70, 56, 52), 1.0));
-    p.drawLine(QPointF(-5, deck - 5), QPointF(kWidth + 5, deck - 5));
-    for (double x = 0; x < kWidth; x += 6) {
-        p.drawLine(QPointF(x, deck - 5), QPointF(x, deck));
-    }
-    p.setPen(Qt::NoPen);
 
-    // Steam first, so the train runs in front of its own plume.
-    const double locoX = 36;
-    DrawSmoke(p, QPointF(locoX + 12, deck - 52), QPointF(300, -80), 26, 6, 32,
-              QColor(246, 244, 238, 200), rng);
-    DrawLocomotive(p, locoX, deck, 1.0);
-    for (int i = 0; i < 3; ++i) {
-        DrawCarriage(p, locoX + 117 + i * 63, deck, 1.0);
-    }
-    p.end();
-
-    WaterStyle river;
-    river.farTint = QColor(140, 146, 140);
-    river.nearTint = QColor(70, 82, 84);
-    river.reflect = 0.6;
-    river.ripple = 2.0;
-    river.glint = 0.25;
-    river.glintColor = QColor(255, 236, 200);
-    river.seed = 2203;
+    WaterStyle river{
+        QColor(140, 146, 140), QColor(70, 82, 84), 0.6, 2.0, 0.25, QColor(255, 236, 200), 2203};
     PaintWater(img, static_cast<int>(water), 320, river);
 
-    BeginPainter(p, img);
-    // Near bank with a towpath, a lamp post and a rowing boat.
-    QPainterPath bank;
-    bank.moveTo(-5, 320);
-    bank.lineTo(-5, 292);
-    bank.cubicTo(120, 288, 260, 300, 330, 320);
-    bank.closeSubpath();
-    p.setBrush(
-        Gradient(QPointF(0, 288), QPointF(0, 320), QColor(110, 120, 70), QColor(70, 80, 46)));
-    p.drawPath(bank);
-    p.setBrush(QColor(170, 150, 116));
-    QPainterPath path;
-    path.moveTo(-5, 304);
-    path.cubicTo(100, 300, 200, 308, 260, 320);
-    path.lineTo(220, 320);
-    path.cubicTo(170, 312, 90, 310, -5, 314);
-    path.closeSubpath();
-    p.drawPath(path);
-    p.setBrush(QColor(40, 40, 44));
-    p.drawRect(QRectF(60, 250, 3, 52));
-    p.drawRect(QRectF(55, 244, 13, 4));
-    p.setBrush(QColor(250, 230, 170));
-    p.drawRect(QRectF(57, 236, 9, 8));
-    p.setBrush(QColor(40, 40, 44));
-    QPolygonF cap;
-    cap << QPointF(55, 236) << QPointF(61.5, 230) << QPointF(68, 236);
-    p.drawPolygon(cap);
-    p.setBrush(QColor(120, 80, 50));
-    p.drawChord(QRectF(360, 270, 44, 14), 180 * 16, 180 * 16);
-    DrawPerson(p, 382, 277, 12, QColor(50, 50, 60));
-    p.setPen(QPen(QColor(110, 80, 50), 1.2));
-    p.drawLine(QPointF(368, 272), QPointF(396, 282));
-    p.setPen(Qt::NoPen);
-    GrassTufts(p, rng, 290, 322, 60,
-               {QColor(60, 76, 40), QColor(140, 150, 80), 8.0, 3, 3, 1.0, 1.0});
-    p.end();
+    {
+        CanvasPainter p(img);
+        // Near bank with a towpath, a lamp post and a rowing boat.
+        QPainterPath bank;
+        bank.moveTo(-5, 320);
+        bank.lineTo(-5, 292);
+        bank.cubicTo(120, 288, 260, 300, 330, 320);
+        bank.closeSubpath();
+        p.setBrush(
+            Gradient(QPointF(0, 288), QPointF(0, 320), QColor(110, 120, 70), QColor(70, 80, 46)));
+        p.drawPath(bank);
+        p.setBrush(QColor(170, 150, 116));
+        QPainterPath path;
+        path.moveTo(-5, 304);
+        path.cubicTo(100, 300, 200, 308, 260, 320);
+        path.lineTo(220, 320);
+        path.cubicTo(170, 312, 90, 310, -5, 314);
+        path.closeSubpath();
+        p.drawPath(path);
+        p.setBrush(QColor(40, 40, 44));
+        p.drawRect(QRectF(60, 250, 3, 52));
+        p.drawRect(QRectF(55, 244, 13, 4));
+        p.setBrush(QColor(250, 230, 170));
+        p.drawRect(QRectF(57, 236, 9, 8));
+        p.setBrush(QColor(40, 40, 44));
+        QPolygonF cap;
+        cap << QPointF(55, 236) << QPointF(61.5, 230) << QPointF(68, 236);
+        p.drawPolygon(cap);
+        p.setBrush(QColor(120, 80, 50));
+        p.drawChord(QRectF(360, 270, 44, 14), 180 * 16, 180 * 16);
+        DrawPerson(p, 382, 277, 12, QColor(50, 50, 60));
+        p.setPen(QPen(QColor(110, 80, 50), 1.2));
+        p.drawLine(QPointF(368, 272), QPointF(396, 282));
+        p.setPen(Qt::NoPen);
+        GrassTufts(p, rng, 290, 322, 60,
+                   {QColor(60, 76, 40), QColor(140, 150, 80), 8.0, 3, 3, 1.0, 1.0});
+    }
     return img;
 }
 

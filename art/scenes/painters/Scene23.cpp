@@ -1,6 +1,6 @@
 #include "AgesKit.h"
-#include "PaintKit.h"
-#include "ScenePainters.h"
+#include "kit/PaintKit.h"
+#include "scenes/ScenePainters.h"
 
 #include <algorithm>
 #include <cmath>
@@ -191,87 +191,84 @@ QImage PaintScene23() {
     const ColorStop sky[] = {
         {0.0, QColor(60, 110, 180)}, {0.6, QColor(140, 184, 220)}, {1.0, QColor(236, 222, 196)}};
     FillSky(img, sky, 3, 0, 250);
-    CloudStyle clouds;
-    clouds.lit = QColor(255, 252, 244);
-    clouds.shade = QColor(186, 190, 208);
-    clouds.cover = 0.3;
-    clouds.scaleX = 120.0;
-    clouds.scaleY = 30.0;
-    clouds.seed = 2301;
+    CloudStyle clouds{QColor(255, 252, 244), QColor(186, 190, 208), 0.3, 120.0, 30.0, 0.9, 2301};
     PaintClouds(img, 10, 140, clouds);
 
-    QPainter p;
-    BeginPainter(p, img);
     Rng rng(23);
 
-    // Far skyline in blue haze.
-    for (int i = 0; i < 16; ++i) {
-        const double x = i * 34 + rng.Range(-8, 8);
-        const double h = rng.Range(40, 100);
-        const double w = rng.Range(18, 30);
-        p.setBrush(QColor(150, 168, 190));
-        p.drawRect(QRectF(x, 236 - h, w, h));
-        p.drawRect(QRectF(x + w * 0.25, 236 - h - h * 0.15, w * 0.5, h * 0.15));
+    {
+        CanvasPainter p(img);
+
+        // Far skyline in blue haze.
+        for (int i = 0; i < 16; ++i) {
+            const double x = i * 34 + rng.Range(-8, 8);
+            const double h = rng.Range(40, 100);
+            const double w = rng.Range(18, 30);
+            p.setBrush(QColor(150, 168, 190));
+            p.drawRect(QRectF(x, 236 - h, w, h));
+            p.drawRect(QRectF(x + w * 0.25, 236 - h - h * 0.15, w * 0.5, h * 0.15));
+        }
+        // The main towers.
+        DrawDecoTower(p, 130, 240, 56, 190, QColor(212, 196, 170), false, rng);
+        DrawDecoTower(p, 300, 240, 62, 220, QColor(200, 200, 204), true, rng);
+        DrawDecoTower(p, 420, 240, 50, 160, QColor(220, 190, 150), false, rng);
+        DrawDecoTower(p, 40, 240, 40, 120, QColor(196, 170, 140), false, rng);
+        DrawDecoTower(p, 220, 240, 40, 130, QColor(214, 204, 184), false, rng);
+        // Lower blocks along the street.
+        double x = -4;
+        while (x < kWidth) {
+            const double w = rng.Range(30, 56);
+            const double h = rng.Range(30, 60);
+            const QColor c = Mix(QColor(190, 150, 120), QColor(220, 206, 180), rng.Uniform());
+            p.setBrush(c);
+            p.drawRect(QRectF(x, 250 - h, w, h));
+            p.setBrush(c.lighter(115));
+            p.drawRect(QRectF(x - 1, 250 - h, w + 2, 3));
+            DrawWindows(p, QRectF(x + 3, 254 - h, w - 6, h - 14), static_cast<int>(w / 8),
+                        static_cast<int>(h / 10), 1.5, QColor(70, 80, 100), QColor(140, 160, 190),
+                        0.25, rng);
+            p.setBrush(QColor(120, 50, 40));
+            p.drawRect(QRectF(x + 2, 244, w - 4, 4));
+            x += w + 1;
+        }
     }
-    // The main towers.
-    DrawDecoTower(p, 130, 240, 56, 190, QColor(212, 196, 170), false, rng);
-    DrawDecoTower(p, 300, 240, 62, 220, QColor(200, 200, 204), true, rng);
-    DrawDecoTower(p, 420, 240, 50, 160, QColor(220, 190, 150), false, rng);
-    DrawDecoTower(p, 40, 240, 40, 120, QColor(196, 170, 140), false, rng);
-    DrawDecoTower(p, 220, 240, 40, 130, QColor(214, 204, 184), false, rng);
-    // Lower blocks along the street.
-    double x = -4;
-    while (x < kWidth) {
-        const double w = rng.Range(30, 56);
-        const double h = rng.Range(30, 60);
-        const QColor c = Mix(QColor(190, 150, 120), QColor(220, 206, 180), rng.Uniform());
-        p.setBrush(c);
-        p.drawRect(QRectF(x, 250 - h, w, h));
-        p.setBrush(c.lighter(115));
-        p.drawRect(QRectF(x - 1, 250 - h, w + 2, 3));
-        DrawWindows(p, QRectF(x + 3, 254 - h, w - 6, h - 14), static_cast<int>(w / 8),
-                    static_cast<int>(h / 10), 1.5, QColor(70, 80, 100), QColor(140, 160, 190), 0.25,
-                    rng);
-        p.setBrush(QColor(120, 50, 40));
-        p.drawRect(QRectF(x + 2, 244, w - 4, 4));
-        x += w + 1;
-    }
-    p.end();
     Haze(img, 60, 250, QColor(230, 220, 204), 0.0, 0.25, HazeRamp::Smooth);
-    BeginPainter(p, img);
+    {
+        CanvasPainter p(img);
 
-    DrawAirship(p, 420, 60, 110);
-    DrawBiplane(p, 150, 80, 1.3);
+        DrawAirship(p, 420, 60, 110);
+        DrawBiplane(p, 150, 80, 1.3);
 
-    // Pavement, kerb and road.
-    p.setBrush(QColor(186, 180, 170));
-    p.drawRect(QRectF(0, 250, kWidth, 12));
-    p.setBrush(QColor(150, 144, 136));
-    p.drawRect(QRectF(0, 262, kWidth, 2));
-    p.setBrush(Gradient(QPointF(0, 264), QPointF(0, 320), QColor(96, 94, 92), QColor(60, 58, 58)));
-    p.drawRect(QRectF(0, 264, kWidth, 56));
-    p.setBrush(QColor(220, 214, 190));
-    for (double dx = 10; dx < kWidth; dx += 40) {
-        p.drawRect(QRectF(dx, 290, 20, 2));
+        // Pavement, kerb and road.
+        p.setBrush(QColor(186, 180, 170));
+        p.drawRect(QRectF(0, 250, kWidth, 12));
+        p.setBrush(QColor(150, 144, 136));
+        p.drawRect(QRectF(0, 262, kWidth, 2));
+        p.setBrush(
+            Gradient(QPointF(0, 264), QPointF(0, 320), QColor(96, 94, 92), QColor(60, 58, 58)));
+        p.drawRect(QRectF(0, 264, kWidth, 56));
+        p.setBrush(QColor(220, 214, 190));
+        for (double dx = 10; dx < kWidth; dx += 40) {
+            p.drawRect(QRectF(dx, 290, 20, 2));
+        }
+        // Lamp posts.
+        for (double lx = 30; lx < kWidth; lx += 120) {
+            p.setBrush(QColor(40, 50, 46));
+            p.drawRect(QRectF(lx, 204, 2.5, 56));
+            p.drawRect(QRectF(lx - 3, 258, 8.5, 3));
+            p.setBrush(QColor(250, 244, 220));
+            p.drawEllipse(QPointF(lx + 1.25, 202), 4, 5);
+        }
+        // The cars.
+        DrawVintageCar(p, 60, 284, 1.5, QColor(30, 34, 36));
+        DrawVintageCar(p, 300, 284, 1.5, QColor(120, 30, 34));
+        DrawVintageCar(p, 380, 312, 1.8, QColor(30, 80, 60));
+        DrawVintageCar(p, 180, 312, 1.8, QColor(196, 170, 120));
+        // Pedestrians on the pavement.
+        DrawPerson(p, 240, 258, 14, QColor(50, 50, 60));
+        DrawPerson(p, 252, 259, 13, QColor(150, 60, 60));
+        DrawPerson(p, 460, 258, 14, QColor(70, 70, 80));
     }
-    // Lamp posts.
-    for (double lx = 30; lx < kWidth; lx += 120) {
-        p.setBrush(QColor(40, 50, 46));
-        p.drawRect(QRectF(lx, 204, 2.5, 56));
-        p.drawRect(QRectF(lx - 3, 258, 8.5, 3));
-        p.setBrush(QColor(250, 244, 220));
-        p.drawEllipse(QPointF(lx + 1.25, 202), 4, 5);
-    }
-    // The cars.
-    DrawVintageCar(p, 60, 284, 1.5, QColor(30, 34, 36));
-    DrawVintageCar(p, 300, 284, 1.5, QColor(120, 30, 34));
-    DrawVintageCar(p, 380, 312, 1.8, QColor(30, 80, 60));
-    DrawVintageCar(p, 180, 312, 1.8, QColor(196, 170, 120));
-    // Pedestrians on the pavement.
-    DrawPerson(p, 240, 258, 14, QColor(50, 50, 60));
-    DrawPerson(p, 252, 259, 13, QColor(150, 60, 60));
-    DrawPerson(p, 460, 258, 14, QColor(70, 70, 80));
-    p.end();
     return img;
 }
 

@@ -1,6 +1,6 @@
 #include "AgesKit.h"
-#include "PaintKit.h"
-#include "ScenePainters.h"
+#include "kit/PaintKit.h"
+#include "scenes/ScenePainters.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,8 +10,6 @@ namespace orb::art {
 using namespace ages;
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 void DrawTurbine(QPainter& p, double x, double ground, double h, double angle, double haze) {
     const QColor white = Mix(QColor(250, 250, 248), QColor(190, 206, 220), haze);
@@ -89,146 +87,140 @@ QImage PaintScene26() {
     const ColorStop sky[] = {
         {0.0, QColor(46, 110, 200)}, {0.6, QColor(120, 180, 232)}, {1.0, QColor(210, 232, 240)}};
     FillSky(img, sky, 3, 0, 220);
-    CloudStyle clouds;
-    clouds.lit = QColor(255, 255, 255);
-    clouds.shade = QColor(176, 196, 222);
-    clouds.cover = 0.28;
-    clouds.scaleX = 90.0;
-    clouds.scaleY = 36.0;
-    clouds.seed = 2601;
+    CloudStyle clouds{QColor(255, 255, 255), QColor(176, 196, 222), 0.28, 90.0, 36.0, 0.9, 2601};
     PaintClouds(img, 0, 140, clouds);
 
-    LandStyle far;
-    far.base = 196;
-    far.amp = 46;
-    far.freq = 0.006;
-    far.top = QColor(140, 176, 170);
-    far.bottom = QColor(150, 184, 170);
-    far.seed = 2602;
+    LandStyle far{196, 46,       0.006, 4,   false, QColor(140, 176, 170), QColor(150, 184, 170),
+                  0.0, QColor(), 40.0,  2602};
     const std::vector<double> farEdge = PaintLand(img, far);
 
-    QPainter p;
-    BeginPainter(p, img);
     Rng rng(26);
-    // Turbines along the far ridge.
-    for (int i = 0; i < 9; ++i) {
-        const double x = 250 + i * 30 + rng.Range(-6, 6);
-        const double g = farEdge[static_cast<std::size_t>(std::clamp(x, 0.0, 511.0))] + 2;
-        DrawTurbine(p, x, g, rng.Range(34, 44), rng.Range(0, 2 * kPi), 0.5);
-    }
-    p.end();
 
-    LandStyle mid;
-    mid.base = 226;
-    mid.amp = 34;
-    mid.freq = 0.008;
-    mid.top = QColor(110, 164, 80);
-    mid.bottom = QColor(96, 150, 66);
-    mid.mottle = 0.3;
-    mid.mottleColor = QColor(150, 180, 90);
-    mid.mottleScale = 50.0;
-    mid.seed = 2603;
+    {
+        CanvasPainter p(img);
+        // Turbines along the far ridge.
+        for (int i = 0; i < 9; ++i) {
+            const double x = 250 + i * 30 + rng.Range(-6, 6);
+            const double g = farEdge[static_cast<std::size_t>(std::clamp(x, 0.0, 511.0))] + 2;
+            DrawTurbine(p, x, g, rng.Range(34, 44), rng.Range(0, 2 * kPi), 0.5);
+        }
+    }
+
+    LandStyle mid{226,
+                  34,
+                  0.008,
+                  4,
+                  false,
+                  QColor(110, 164, 80),
+                  QColor(96, 150, 66),
+                  0.3,
+                  QColor(150, 180, 90),
+                  50.0,
+                  2603};
     const std::vector<double> midEdge = PaintLand(img, mid);
 
-    BeginPainter(p, img);
-    // The city on the left.
-    const QColor glassA(90, 160, 200);
-    const QColor glassB(70, 130, 170);
-    const QColor glassC(120, 180, 196);
-    DrawCurvedTower(p, 40, 230, 40, 120, 6, glassB);
-    DrawCurvedTower(p, 150, 232, 44, 150, -10, glassC);
-    DrawCurvedTower(p, 100, 236, 50, 190, 12, glassA);
-    DrawCurvedTower(p, 196, 234, 34, 100, 0, glassB);
-    // An egg-shaped tower with a diagonal grid.
     {
-        const QRectF egg(222, 150, 40, 88);
-        QPainterPath e;
-        e.addEllipse(egg);
-        p.setBrush(
-            Gradient(egg.topLeft(), egg.topRight(), QColor(150, 200, 210), QColor(60, 100, 120)));
-        p.drawPath(e);
-        p.save();
-        p.setClipPath(e);
-        p.setPen(QPen(QColor(230, 240, 240, 90), 0.7));
-        for (double d = -100; d < 100; d += 7) {
-            p.drawLine(QPointF(egg.left() + d, egg.top()),
-                       QPointF(egg.left() + d + 60, egg.bottom()));
-            p.drawLine(QPointF(egg.left() + d + 60, egg.top()),
-                       QPointF(egg.left() + d, egg.bottom()));
-        }
-        p.restore();
-        p.setPen(Qt::NoPen);
-    }
-    // Low glass pavilions with green roofs at the foot of the towers, and
-    // street trees in front of them.
-    for (int i = 0; i < 8; ++i) {
-        const double x = -4 + i * 34 + rng.Range(-3, 3);
-        const double h = rng.Range(12, 20);
-        DrawBlock(p, QRectF(x, 240 - h, 28, h), 4, QColor(170, 206, 220), QColor(110, 150, 170));
-        p.setBrush(QColor(236, 240, 240));
-        for (double y = 240 - h + 4; y < 238; y += 5) {
-            p.drawRect(QRectF(x, y, 28, 1));
-        }
-        p.setBrush(QColor(100, 160, 70));
-        p.drawRoundedRect(QRectF(x - 1, 237 - h, 34, 4), 2, 2);
-    }
-    for (int i = 0; i < 12; ++i) {
-        DrawLeafyTree(p, 6 + i * 22 + rng.Range(-4, 4), 246, rng.Range(14, 20), QColor(80, 150, 70),
-                      QColor(90, 80, 70), rng);
-    }
-    // Nearer turbines on the middle hills.
-    DrawTurbine(p, 330, midEdge[330] + 4, 90, 0.4, 0.1);
-    DrawTurbine(p, 420, midEdge[420] + 4, 110, 1.2, 0.0);
-    DrawTurbine(p, 490, midEdge[490] + 4, 80, 2.0, 0.15);
-    // A tram line along the foot of the hill.
-    p.setBrush(QColor(230, 230, 226));
-    p.drawRoundedRect(QRectF(250, 236, 70, 10), 4, 4);
-    p.setBrush(QColor(60, 120, 170));
-    p.drawRect(QRectF(254, 238, 62, 3));
-    p.setBrush(QColor(80, 80, 84));
-    p.drawRect(QRectF(0, 246, kWidth, 2));
-
-    // The solar farm: rows of tilted panels in perspective.
-    p.setBrush(QColor(104, 160, 70));
-    p.drawRect(QRectF(0, 248, kWidth, 72));
-    const QPointF vp(256, 200);
-    for (int row = 0; row < 6; ++row) {
-        const double t = std::pow((row + 1) / 6.0, 1.5);
-        const double y = 252 + (306 - 252) * t;
-        const double ph = 2.5 + 9 * t;
-        // Each row is a long strip of panels converging toward the vanishing point.
-        for (int k = -12; k <= 12; ++k) {
-            const double x0 = vp.x() + (k * 40.0) * (y - vp.y()) / 60.0;
-            const double x1 = vp.x() + ((k + 1) * 40.0) * (y - vp.y()) / 60.0 - 2 - 4 * t;
-            if (x1 < -10 || x0 > kWidth + 10) {
-                continue;
+        CanvasPainter p(img);
+        // The city on the left.
+        const QColor glassA(90, 160, 200);
+        const QColor glassB(70, 130, 170);
+        const QColor glassC(120, 180, 196);
+        DrawCurvedTower(p, 40, 230, 40, 120, 6, glassB);
+        DrawCurvedTower(p, 150, 232, 44, 150, -10, glassC);
+        DrawCurvedTower(p, 100, 236, 50, 190, 12, glassA);
+        DrawCurvedTower(p, 196, 234, 34, 100, 0, glassB);
+        // An egg-shaped tower with a diagonal grid.
+        {
+            const QRectF egg(222, 150, 40, 88);
+            QPainterPath e;
+            e.addEllipse(egg);
+            p.setBrush(Gradient(egg.topLeft(), egg.topRight(), QColor(150, 200, 210),
+                                QColor(60, 100, 120)));
+            p.drawPath(e);
+            p.save();
+            p.setClipPath(e);
+            p.setPen(QPen(QColor(230, 240, 240, 90), 0.7));
+            for (double d = -100; d < 100; d += 7) {
+                p.drawLine(QPointF(egg.left() + d, egg.top()),
+                           QPointF(egg.left() + d + 60, egg.bottom()));
+                p.drawLine(QPointF(egg.left() + d + 60, egg.top()),
+                           QPointF(egg.left() + d, egg.bottom()));
             }
-            QPolygonF panel;
-            panel << QPointF(x0, y) << QPointF(x1, y) << QPointF(x1 + ph * 0.1, y - ph)
-                  << QPointF(x0 + ph * 0.1, y - ph);
-            p.setBrush(Gradient(QPointF(0, y - ph), QPointF(0, y), QColor(120, 160, 220),
-                                QColor(28, 44, 92)));
-            p.drawPolygon(panel);
-            p.setPen(QPen(QColor(200, 214, 236, 110), 0.6));
-            const double mx = (x0 + x1) / 2;
-            p.drawLine(QPointF(mx, y), QPointF(mx + ph * 0.1, y - ph));
-            p.drawLine(QPointF(x0 + ph * 0.05, y - ph / 2), QPointF(x1 + ph * 0.05, y - ph / 2));
+            p.restore();
             p.setPen(Qt::NoPen);
-            p.setBrush(QColor(60, 70, 80));
-            p.drawRect(QRectF(mx - 0.6, y, 1.2, 2 + 3 * t));
         }
+        // Low glass pavilions with green roofs at the foot of the towers, and
+        // street trees in front of them.
+        for (int i = 0; i < 8; ++i) {
+            const double x = -4 + i * 34 + rng.Range(-3, 3);
+            const double h = rng.Range(12, 20);
+            DrawBlock(p, QRectF(x, 240 - h, 28, h), 4, QColor(170, 206, 220),
+                      QColor(110, 150, 170));
+            p.setBrush(QColor(236, 240, 240));
+            for (double y = 240 - h + 4; y < 238; y += 5) {
+                p.drawRect(QRectF(x, y, 28, 1));
+            }
+            p.setBrush(QColor(100, 160, 70));
+            p.drawRoundedRect(QRectF(x - 1, 237 - h, 34, 4), 2, 2);
+        }
+        for (int i = 0; i < 12; ++i) {
+            DrawLeafyTree(p, 6 + i * 22 + rng.Range(-4, 4), 246, rng.Range(14, 20),
+                          QColor(80, 150, 70), QColor(90, 80, 70), rng);
+        }
+        // Nearer turbines on the middle hills.
+        DrawTurbine(p, 330, midEdge[330] + 4, 90, 0.4, 0.1);
+        DrawTurbine(p, 420, midEdge[420] + 4, 110, 1.2, 0.0);
+        DrawTurbine(p, 490, midEdge[490] + 4, 80, 2.0, 0.15);
+        // A tram line along the foot of the hill.
+        p.setBrush(QColor(230, 230, 226));
+        p.drawRoundedRect(QRectF(250, 236, 70, 10), 4, 4);
+        p.setBrush(QColor(60, 120, 170));
+        p.drawRect(QRectF(254, 238, 62, 3));
+        p.setBrush(QColor(80, 80, 84));
+        p.drawRect(QRectF(0, 246, kWidth, 2));
+
+        // The solar farm: rows of tilted panels in perspective.
+        p.setBrush(QColor(104, 160, 70));
+        p.drawRect(QRectF(0, 248, kWidth, 72));
+        const QPointF vp(256, 200);
+        for (int row = 0; row < 6; ++row) {
+            const double t = std::pow((row + 1) / 6.0, 1.5);
+            const double y = 252 + (306 - 252) * t;
+            const double ph = 2.5 + 9 * t;
+            // Each row is a long strip of panels converging toward the vanishing point.
+            for (int k = -12; k <= 12; ++k) {
+                const double x0 = vp.x() + (k * 40.0) * (y - vp.y()) / 60.0;
+                const double x1 = vp.x() + ((k + 1) * 40.0) * (y - vp.y()) / 60.0 - 2 - 4 * t;
+                if (x1 < -10 || x0 > kWidth + 10) {
+                    continue;
+                }
+                QPolygonF panel;
+                panel << QPointF(x0, y) << QPointF(x1, y) << QPointF(x1 + ph * 0.1, y - ph)
+                      << QPointF(x0 + ph * 0.1, y - ph);
+                p.setBrush(Gradient(QPointF(0, y - ph), QPointF(0, y), QColor(120, 160, 220),
+                                    QColor(28, 44, 92)));
+                p.drawPolygon(panel);
+                p.setPen(QPen(QColor(200, 214, 236, 110), 0.6));
+                const double mx = (x0 + x1) / 2;
+                p.drawLine(QPointF(mx, y), QPointF(mx + ph * 0.1, y - ph));
+                p.drawLine(QPointF(x0 + ph * 0.05, y - ph / 2),
+                           QPointF(x1 + ph * 0.05, y - ph / 2));
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(60, 70, 80));
+                p.drawRect(QRectF(mx - 0.6, y, 1.2, 2 + 3 * t));
+            }
+        }
+        // A strip of meadow and a footpath in front of the panels.
+        p.setBrush(
+            Gradient(QPointF(0, 308), QPointF(0, 320), QColor(112, 170, 74), QColor(90, 146, 60)));
+        p.drawRect(QRectF(0, 308, kWidth, 12));
+        p.setBrush(QColor(214, 200, 170));
+        p.drawRect(QRectF(0, 313, kWidth, 4));
+        GrassTufts(p, rng, 309, 322, 90,
+                   {QColor(70, 120, 50), QColor(170, 200, 100), 8.0, 3, 3, 1.0, 1.0});
+        DrawBird(p, 300, 70, 8, QColor(50, 60, 70));
+        DrawBird(p, 316, 78, 6, QColor(50, 60, 70));
     }
-    // A strip of meadow and a footpath in front of the panels.
-    p.setBrush(
-        Gradient(QPointF(0, 308), QPointF(0, 320), QColor(112, 170, 74), QColor(90, 146, 60)));
-    p.drawRect(QRectF(0, 308, kWidth, 12));
-    p.setBrush(QColor(214, 200, 170));
-    p.drawRect(QRectF(0, 313, kWidth, 4));
-    GrassTufts(p, rng, 309, 322, 90,
-               {QColor(70, 120, 50), QColor(170, 200, 100), 8.0, 3, 3, 1.0, 1.0});
-    DrawBird(p, 300, 70, 8, QColor(50, 60, 70));
-    DrawBird(p, 316, 78, 6, QColor(50, 60, 70));
-    p.end();
     return img;
 }
 

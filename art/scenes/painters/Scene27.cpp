@@ -1,6 +1,6 @@
 #include "AgesKit.h"
-#include "PaintKit.h"
-#include "ScenePainters.h"
+#include "kit/PaintKit.h"
+#include "scenes/ScenePainters.h"
 
 #include <algorithm>
 #include <cmath>
@@ -104,129 +104,114 @@ QImage PaintScene27() {
     // The Moon by day, with a faint glow.
     ScreenGlow(img, QPointF(400, 130), 40, QColor(230, 240, 250), 0.35);
 
-    QPainter p;
-    BeginPainter(p, img);
     Rng rng(27);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(226, 232, 238));
-    p.drawEllipse(QPointF(400, 130), 16, 16);
-    p.setBrush(QColor(196, 206, 218));
-    p.drawEllipse(QPointF(394, 126), 5, 4);
-    p.drawEllipse(QPointF(406, 136), 4, 3);
-    // City lights on the Moon's shaded edge.
-    p.setBrush(QColor(120, 140, 170, 120));
-    p.drawChord(QRectF(384, 114, 32, 32), 60 * 16, 140 * 16);
 
-    // The orbital ring, seen from below: a band arching from horizon to
-    // horizon, its lit face bright and its underside in shade.
-    const QRectF ring(-44, 40, 600, 300);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(200, 220, 240, 90), 12.0));
-    p.drawArc(ring, 0, 180 * 16);
-    p.setPen(QPen(QColor(246, 250, 252, 235), 4.0));
-    p.drawArc(ring.adjusted(-3, -3, 3, 3), 0, 180 * 16);
-    p.setPen(QPen(QColor(110, 140, 180, 220), 2.0));
-    p.drawArc(ring.adjusted(2, 2, -2, -2), 0, 180 * 16);
-    // Stations along the ring.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(250, 250, 250));
-    const QPointF stations[] = {{44, 84}, {256, 40}, {468, 84}};
-    for (const QPointF& st : stations) {
-        p.drawRoundedRect(QRectF(st.x() - 9, st.y() - 4, 18, 8), 2, 2);
-        p.setBrush(QColor(120, 200, 240));
-        p.drawRect(QRectF(st.x() - 6, st.y() - 1, 12, 2));
+    {
+        CanvasPainter p(img);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(226, 232, 238));
+        p.drawEllipse(QPointF(400, 130), 16, 16);
+        p.setBrush(QColor(196, 206, 218));
+        p.drawEllipse(QPointF(394, 126), 5, 4);
+        p.drawEllipse(QPointF(406, 136), 4, 3);
+        // City lights on the Moon's shaded edge.
+        p.setBrush(QColor(120, 140, 170, 120));
+        p.drawChord(QRectF(384, 114, 32, 32), 60 * 16, 140 * 16);
+
+        // The orbital ring, seen from below: a band arching from horizon to
+        // horizon, its lit face bright and its underside in shade.
+        const QRectF ring(-44, 40, 600, 300);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(200, 220, 240, 90), 12.0));
+        p.drawArc(ring, 0, 180 * 16);
+        p.setPen(QPen(QColor(246, 250, 252, 235), 4.0));
+        p.drawArc(ring.adjusted(-3, -3, 3, 3), 0, 180 * 16);
+        p.setPen(QPen(QColor(110, 140, 180, 220), 2.0));
+        p.drawArc(ring.adjusted(2, 2, -2, -2), 0, 180 * 16);
+        // Stations along the ring.
+        p.setPen(Qt::NoPen);
         p.setBrush(QColor(250, 250, 250));
+        const QPointF stations[] = {{44, 84}, {256, 40}, {468, 84}};
+        for (const QPointF& st : stations) {
+            p.drawRoundedRect(QRectF(st.x() - 9, st.y() - 4, 18, 8), 2, 2);
+            p.setBrush(QColor(120, 200, 240));
+            p.drawRect(QRectF(st.x() - 6, st.y() - 1, 12, 2));
+            p.setBrush(QColor(250, 250, 250));
+        }
+        // The tether from the ground to the station overhead.
+        p.setPen(QPen(QColor(230, 240, 250, 200), 1.2));
+        p.drawLine(QPointF(256, 44), QPointF(256, horizon - 10));
+        p.setPen(Qt::NoPen);
     }
-    // The tether from the ground to the station overhead.
-    p.setPen(QPen(QColor(230, 240, 250, 200), 1.2));
-    p.drawLine(QPointF(256, 44), QPointF(256, horizon - 10));
-    p.setPen(Qt::NoPen);
-    p.end();
 
-    CloudStyle clouds;
-    clouds.lit = QColor(255, 255, 255);
-    clouds.shade = QColor(170, 196, 220);
-    clouds.cover = 0.28;
-    clouds.scaleX = 110.0;
-    clouds.scaleY = 18.0;
-    clouds.alpha = 0.7;
-    clouds.seed = 2701;
+    CloudStyle clouds{QColor(255, 255, 255), QColor(170, 196, 220), 0.28, 110.0, 18.0, 0.7, 2701};
     PaintClouds(img, 90, 180, clouds);
 
-    LandStyle far;
-    far.base = horizon;
-    far.amp = 50;
-    far.freq = 0.007;
-    far.ridged = true;
-    far.top = QColor(150, 180, 200);
-    far.bottom = QColor(170, 200, 206);
-    far.seed = 2702;
+    LandStyle far{horizon, 50,       0.007, 4,   true, QColor(150, 180, 200), QColor(170, 200, 206),
+                  0.0,     QColor(), 40.0,  2702};
     PaintLand(img, far);
     Haze(img, 150, horizon, QColor(210, 232, 236), 0.0, 0.35, HazeRamp::Smooth);
 
-    BeginPainter(p, img);
-    // Far shore with small domes.
-    p.setBrush(QColor(110, 160, 120));
-    p.drawRect(QRectF(0, horizon - 2, kWidth, 8));
-    DrawDome(p, 80, horizon + 4, 16, rng);
-    DrawDome(p, 256, horizon + 4, 30, rng);
-    DrawDome(p, 300, horizon + 4, 12, rng);
-    DrawDome(p, 430, horizon + 4, 20, rng);
-    p.end();
+    {
+        CanvasPainter p(img);
+        // Far shore with small domes.
+        p.setBrush(QColor(110, 160, 120));
+        p.drawRect(QRectF(0, horizon - 2, kWidth, 8));
+        DrawDome(p, 80, horizon + 4, 16, rng);
+        DrawDome(p, 256, horizon + 4, 30, rng);
+        DrawDome(p, 300, horizon + 4, 12, rng);
+        DrawDome(p, 430, horizon + 4, 20, rng);
+    }
 
-    WaterStyle lake;
-    lake.farTint = QColor(120, 180, 200);
-    lake.nearTint = QColor(40, 110, 150);
-    lake.reflect = 0.6;
-    lake.ripple = 2.0;
-    lake.glint = 0.35;
-    lake.seed = 2703;
+    WaterStyle lake{
+        QColor(120, 180, 200), QColor(40, 110, 150), 0.6, 2.0, 0.35, QColor(255, 250, 230), 2703};
     PaintWater(img, horizon + 6, 320, lake);
 
-    BeginPainter(p, img);
-    // The near shore, green and terraced, with the great dome on it.
-    QPainterPath shore;
-    shore.moveTo(150, 320);
-    shore.cubicTo(190, 262, 260, 244, 340, 240);
-    shore.lineTo(520, 236);
-    shore.lineTo(520, 320);
-    shore.closeSubpath();
-    p.setBrush(
-        Gradient(QPointF(0, 236), QPointF(0, 320), QColor(110, 176, 100), QColor(60, 130, 80)));
-    p.drawPath(shore);
-    DrawDome(p, 420, 262, 84, rng);
-    // A transit tube running from the big dome across the water.
-    p.setPen(QPen(QColor(220, 236, 244, 200), 3.0));
-    p.setBrush(Qt::NoBrush);
-    QPainterPath tube;
-    tube.moveTo(336, 252);
-    tube.cubicTo(260, 244, 200, 220, 120, 212);
-    tube.lineTo(-10, 210);
-    p.drawPath(tube);
-    p.setPen(QPen(QColor(140, 200, 230, 160), 1.0));
-    p.drawPath(tube.translated(0, 1.5));
-    p.setPen(Qt::NoPen);
-    // Pylons under the tube.
-    p.setBrush(QColor(210, 220, 226));
-    for (double tx : {60.0, 140.0, 220.0, 290.0}) {
-        const double ty = tx < 120 ? 211 : (tx < 240 ? 220 + (tx - 140) * 0.2 : 244);
-        p.drawRect(QRectF(tx - 1.2, ty, 2.4, 230 - ty + (tx > 200 ? 20 : 4)));
+    {
+        CanvasPainter p(img);
+        // The near shore, green and terraced, with the great dome on it.
+        QPainterPath shore;
+        shore.moveTo(150, 320);
+        shore.cubicTo(190, 262, 260, 244, 340, 240);
+        shore.lineTo(520, 236);
+        shore.lineTo(520, 320);
+        shore.closeSubpath();
+        p.setBrush(
+            Gradient(QPointF(0, 236), QPointF(0, 320), QColor(110, 176, 100), QColor(60, 130, 80)));
+        p.drawPath(shore);
+        DrawDome(p, 420, 262, 84, rng);
+        // A transit tube running from the big dome across the water.
+        p.setPen(QPen(QColor(220, 236, 244, 200), 3.0));
+        p.setBrush(Qt::NoBrush);
+        QPainterPath tube;
+        tube.moveTo(336, 252);
+        tube.cubicTo(260, 244, 200, 220, 120, 212);
+        tube.lineTo(-10, 210);
+        p.drawPath(tube);
+        p.setPen(QPen(QColor(140, 200, 230, 160), 1.0));
+        p.drawPath(tube.translated(0, 1.5));
+        p.setPen(Qt::NoPen);
+        // Pylons under the tube.
+        p.setBrush(QColor(210, 220, 226));
+        for (double tx : {60.0, 140.0, 220.0, 290.0}) {
+            const double ty = tx < 120 ? 211 : (tx < 240 ? 220 + (tx - 140) * 0.2 : 244);
+            p.drawRect(QRectF(tx - 1.2, ty, 2.4, 230 - ty + (tx > 200 ? 20 : 4)));
+        }
+        // Gardens on the near shore.
+        for (int i = 0; i < 7; ++i) {
+            const double x = 190 + i * 20 + rng.Range(-5, 5);
+            DrawCypress(p, x, 296 - i * 5.0, rng.Range(24, 34), QColor(50, 120, 80));
+        }
+        for (int i = 0; i < 5; ++i) {
+            DrawLeafyTree(p, 470 + i * 14, 310 - (i % 2) * 6, rng.Range(30, 44),
+                          QColor(70, 140, 90), QColor(80, 70, 60), rng);
+        }
+        // Craft in the air.
+        DrawCraft(p, 150, 120, 1.8, QColor(230, 232, 240));
+        DrawCraft(p, 330, 150, 1.0, QColor(220, 200, 120));
+        DrawCraft(p, 90, 170, 0.7, QColor(200, 210, 230));
+        DrawCraft(p, 240, 270, 2.4, QColor(236, 238, 242));
     }
-    // Gardens on the near shore.
-    for (int i = 0; i < 7; ++i) {
-        const double x = 190 + i * 20 + rng.Range(-5, 5);
-        DrawCypress(p, x, 296 - i * 5.0, rng.Range(24, 34), QColor(50, 120, 80));
-    }
-    for (int i = 0; i < 5; ++i) {
-        DrawLeafyTree(p, 470 + i * 14, 310 - (i % 2) * 6, rng.Range(30, 44), QColor(70, 140, 90),
-                      QColor(80, 70, 60), rng);
-    }
-    // Craft in the air.
-    DrawCraft(p, 150, 120, 1.8, QColor(230, 232, 240));
-    DrawCraft(p, 330, 150, 1.0, QColor(220, 200, 120));
-    DrawCraft(p, 90, 170, 0.7, QColor(200, 210, 230));
-    DrawCraft(p, 240, 270, 2.4, QColor(236, 238, 242));
-    p.end();
     return img;
 }
 

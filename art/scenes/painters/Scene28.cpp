@@ -1,6 +1,6 @@
 #include "AgesKit.h"
-#include "PaintKit.h"
-#include "ScenePainters.h"
+#include "kit/PaintKit.h"
+#include "scenes/ScenePainters.h"
 
 #include <algorithm>
 #include <cmath>
@@ -102,60 +102,41 @@ QImage PaintScene28() {
     const QPointF sun(330, 74);
     ScreenGlow(img, sun, 260, QColor(255, 244, 214), 0.75);
     ScreenGlow(img, sun, 90, QColor(255, 252, 236), 0.9);
-    CloudStyle clouds;
-    clouds.lit = QColor(255, 248, 236);
-    clouds.shade = QColor(210, 200, 196);
-    clouds.cover = 0.18;
-    clouds.scaleX = 180.0;
-    clouds.scaleY = 10.0;
-    clouds.alpha = 0.6;
-    clouds.seed = 2801;
+    CloudStyle clouds{QColor(255, 248, 236), QColor(210, 200, 196), 0.18, 180.0, 10.0, 0.6, 2801};
     PaintClouds(img, 110, 170, clouds);
 
-    QPainter p;
-    BeginPainter(p, img);
-    p.setBrush(QColor(255, 255, 246));
-    p.drawEllipse(sun, 30, 30);
-    // A small, far Moon: it has drifted away over the ages.
-    p.setBrush(QColor(216, 220, 226));
-    p.drawEllipse(QPointF(90, 50), 4, 4);
-    p.end();
+    {
+        CanvasPainter p(img);
+        p.setBrush(QColor(255, 255, 246));
+        p.drawEllipse(sun, 30, 30);
+        // A small, far Moon: it has drifted away over the ages.
+        p.setBrush(QColor(216, 220, 226));
+        p.drawEllipse(QPointF(90, 50), 4, 4);
+    }
 
     // Young, jagged ranges on the horizon.
-    LandStyle range;
-    range.base = horizon;
-    range.amp = 86;
-    range.freq = 0.012;
-    range.octaves = 5;
-    range.ridged = true;
-    range.top = QColor(176, 160, 170);
-    range.bottom = QColor(200, 180, 170);
-    range.seed = 2802;
+    LandStyle range{
+        horizon, 86,       0.012, 5,   true, QColor(176, 160, 170), QColor(200, 180, 170),
+        0.0,     QColor(), 40.0,  2802};
     PaintLand(img, range);
     Haze(img, 100, horizon + 2, QColor(240, 226, 206), 0.0, 0.45, HazeRamp::Smooth);
-    LandStyle foothills;
-    foothills.base = horizon + 4;
-    foothills.amp = 44;
-    foothills.freq = 0.018;
-    foothills.octaves = 5;
-    foothills.ridged = true;
-    foothills.top = QColor(150, 110, 110);
-    foothills.bottom = QColor(190, 150, 130);
-    foothills.mottle = 0.5;
-    foothills.mottleColor = QColor(110, 80, 90);
-    foothills.mottleScale = 14.0;
-    foothills.seed = 2805;
+    LandStyle foothills{horizon + 4,
+                        44,
+                        0.018,
+                        5,
+                        true,
+                        QColor(150, 110, 110),
+                        QColor(190, 150, 130),
+                        0.5,
+                        QColor(110, 80, 90),
+                        14.0,
+                        2805};
     PaintLand(img, foothills);
     Haze(img, 140, horizon + 6, QColor(240, 226, 206), 0.0, 0.3, HazeRamp::Smooth);
 
     // The shrunken sea: turquoise shallows ringed with white salt.
-    LandStyle salt;
-    salt.base = horizon + 8;
-    salt.amp = 6;
-    salt.freq = 0.02;
-    salt.top = QColor(236, 232, 220);
-    salt.bottom = QColor(226, 220, 204);
-    salt.seed = 2803;
+    LandStyle salt{horizon + 8,           6,   0.02,     4,    false, QColor(236, 232, 220),
+                   QColor(226, 220, 204), 0.0, QColor(), 40.0, 2803};
     PaintLand(img, salt);
     QPainterPath sea;
     sea.moveTo(-10, 214);
@@ -165,69 +146,73 @@ QImage PaintScene28() {
     sea.cubicTo(400, 240, 300, 226, 200, 232);
     sea.cubicTo(120, 238, 40, 236, -10, 240);
     sea.closeSubpath();
-    BeginPainter(p, img);
-    p.setBrush(
-        Gradient(QPointF(0, 200), QPointF(0, 240), QColor(140, 214, 210), QColor(50, 160, 170)));
-    p.drawPath(sea);
-    // The Sun's glitter on the shallows.
-    p.setBrush(QColor(255, 255, 240, 150));
-    for (int i = 0; i < 14; ++i) {
-        const double y = 208 + i * 2.0;
-        const double w = 6 + i * 1.6;
-        p.drawRect(QRectF(330 - w / 2 + std::sin(i * 1.7) * 4, y, w, 0.9));
-    }
-    p.end();
-
-    // Red desert plateau in front, with mesas.
-    LandStyle plateau;
-    plateau.base = 262;
-    plateau.amp = 24;
-    plateau.freq = 0.006;
-    plateau.top = QColor(196, 112, 74);
-    plateau.bottom = QColor(150, 76, 50);
-    plateau.mottle = 0.45;
-    plateau.mottleColor = QColor(220, 150, 100);
-    plateau.mottleScale = 40.0;
-    plateau.seed = 2804;
-    const std::vector<double> edge = PaintLand(img, plateau);
-
-    BeginPainter(p, img);
-    Rng rng(28);
-    DrawMesa(p, 80, 244, 70, 40, QColor(180, 100, 70));
-    DrawMesa(p, 440, 238, 90, 30, QColor(186, 110, 80));
-    DrawMesa(p, 200, 226, 30, 14, QColor(200, 150, 130));
-    // Cracked ground in the foreground.
-    p.setPen(QPen(QColor(110, 52, 36, 140), 1.0));
-    for (int i = 0; i < 40; ++i) {
-        QPointF a(rng.Range(0, kWidth), rng.Range(276, 320));
-        for (int k = 0; k < 4; ++k) {
-            const QPointF b = a + QPointF(rng.Range(-14, 14), rng.Range(-4, 4));
-            p.drawLine(a, b);
-            a = b;
+    {
+        CanvasPainter p(img);
+        p.setBrush(Gradient(QPointF(0, 200), QPointF(0, 240), QColor(140, 214, 210),
+                            QColor(50, 160, 170)));
+        p.drawPath(sea);
+        // The Sun's glitter on the shallows.
+        p.setBrush(QColor(255, 255, 240, 150));
+        for (int i = 0; i < 14; ++i) {
+            const double y = 208 + i * 2.0;
+            const double w = 6 + i * 1.6;
+            p.drawRect(QRectF(330 - w / 2 + std::sin(i * 1.7) * 4, y, w, 0.9));
         }
     }
-    p.setPen(Qt::NoPen);
-    // Scattered boulders with hard shadows from the high Sun.
-    for (int i = 0; i < 12; ++i) {
-        const double x = rng.Range(0, kWidth);
-        const double y = rng.Range(272, 316);
-        const double r = rng.Range(3, 9) * (y - 250) / 50.0;
-        p.setBrush(QColor(90, 40, 26, 140));
-        p.drawEllipse(QPointF(x + r * 0.5, y + r * 0.4), r * 1.2, r * 0.4);
-        p.setBrush(Gradient(QPointF(x - r, y - r), QPointF(x + r, y), QColor(220, 150, 110),
-                            QColor(130, 64, 44)));
-        p.drawEllipse(QPointF(x, y - r * 0.4), r, r * 0.7);
+
+    // Red desert plateau in front, with mesas.
+    LandStyle plateau{262,
+                      24,
+                      0.006,
+                      4,
+                      false,
+                      QColor(196, 112, 74),
+                      QColor(150, 76, 50),
+                      0.45,
+                      QColor(220, 150, 100),
+                      40.0,
+                      2804};
+    const std::vector<double> edge = PaintLand(img, plateau);
+
+    Rng rng(28);
+
+    {
+        CanvasPainter p(img);
+        DrawMesa(p, 80, 244, 70, 40, QColor(180, 100, 70));
+        DrawMesa(p, 440, 238, 90, 30, QColor(186, 110, 80));
+        DrawMesa(p, 200, 226, 30, 14, QColor(200, 150, 130));
+        // Cracked ground in the foreground.
+        p.setPen(QPen(QColor(110, 52, 36, 140), 1.0));
+        for (int i = 0; i < 40; ++i) {
+            QPointF a(rng.Range(0, kWidth), rng.Range(276, 320));
+            for (int k = 0; k < 4; ++k) {
+                const QPointF b = a + QPointF(rng.Range(-14, 14), rng.Range(-4, 4));
+                p.drawLine(a, b);
+                a = b;
+            }
+        }
+        p.setPen(Qt::NoPen);
+        // Scattered boulders with hard shadows from the high Sun.
+        for (int i = 0; i < 12; ++i) {
+            const double x = rng.Range(0, kWidth);
+            const double y = rng.Range(272, 316);
+            const double r = rng.Range(3, 9) * (y - 250) / 50.0;
+            p.setBrush(QColor(90, 40, 26, 140));
+            p.drawEllipse(QPointF(x + r * 0.5, y + r * 0.4), r * 1.2, r * 0.4);
+            p.setBrush(Gradient(QPointF(x - r, y - r), QPointF(x + r, y), QColor(220, 150, 110),
+                                QColor(130, 64, 44)));
+            p.drawEllipse(QPointF(x, y - r * 0.4), r, r * 0.7);
+        }
+        DrawUmbrellaTree(p, 150, 262, 50, rng);
+        DrawUmbrellaTree(p, 196, 258, 34, rng);
+        DrawUmbrellaTree(p, 392, 266, 60, rng);
+        // Hardy succulents, the last large life on the land.
+        DrawSucculent(p, 300, 300, 34, QColor(120, 150, 110));
+        DrawSucculent(p, 322, 306, 22, QColor(140, 160, 110));
+        DrawSucculent(p, 60, 314, 40, QColor(110, 140, 120));
+        DrawSucculent(p, 470, 296, 26, QColor(130, 150, 110));
+        (void)edge;
     }
-    DrawUmbrellaTree(p, 150, 262, 50, rng);
-    DrawUmbrellaTree(p, 196, 258, 34, rng);
-    DrawUmbrellaTree(p, 392, 266, 60, rng);
-    // Hardy succulents, the last large life on the land.
-    DrawSucculent(p, 300, 300, 34, QColor(120, 150, 110));
-    DrawSucculent(p, 322, 306, 22, QColor(140, 160, 110));
-    DrawSucculent(p, 60, 314, 40, QColor(110, 140, 120));
-    DrawSucculent(p, 470, 296, 26, QColor(130, 150, 110));
-    (void)edge;
-    p.end();
     return img;
 }
 

@@ -1,6 +1,6 @@
 #include "AgesKit.h"
-#include "PaintKit.h"
-#include "ScenePainters.h"
+#include "kit/PaintKit.h"
+#include "scenes/ScenePainters.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,32 +52,26 @@ QImage PaintScene29() {
         }
     }
     // Prominences licking off the limb.
-    QPainter p;
-    BeginPainter(p, img);
     Rng rng(29);
-    const double angles[] = {2.2, 2.5, 0.75, 1.05};
-    for (double a : angles) {
-        const QPointF base = centre + QPointF(std::cos(a), std::sin(a)) * radius;
-        const QPointF out = centre + QPointF(std::cos(a), std::sin(a)) * (radius + 22);
-        const QPointF side(-std::sin(a) * 18, std::cos(a) * 18);
-        QPainterPath arc;
-        arc.moveTo(base - side * 0.5);
-        arc.cubicTo(out - side, out + side * 0.2, base + side * 0.5);
-        arc.cubicTo(out - side * 0.1, out - side * 0.7, base - side * 0.5);
-        p.setBrush(QColor(255, 140, 60, 150));
-        p.drawPath(arc);
+    {
+        CanvasPainter p(img);
+        const double angles[] = {2.2, 2.5, 0.75, 1.05};
+        for (double a : angles) {
+            const QPointF base = centre + QPointF(std::cos(a), std::sin(a)) * radius;
+            const QPointF out = centre + QPointF(std::cos(a), std::sin(a)) * (radius + 22);
+            const QPointF side(-std::sin(a) * 18, std::cos(a) * 18);
+            QPainterPath arc;
+            arc.moveTo(base - side * 0.5);
+            arc.cubicTo(out - side, out + side * 0.2, base + side * 0.5);
+            arc.cubicTo(out - side * 0.1, out - side * 0.7, base - side * 0.5);
+            p.setBrush(QColor(255, 140, 60, 150));
+            p.drawPath(arc);
+        }
     }
-    p.end();
 
     // Far scorched ranges, dark against the glow.
-    LandStyle range;
-    range.base = horizon;
-    range.amp = 36;
-    range.freq = 0.012;
-    range.ridged = true;
-    range.top = QColor(70, 24, 18);
-    range.bottom = QColor(96, 36, 22);
-    range.seed = 2904;
+    LandStyle range{horizon, 36,       0.012, 4,   true, QColor(70, 24, 18), QColor(96, 36, 22),
+                    0.0,     QColor(), 40.0,  2904};
     PaintLand(img, range);
 
     // The plain in perspective: basalt crust with cracks of molten rock.
@@ -104,45 +98,46 @@ QImage PaintScene29() {
     }
     Haze(img, horizon - 30, horizon + 24, QColor(200, 80, 36), 0.0, 0.35, HazeRamp::Smooth);
 
-    BeginPainter(p, img);
-    // A lava pool mirroring the giant.
-    QPainterPath pool;
-    pool.addEllipse(QPointF(330, 262), 70, 9);
-    QRadialGradient molten(QPointF(330, 262), 70);
-    molten.setColorAt(0.0, QColor(255, 220, 120));
-    molten.setColorAt(0.6, QColor(255, 130, 40));
-    molten.setColorAt(1.0, QColor(180, 50, 20));
-    p.setBrush(molten);
-    p.drawPath(pool);
-    // Jagged rocks in the foreground, rim-lit on the edges facing the Sun.
-    const double rocks[][4] = {
-        {40, 312, 80, 40}, {150, 320, 60, 26}, {440, 316, 110, 52}, {250, 300, 30, 12}};
-    for (const auto& r : rocks) {
-        const double x = r[0];
-        const double base = r[1];
-        const double w = r[2];
-        const double h = r[3];
-        QPolygonF rock;
-        rock << QPointF(x - w / 2, base + 2);
-        const int n = 9;
-        for (int k = 0; k <= n; ++k) {
-            const double t = static_cast<double>(k) / n;
-            const double hump = std::sin(t * 3.14159265) * h;
-            rock << QPointF(x - w / 2 + w * t, base - hump * rng.Range(0.7, 1.1));
+    {
+        CanvasPainter p(img);
+        // A lava pool mirroring the giant.
+        QPainterPath pool;
+        pool.addEllipse(QPointF(330, 262), 70, 9);
+        QRadialGradient molten(QPointF(330, 262), 70);
+        molten.setColorAt(0.0, QColor(255, 220, 120));
+        molten.setColorAt(0.6, QColor(255, 130, 40));
+        molten.setColorAt(1.0, QColor(180, 50, 20));
+        p.setBrush(molten);
+        p.drawPath(pool);
+        // Jagged rocks in the foreground, rim-lit on the edges facing the Sun.
+        const double rocks[][4] = {
+            {40, 312, 80, 40}, {150, 320, 60, 26}, {440, 316, 110, 52}, {250, 300, 30, 12}};
+        for (const auto& r : rocks) {
+            const double x = r[0];
+            const double base = r[1];
+            const double w = r[2];
+            const double h = r[3];
+            QPolygonF rock;
+            rock << QPointF(x - w / 2, base + 2);
+            const int n = 9;
+            for (int k = 0; k <= n; ++k) {
+                const double t = static_cast<double>(k) / n;
+                const double hump = std::sin(t * 3.14159265) * h;
+                rock << QPointF(x - w / 2 + w * t, base - hump * rng.Range(0.7, 1.1));
+            }
+            rock << QPointF(x + w / 2, base + 2);
+            p.setBrush(Gradient(QPointF(0, base - h), QPointF(0, base), QColor(64, 28, 22),
+                                QColor(26, 12, 10)));
+            p.drawPolygon(rock);
+            p.setPen(QPen(QColor(255, 120, 50, 190), 1.3));
+            p.setBrush(Qt::NoBrush);
+            p.drawPolyline(rock.mid(1, n + 1));
+            p.setPen(Qt::NoPen);
         }
-        rock << QPointF(x + w / 2, base + 2);
-        p.setBrush(Gradient(QPointF(0, base - h), QPointF(0, base), QColor(64, 28, 22),
-                            QColor(26, 12, 10)));
-        p.drawPolygon(rock);
-        p.setPen(QPen(QColor(255, 120, 50, 190), 1.3));
-        p.setBrush(Qt::NoBrush);
-        p.drawPolyline(rock.mid(1, n + 1));
-        p.setPen(Qt::NoPen);
+        // Smoke from the burning ground.
+        DrawSmoke(p, QPointF(120, 230), QPointF(40, -50), 10, 6, 22, QColor(70, 26, 20, 80), rng);
+        DrawSmoke(p, QPointF(450, 236), QPointF(-30, -40), 8, 5, 18, QColor(70, 26, 20, 70), rng);
     }
-    // Smoke from the burning ground.
-    DrawSmoke(p, QPointF(120, 230), QPointF(40, -50), 10, 6, 22, QColor(70, 26, 20, 80), rng);
-    DrawSmoke(p, QPointF(450, 236), QPointF(-30, -40), 8, 5, 18, QColor(70, 26, 20, 70), rng);
-    p.end();
     return img;
 }
 

@@ -1,6 +1,6 @@
 #include "AgesKit.h"
-#include "PaintKit.h"
-#include "ScenePainters.h"
+#include "kit/PaintKit.h"
+#include "scenes/ScenePainters.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,56 +43,57 @@ QImage PaintScene30() {
         }
     }
     // Stars.
-    QPainter p;
-    BeginPainter(p, img);
     Rng rng(30);
-    for (int i = 0; i < 260; ++i) {
-        const double x = rng.Range(0, kWidth);
-        const double y = rng.Range(0, horizon);
-        const double b = rng.Uniform();
-        const int level = static_cast<int>(90 + 165 * b * b);
-        const QColor tint = rng.Uniform() < 0.3 ? QColor(level, level * 9 / 10, level * 3 / 4)
-                                                : QColor(level * 9 / 10, level * 19 / 20, level);
-        p.setBrush(tint);
-        const double r = 0.45 + 0.9 * b * b;
-        p.drawEllipse(QPointF(x, y), r, r);
+    {
+        CanvasPainter p(img);
+        for (int i = 0; i < 260; ++i) {
+            const double x = rng.Range(0, kWidth);
+            const double y = rng.Range(0, horizon);
+            const double b = rng.Uniform();
+            const int level = static_cast<int>(90 + 165 * b * b);
+            const QColor tint = rng.Uniform() < 0.3
+                                    ? QColor(level, level * 9 / 10, level * 3 / 4)
+                                    : QColor(level * 9 / 10, level * 19 / 20, level);
+            p.setBrush(tint);
+            const double r = 0.45 + 0.9 * b * b;
+            p.drawEllipse(QPointF(x, y), r, r);
+        }
+        // A few bright stars with spikes.
+        for (int i = 0; i < 5; ++i) {
+            const QPointF s(rng.Range(20, 500), rng.Range(10, 150));
+            p.setPen(QPen(QColor(200, 214, 255, 140), 0.8));
+            p.drawLine(s - QPointF(5, 0), s + QPointF(5, 0));
+            p.drawLine(s - QPointF(0, 5), s + QPointF(0, 5));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(240, 244, 255));
+            p.drawEllipse(s, 1.3, 1.3);
+        }
     }
-    // A few bright stars with spikes.
-    for (int i = 0; i < 5; ++i) {
-        const QPointF s(rng.Range(20, 500), rng.Range(10, 150));
-        p.setPen(QPen(QColor(200, 214, 255, 140), 0.8));
-        p.drawLine(s - QPointF(5, 0), s + QPointF(5, 0));
-        p.drawLine(s - QPointF(0, 5), s + QPointF(0, 5));
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(240, 244, 255));
-        p.drawEllipse(s, 1.3, 1.3);
-    }
-    p.end();
     // The white dwarf itself: tiny, but it lights everything.
     ScreenGlow(img, dwarf, 60, QColor(170, 200, 255), 0.8);
     ScreenGlow(img, dwarf, 16, QColor(240, 246, 255), 1.0);
-    BeginPainter(p, img);
-    p.setPen(QPen(QColor(220, 232, 255, 170), 1.0));
-    p.drawLine(dwarf - QPointF(26, 0), dwarf + QPointF(26, 0));
-    p.drawLine(dwarf - QPointF(0, 26), dwarf + QPointF(0, 26));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255));
-    p.drawEllipse(dwarf, 2.6, 2.6);
-    p.end();
+    {
+        CanvasPainter p(img);
+        p.setPen(QPen(QColor(220, 232, 255, 170), 1.0));
+        p.drawLine(dwarf - QPointF(26, 0), dwarf + QPointF(26, 0));
+        p.drawLine(dwarf - QPointF(0, 26), dwarf + QPointF(0, 26));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255));
+        p.drawEllipse(dwarf, 2.6, 2.6);
+    }
 
     // Far ice ranges, their sides toward the dwarf catching its light.
-    LandStyle far;
-    far.base = horizon;
-    far.amp = 70;
-    far.freq = 0.01;
-    far.octaves = 5;
-    far.ridged = true;
-    far.top = QColor(96, 110, 146);
-    far.bottom = QColor(54, 66, 98);
-    far.mottle = 0.55;
-    far.mottleColor = QColor(160, 178, 212);
-    far.mottleScale = 16.0;
-    far.seed = 3002;
+    LandStyle far{horizon,
+                  70,
+                  0.01,
+                  5,
+                  true,
+                  QColor(96, 110, 146),
+                  QColor(54, 66, 98),
+                  0.55,
+                  QColor(160, 178, 212),
+                  16.0,
+                  3002};
     PaintLand(img, far);
 
     // The frozen sea: a plain of ice in perspective, with pressure cracks and
@@ -116,47 +117,49 @@ QImage PaintScene30() {
         }
     }
 
-    BeginPainter(p, img);
-    // Ice spires and blocks, lit on the side facing the dwarf (right).
-    const double spires[][3] = {{30, 306, 96},  {62, 310, 60},  {96, 316, 40},  {150, 286, 30},
-                                {470, 318, 88}, {440, 312, 50}, {410, 298, 32}, {226, 262, 16},
-                                {300, 254, 12}, {262, 270, 20}};
-    for (const auto& s : spires) {
-        const double x = s[0];
-        const double base = s[1];
-        const double h = s[2];
-        const double w = h * 0.55;
-        QPolygonF shade;
-        shade << QPointF(x - w / 2, base) << QPointF(x - w * 0.1, base - h)
-              << QPointF(x + w * 0.05, base - h * 0.95) << QPointF(x + w * 0.05, base);
-        QPolygonF lit;
-        lit << QPointF(x + w * 0.05, base) << QPointF(x + w * 0.05, base - h * 0.95)
-            << QPointF(x - w * 0.1, base - h) << QPointF(x + w * 0.5, base);
-        p.setBrush(Gradient(QPointF(0, base - h), QPointF(0, base), QColor(80, 100, 140),
-                            QColor(54, 68, 104)));
-        p.drawPolygon(shade);
-        p.setBrush(Gradient(QPointF(0, base - h), QPointF(0, base), QColor(226, 236, 252),
-                            QColor(150, 170, 206)));
-        p.drawPolygon(lit);
-        // Their long shadows stretch away from the dwarf.
-        QPolygonF shadow;
-        shadow << QPointF(x - w / 2, base) << QPointF(x + w * 0.5, base)
-               << QPointF(x - w * 1.8, base + h * 0.12) << QPointF(x - w * 2.6, base + h * 0.08);
-        p.setBrush(QColor(30, 40, 70, 110));
-        p.drawPolygon(shadow);
+    {
+        CanvasPainter p(img);
+        // Ice spires and blocks, lit on the side facing the dwarf (right).
+        const double spires[][3] = {{30, 306, 96},  {62, 310, 60},  {96, 316, 40},  {150, 286, 30},
+                                    {470, 318, 88}, {440, 312, 50}, {410, 298, 32}, {226, 262, 16},
+                                    {300, 254, 12}, {262, 270, 20}};
+        for (const auto& s : spires) {
+            const double x = s[0];
+            const double base = s[1];
+            const double h = s[2];
+            const double w = h * 0.55;
+            QPolygonF shade;
+            shade << QPointF(x - w / 2, base) << QPointF(x - w * 0.1, base - h)
+                  << QPointF(x + w * 0.05, base - h * 0.95) << QPointF(x + w * 0.05, base);
+            QPolygonF lit;
+            lit << QPointF(x + w * 0.05, base) << QPointF(x + w * 0.05, base - h * 0.95)
+                << QPointF(x - w * 0.1, base - h) << QPointF(x + w * 0.5, base);
+            p.setBrush(Gradient(QPointF(0, base - h), QPointF(0, base), QColor(80, 100, 140),
+                                QColor(54, 68, 104)));
+            p.drawPolygon(shade);
+            p.setBrush(Gradient(QPointF(0, base - h), QPointF(0, base), QColor(226, 236, 252),
+                                QColor(150, 170, 206)));
+            p.drawPolygon(lit);
+            // Their long shadows stretch away from the dwarf.
+            QPolygonF shadow;
+            shadow << QPointF(x - w / 2, base) << QPointF(x + w * 0.5, base)
+                   << QPointF(x - w * 1.8, base + h * 0.12)
+                   << QPointF(x - w * 2.6, base + h * 0.08);
+            p.setBrush(QColor(30, 40, 70, 110));
+            p.drawPolygon(shadow);
+        }
+        // Snow drifts along the bottom edge.
+        QPainterPath drift;
+        drift.moveTo(-5, 320);
+        drift.lineTo(-5, 312);
+        drift.cubicTo(80, 302, 160, 316, 240, 310);
+        drift.cubicTo(320, 304, 400, 314, 520, 306);
+        drift.lineTo(520, 320);
+        drift.closeSubpath();
+        p.setBrush(Gradient(QPointF(0, 302), QPointF(0, 320), QColor(190, 206, 232),
+                            QColor(140, 158, 192)));
+        p.drawPath(drift);
     }
-    // Snow drifts along the bottom edge.
-    QPainterPath drift;
-    drift.moveTo(-5, 320);
-    drift.lineTo(-5, 312);
-    drift.cubicTo(80, 302, 160, 316, 240, 310);
-    drift.cubicTo(320, 304, 400, 314, 520, 306);
-    drift.lineTo(520, 320);
-    drift.closeSubpath();
-    p.setBrush(
-        Gradient(QPointF(0, 302), QPointF(0, 320), QColor(190, 206, 232), QColor(140, 158, 192)));
-    p.drawPath(drift);
-    p.end();
     return img;
 }
 

@@ -1,8 +1,8 @@
 #include <cmath>
 
-#include "FloatCanvas.h"
-#include "PaintKit.h"
-#include "ScenePainters.h"
+#include "kit/FloatCanvas.h"
+#include "kit/PaintKit.h"
+#include "scenes/ScenePainters.h"
 
 namespace orb::art {
 

@@ -1,5 +1,5 @@
 #include "EarlyUniverse.h"
-#include "ScenePainters.h"
+#include "scenes/ScenePainters.h"
 
 namespace orb::art {
 

@@ -1,7 +1,7 @@
 #include <cmath>
 
 #include "EarlyUniverse.h"
-#include "ScenePainters.h"
+#include "scenes/ScenePainters.h"
 
 namespace orb::art {
 

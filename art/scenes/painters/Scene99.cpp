@@ -1,14 +1,12 @@
 #include <cmath>
 
-#include "FloatCanvas.h"
-#include "PaintKit.h"
-#include "ScenePainters.h"
+#include "kit/FloatCanvas.h"
+#include "kit/PaintKit.h"
+#include "scenes/ScenePainters.h"
 
 namespace orb::art {
 
 namespace {
-
-constexpr double kPi = 3.14159265358979;
 
 // Angular noise that wraps around the circle: noise sampled on a ring.
 double AroundNoise(double angle, double frequency, std::uint32_t seed, int octaves) {

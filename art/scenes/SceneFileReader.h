@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "IndexedImage.h"
+#include "quant/IndexedImage.h"
 
 namespace orb::art {
 

@@ -7,6 +7,7 @@
 #include <QRgb>
 #include <vector>
 
+#include "ColorSpace.h"
 #include "IndexedImage.h"
 
 namespace orb::art {
@@ -15,13 +16,15 @@ class ErrorDiffusionDitherer {
   public:
     // Fraction of each pixel's error passed on to its neighbours; 1 is
     // classic Floyd-Steinberg.
-    explicit ErrorDiffusionDitherer(float strength = 1.0f);
+    explicit ErrorDiffusionDitherer(float strength = 1.0f,
+                                    ColorSpace space = ColorSpace::ScaledAxes());
 
     // palette holds 1..256 colours; the result uses the same indices.
     IndexedImage Apply(const QImage& image, const std::vector<QRgb>& palette) const;
 
   private:
     float m_strength;
+    ColorSpace m_space;
 };
 
 }  // namespace orb::art

@@ -1,34 +1,15 @@
 #include "SceneFileWriter.h"
 
 #include <QDir>
-#include <QFile>
 #include <cstdint>
 #include <cstring>
 #include <utility>
 
 #include "SceneFileFormat.h"
+#include "io/Files.h"
+#include "io/LittleEndian.h"
 
 namespace orb::art {
-
-namespace {
-
-void PutLe32(QByteArray& bytes, int offset, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
-        bytes[offset + i] = static_cast<char>((v >> (8 * i)) & 0xFFu);
-    }
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(bytes) != bytes.size() || !file.flush()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 SceneFileWriter::SceneFileWriter(QString directory) : m_directory(std::move(directory)) {}
 
@@ -42,14 +23,15 @@ QByteArray SceneFileWriter::MapBytes(const IndexedImage& image) {
 
 QByteArray SceneFileWriter::PaletteBytes(int scene, const IndexedImage& image) {
     const int header = SceneFileFormat::PaletteHeaderBytes(scene);
-    QByteArray bytes(header + SceneFileFormat::kPaletteBytes, '\0');
+    QByteArray bytes;
     if (header > 0) {
         // Skipped by the viewer; a magic, the number of colours in use and
         // the header size make the file recognisable to people and tools.
-        std::memcpy(bytes.data(), "ORBWARP1", 8);
-        PutLe32(bytes, 8, static_cast<std::uint32_t>(image.Palette().size()));
-        PutLe32(bytes, 12, static_cast<std::uint32_t>(header));
+        bytes.append("ORBWARP1", 8);
+        AppendU32(bytes, static_cast<std::uint32_t>(image.Palette().size()));
+        AppendU32(bytes, static_cast<std::uint32_t>(header));
     }
+    bytes.append(header + SceneFileFormat::kPaletteBytes - bytes.size(), '\0');
     const auto& palette = image.Palette();
     for (std::size_t i = 0; i < palette.size() && i < SceneFileFormat::kPaletteEntries; ++i) {
         const int at = header + static_cast<int>(i) * 4;
@@ -72,9 +54,10 @@ bool SceneFileWriter::Write(int scene, const IndexedImage& image, QString* error
         return false;
     }
     const QDir dir(m_directory);
-    return WriteFile(dir.filePath(SceneFileFormat::MapName(scene)), MapBytes(image), error) &&
-           WriteFile(dir.filePath(SceneFileFormat::PalName(scene)), PaletteBytes(scene, image),
-                     error);
+    return WriteFileAtomically(dir.filePath(SceneFileFormat::MapName(scene)), MapBytes(image),
+                               error) &&
+           WriteFileAtomically(dir.filePath(SceneFileFormat::PalName(scene)),
+                               PaletteBytes(scene, image), error);
 }
 
 }  // namespace orb::art

@@ -4,26 +4,29 @@
 #include <array>
 #include <cstdint>
 
-#include "ColorWeights.h"
-
 namespace orb::art {
 
 namespace {
 
-constexpr std::array<float, 3> kScale = {ColorWeights::kRed, ColorWeights::kGreen,
-                                         ColorWeights::kBlue};
+using Float3 = std::array<float, 3>;
 
-// Palette in the weighted space, one array per channel so the search loop
+Float3 ToFloat(const std::array<double, 3>& v) {
+    return {static_cast<float>(v[0]), static_cast<float>(v[1]), static_cast<float>(v[2])};
+}
+
+// Palette in the scaled space, one array per channel so the search loop
 // stays simple enough for the compiler to vectorise.
 struct ScaledPalette {
     std::vector<float> r, g, b;
+    Float3 weight;
     int size = 0;
 
-    explicit ScaledPalette(const std::vector<QRgb>& palette) {
+    ScaledPalette(const std::vector<QRgb>& palette, const Float3& scale, const Float3& w)
+        : weight(w) {
         for (QRgb c : palette) {
-            r.push_back(static_cast<float>(qRed(c)) * kScale[0]);
-            g.push_back(static_cast<float>(qGreen(c)) * kScale[1]);
-            b.push_back(static_cast<float>(qBlue(c)) * kScale[2]);
+            r.push_back(static_cast<float>(qRed(c)) * scale[0]);
+            g.push_back(static_cast<float>(qGreen(c)) * scale[1]);
+            b.push_back(static_cast<float>(qBlue(c)) * scale[2]);
         }
         size = static_cast<int>(palette.size());
     }
@@ -35,7 +38,7 @@ struct ScaledPalette {
             const float dr = r[static_cast<std::size_t>(i)] - cr;
             const float dg = g[static_cast<std::size_t>(i)] - cg;
             const float db = b[static_cast<std::size_t>(i)] - cb;
-            const float d = dr * dr + dg * dg + db * db;
+            const float d = weight[0] * dr * dr + weight[1] * dg * dg + weight[2] * db * db;
             if (d < bestD) {
                 bestD = d;
                 best = i;
@@ -47,7 +50,8 @@ struct ScaledPalette {
 
 }  // namespace
 
-ErrorDiffusionDitherer::ErrorDiffusionDitherer(float strength) : m_strength(strength) {}
+ErrorDiffusionDitherer::ErrorDiffusionDitherer(float strength, ColorSpace space)
+    : m_strength(strength), m_space(space) {}
 
 IndexedImage ErrorDiffusionDitherer::Apply(const QImage& source,
                                            const std::vector<QRgb>& palette) const {
@@ -58,7 +62,8 @@ IndexedImage ErrorDiffusionDitherer::Apply(const QImage& source,
     if (palette.empty()) {
         return IndexedImage(w, h, std::move(pixels), palette);
     }
-    const ScaledPalette scaled(palette);
+    const Float3 scale = ToFloat(m_space.scale);
+    const ScaledPalette scaled(palette, scale, ToFloat(m_space.weight));
     // Error carried into this row and the next, three channels per pixel,
     // with one spare pixel at each end so the edges need no special case.
     const std::size_t rowLen = static_cast<std::size_t>(w + 2) * 3;
@@ -83,7 +88,7 @@ IndexedImage ErrorDiffusionDitherer::Apply(const QImage& source,
                 v = std::clamp(v, 0.0f, 255.0f);
             }
             const int idx =
-                scaled.Nearest(want[0] * kScale[0], want[1] * kScale[1], want[2] * kScale[2]);
+                scaled.Nearest(want[0] * scale[0], want[1] * scale[1], want[2] * scale[2]);
             pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(w) +
                    static_cast<std::size_t>(x)] = static_cast<std::uint8_t>(idx);
             const QRgb got = palette[static_cast<std::size_t>(idx)];
