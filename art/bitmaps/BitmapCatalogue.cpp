@@ -1,13 +1,13 @@
-#include "BitmapCatalogue.h"
+#include "bitmaps/BitmapCatalogue.h"
 
-#include "ButtonPainter.h"
-#include "EraBadgePainter.h"
-#include "FuelGaugePainter.h"
-#include "MonthPainter.h"
-#include "ProbabilityMeterPainter.h"
-#include "SegmentDigitPainter.h"
-#include "SetupBackgroundPainter.h"
-#include "SpeedScalePainter.h"
+#include "bitmaps/ButtonPainter.h"
+#include "bitmaps/EraBadgePainter.h"
+#include "bitmaps/FuelGaugePainter.h"
+#include "bitmaps/MonthPainter.h"
+#include "bitmaps/ProbabilityMeterPainter.h"
+#include "bitmaps/SegmentDigitPainter.h"
+#include "bitmaps/SetupBackgroundPainter.h"
+#include "bitmaps/SpeedScalePainter.h"
 
 namespace orb::art {
 

@@ -1,4 +1,4 @@
-#include "BmpWriter.h"
+#include "bitmaps/BmpWriter.h"
 
 #include <cstdint>
 #include <stdexcept>

@@ -1,10 +1,10 @@
-#include "ButtonPainter.h"
+#include "bitmaps/ButtonPainter.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 
-#include "ConsoleStyle.h"
-#include "Glow.h"
+#include "bitmaps/ConsoleStyle.h"
+#include "bitmaps/Glow.h"
 
 namespace orb::art {
 

@@ -1,9 +1,9 @@
-#include "EraBadgePainter.h"
+#include "bitmaps/EraBadgePainter.h"
 
 #include <QPainter>
 #include <QRadialGradient>
 
-#include "ConsoleStyle.h"
+#include "bitmaps/ConsoleStyle.h"
 
 namespace orb::art {
 

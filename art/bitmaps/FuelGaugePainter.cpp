@@ -1,12 +1,12 @@
-#include "FuelGaugePainter.h"
+#include "bitmaps/FuelGaugePainter.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
 
-#include "ButtonPainter.h"
-#include "ConsoleStyle.h"
-#include "Glow.h"
+#include "bitmaps/ButtonPainter.h"
+#include "bitmaps/ConsoleStyle.h"
+#include "bitmaps/Glow.h"
 
 namespace orb::art {
 namespace {

@@ -1,4 +1,4 @@
-#include "Glow.h"
+#include "bitmaps/Glow.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "IconPainter.h"
+#include "bitmaps/IconPainter.h"
 
 #include <QPainter>
 #include <QPainterPath>

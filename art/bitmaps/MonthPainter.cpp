@@ -1,6 +1,6 @@
-#include "MonthPainter.h"
+#include "bitmaps/MonthPainter.h"
 
-#include "SegmentGlyphs.h"
+#include "bitmaps/SegmentGlyphs.h"
 
 namespace orb::art {
 

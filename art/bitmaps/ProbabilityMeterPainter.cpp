@@ -1,8 +1,8 @@
-#include "ProbabilityMeterPainter.h"
+#include "bitmaps/ProbabilityMeterPainter.h"
 
 #include <QPainter>
 
-#include "ConsoleStyle.h"
+#include "bitmaps/ConsoleStyle.h"
 
 namespace orb::art {
 

@@ -1,10 +1,10 @@
-#include "SegmentDigitPainter.h"
+#include "bitmaps/SegmentDigitPainter.h"
 
 #include <QPainter>
 
-#include "ConsoleStyle.h"
-#include "Glow.h"
-#include "SegmentGlyphs.h"
+#include "bitmaps/ConsoleStyle.h"
+#include "bitmaps/Glow.h"
+#include "bitmaps/SegmentGlyphs.h"
 #include "kit/CanvasPainter.h"
 
 namespace orb::art {

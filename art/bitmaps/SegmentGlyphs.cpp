@@ -1,4 +1,4 @@
-#include "SegmentGlyphs.h"
+#include "bitmaps/SegmentGlyphs.h"
 
 #include <QLineF>
 #include <QPainter>
@@ -6,8 +6,8 @@
 #include <QTransform>
 #include <cmath>
 
-#include "ConsoleStyle.h"
-#include "Glow.h"
+#include "bitmaps/ConsoleStyle.h"
+#include "bitmaps/Glow.h"
 #include "kit/CanvasPainter.h"
 
 namespace orb::art {

@@ -1,12 +1,12 @@
-#include "SetupBackgroundPainter.h"
+#include "bitmaps/SetupBackgroundPainter.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
 #include <cmath>
 
-#include "ConsoleStyle.h"
-#include "Glow.h"
+#include "bitmaps/ConsoleStyle.h"
+#include "bitmaps/Glow.h"
 
 namespace orb::art {
 

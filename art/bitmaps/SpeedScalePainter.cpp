@@ -1,11 +1,11 @@
-#include "SpeedScalePainter.h"
+#include "bitmaps/SpeedScalePainter.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
 
-#include "ConsoleStyle.h"
+#include "bitmaps/ConsoleStyle.h"
 
 namespace orb::art {
 namespace {

@@ -6,9 +6,9 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "BitmapCatalogue.h"
-#include "BmpWriter.h"
-#include "IconPainter.h"
+#include "bitmaps/BitmapCatalogue.h"
+#include "bitmaps/BmpWriter.h"
+#include "bitmaps/IconPainter.h"
 #include "io/Files.h"
 #include "quant/PaletteQuantizer.h"
 

@@ -1,4 +1,4 @@
-#include "ContactSheet.h"
+#include "contact_sheet/ContactSheet.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "ContactSheet.h"
+#include "contact_sheet/ContactSheet.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

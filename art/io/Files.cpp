@@ -1,4 +1,4 @@
-#include "Files.h"
+#include "io/Files.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,10 +1,10 @@
-#include "Atmosphere.h"
+#include "kit/Atmosphere.h"
 
 #include <QRadialGradient>
 #include <algorithm>
 #include <cmath>
 
-#include "PixelBlend.h"
+#include "kit/PixelBlend.h"
 
 namespace orb::art {
 

@@ -1,4 +1,4 @@
-#include "CanvasPainter.h"
+#include "kit/CanvasPainter.h"
 
 namespace orb::art {
 

@@ -1,4 +1,4 @@
-#include "FloatCanvas.h"
+#include "kit/FloatCanvas.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "Gradient.h"
+#include "kit/Gradient.h"
 
 #include <QLinearGradient>
 

@@ -1,4 +1,4 @@
-#include "PaintKit.h"
+#include "kit/PaintKit.h"
 
 #include <algorithm>
 #include <cmath>

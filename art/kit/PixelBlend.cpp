@@ -1,8 +1,8 @@
-#include "PixelBlend.h"
+#include "kit/PixelBlend.h"
 
 #include <cmath>
 
-#include "PaintKit.h"
+#include "kit/PaintKit.h"
 
 namespace orb::art {
 

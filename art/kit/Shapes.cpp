@@ -1,9 +1,9 @@
-#include "Shapes.h"
+#include "kit/Shapes.h"
 
 #include <cmath>
 #include <vector>
 
-#include "Gradient.h"
+#include "kit/Gradient.h"
 
 namespace orb::art {
 

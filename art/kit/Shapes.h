@@ -8,7 +8,7 @@
 #include <QPainterPath>
 #include <QPointF>
 
-#include "PaintKit.h"
+#include "kit/PaintKit.h"
 
 namespace orb::art {
 

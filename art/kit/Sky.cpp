@@ -1,8 +1,8 @@
-#include "Sky.h"
+#include "kit/Sky.h"
 
 #include <algorithm>
 
-#include "PixelBlend.h"
+#include "kit/PixelBlend.h"
 
 namespace orb::art {
 

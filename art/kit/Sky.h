@@ -6,7 +6,7 @@
 #include <QImage>
 #include <cstdint>
 
-#include "PaintKit.h"
+#include "kit/PaintKit.h"
 
 namespace orb::art {
 

@@ -1,11 +1,11 @@
-#include "Terrain.h"
+#include "kit/Terrain.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "Gradient.h"
-#include "PaintKit.h"
-#include "PixelBlend.h"
+#include "kit/Gradient.h"
+#include "kit/PaintKit.h"
+#include "kit/PixelBlend.h"
 
 namespace orb::art {
 

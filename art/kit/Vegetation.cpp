@@ -1,10 +1,10 @@
-#include "Vegetation.h"
+#include "kit/Vegetation.h"
 
 #include <QPainterPath>
 #include <algorithm>
 
-#include "Gradient.h"
-#include "Shapes.h"
+#include "kit/Gradient.h"
+#include "kit/Shapes.h"
 
 namespace orb::art {
 

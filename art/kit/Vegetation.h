@@ -5,7 +5,7 @@
 #include <QColor>
 #include <QPainter>
 
-#include "PaintKit.h"
+#include "kit/PaintKit.h"
 
 namespace orb::art {
 

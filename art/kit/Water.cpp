@@ -1,10 +1,10 @@
-#include "Water.h"
+#include "kit/Water.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "PaintKit.h"
-#include "PixelBlend.h"
+#include "kit/PaintKit.h"
+#include "kit/PixelBlend.h"
 
 namespace orb::art {
 

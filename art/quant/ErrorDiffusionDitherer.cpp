@@ -1,4 +1,4 @@
-#include "ErrorDiffusionDitherer.h"
+#include "quant/ErrorDiffusionDitherer.h"
 
 #include <algorithm>
 #include <array>

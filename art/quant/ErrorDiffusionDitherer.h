@@ -7,8 +7,8 @@
 #include <QRgb>
 #include <vector>
 
-#include "ColorSpace.h"
-#include "IndexedImage.h"
+#include "quant/ColorSpace.h"
+#include "quant/IndexedImage.h"
 
 namespace orb::art {
 

@@ -1,4 +1,4 @@
-#include "ImageMetrics.h"
+#include "quant/ImageMetrics.h"
 
 #include <cmath>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "IndexedImage.h"
+#include "quant/IndexedImage.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "PaletteQuantizer.h"
+#include "quant/PaletteQuantizer.h"
 
 #include <algorithm>
 #include <array>
@@ -7,7 +7,7 @@
 #include <limits>
 #include <map>
 
-#include "ErrorDiffusionDitherer.h"
+#include "quant/ErrorDiffusionDitherer.h"
 
 namespace orb::art {
 

@@ -20,8 +20,8 @@
 #include <QRgb>
 #include <vector>
 
-#include "ColorSpace.h"
-#include "IndexedImage.h"
+#include "quant/ColorSpace.h"
+#include "quant/IndexedImage.h"
 
 namespace orb::art {
 

@@ -1,4 +1,4 @@
-#include "SceneFileReader.h"
+#include "scenes/SceneFileReader.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "SceneFileFormat.h"
+#include "scenes/SceneFileFormat.h"
 
 namespace orb::art {
 

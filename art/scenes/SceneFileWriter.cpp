@@ -1,13 +1,13 @@
-#include "SceneFileWriter.h"
+#include "scenes/SceneFileWriter.h"
 
 #include <QDir>
 #include <cstdint>
 #include <cstring>
 #include <utility>
 
-#include "SceneFileFormat.h"
 #include "io/Files.h"
 #include "io/LittleEndian.h"
+#include "scenes/SceneFileFormat.h"
 
 namespace orb::art {
 

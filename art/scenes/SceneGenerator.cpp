@@ -1,12 +1,12 @@
-#include "SceneGenerator.h"
+#include "scenes/SceneGenerator.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "SceneFileWriter.h"
-#include "ScenePainters.h"
 #include "quant/ImageMetrics.h"
 #include "quant/PaletteQuantizer.h"
+#include "scenes/SceneFileWriter.h"
+#include "scenes/ScenePainters.h"
 
 namespace orb::art {
 

@@ -1,4 +1,4 @@
-#include "ScenePainters.h"
+#include "scenes/ScenePainters.h"
 
 #include <iterator>
 

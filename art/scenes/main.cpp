@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "SceneGenerator.h"
+#include "scenes/SceneGenerator.h"
 
 int main(int argc, char** argv) {
     // A generator never needs a display; fonts still come from fontconfig.

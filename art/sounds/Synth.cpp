@@ -1,4 +1,4 @@
-#include "Synth.h"
+#include "sounds/Synth.h"
 
 #include <algorithm>
 #include <cmath>

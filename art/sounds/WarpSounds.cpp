@@ -1,10 +1,10 @@
-#include "WarpSounds.h"
+#include "sounds/WarpSounds.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "Synth.h"
 #include "kit/PaintKit.h"
+#include "sounds/Synth.h"
 
 namespace orb::art {
 

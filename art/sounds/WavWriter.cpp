@@ -1,4 +1,4 @@
-#include "WavWriter.h"
+#include "sounds/WavWriter.h"
 
 #include <algorithm>
 #include <cmath>

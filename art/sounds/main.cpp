@@ -5,10 +5,10 @@
 #include <functional>
 #include <vector>
 
-#include "ConsoleSounds.h"
-#include "WarpSounds.h"
-#include "WavWriter.h"
 #include "io/Files.h"
+#include "sounds/ConsoleSounds.h"
+#include "sounds/WarpSounds.h"
+#include "sounds/WavWriter.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <set>
 #include <vector>
 
-#include "GeneratorRun.h"
+#include "art/GeneratorRun.h"
 #include "io/Files.h"
 #include "io/LittleEndian.h"
 #include "quant/ErrorDiffusionDitherer.h"

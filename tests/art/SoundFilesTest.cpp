@@ -13,7 +13,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "GeneratorRun.h"
+#include "art/GeneratorRun.h"
 #include "io/Files.h"
 #include "io/LittleEndian.h"
 

@@ -1,4 +1,4 @@
-#include "AgesKit.h"
+#include "scenes/painters/AgesKit.h"
 
 #include <QRadialGradient>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "EarlyUniverse.h"
+#include "scenes/painters/EarlyUniverse.h"
 
 #include <cmath>
 

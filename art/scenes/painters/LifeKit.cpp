@@ -1,4 +1,4 @@
-#include "LifeKit.h"
+#include "scenes/painters/LifeKit.h"
 
 #include <QPolygonF>
 #include <QRadialGradient>

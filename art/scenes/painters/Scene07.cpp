@@ -1,8 +1,8 @@
 #include <cmath>
 
-#include "LifeKit.h"
 #include "kit/PaintKit.h"
 #include "scenes/ScenePainters.h"
+#include "scenes/painters/LifeKit.h"
 
 namespace orb::art {
 

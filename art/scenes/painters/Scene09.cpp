@@ -1,6 +1,6 @@
-#include "LifeKit.h"
 #include "kit/PaintKit.h"
 #include "scenes/ScenePainters.h"
+#include "scenes/painters/LifeKit.h"
 
 namespace orb::art {
 

@@ -1,9 +1,9 @@
 #include <QRadialGradient>
 #include <cmath>
 
-#include "LifeKit.h"
 #include "kit/PaintKit.h"
 #include "scenes/ScenePainters.h"
+#include "scenes/painters/LifeKit.h"
 
 namespace orb::art {
 

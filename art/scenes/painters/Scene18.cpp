@@ -1,6 +1,6 @@
-#include "AgesKit.h"
 #include "kit/PaintKit.h"
 #include "scenes/ScenePainters.h"
+#include "scenes/painters/AgesKit.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
-#include "EarlyUniverse.h"
 #include "scenes/ScenePainters.h"
+#include "scenes/painters/EarlyUniverse.h"
 
 namespace orb::art {
 

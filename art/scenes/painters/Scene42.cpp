@@ -1,7 +1,7 @@
 #include <cmath>
 
-#include "EarlyUniverse.h"
 #include "scenes/ScenePainters.h"
+#include "scenes/painters/EarlyUniverse.h"
 
 namespace orb::art {
 
