@@ -24,11 +24,7 @@
 
 namespace {
 
-using orb::art::PaletteQuantizer;
-using orb::art::QuantizeOptions;
-using orb::art::ReadFileBytes;
-using orb::art::ReadU16;
-using orb::art::ReadU32;
+using namespace orb::art;
 
 QString ArtPath(const QString& relative) {
     return QDir(QStringLiteral(ORB_ART_DIR)).filePath(relative);

@@ -26,16 +26,7 @@
 
 namespace {
 
-using orb::art::ErrorDiffusionDitherer;
-using orb::art::ImageMetrics;
-using orb::art::IndexedImage;
-using orb::art::PaletteQuantizer;
-using orb::art::QuantizeOptions;
-using orb::art::ReadFileBytes;
-using orb::art::ReadU32;
-using orb::art::SceneFileReader;
-using orb::art::SceneFileWriter;
-using orb::art::WriteFileAtomically;
+using namespace orb::art;
 
 constexpr qsizetype kMapBytes = 163840;
 constexpr qsizetype kPalBytes = 1024;

@@ -19,9 +19,7 @@
 
 namespace {
 
-using orb::art::ReadFileBytes;
-using orb::art::ReadU16;
-using orb::art::ReadU32;
+using namespace orb::art;
 
 struct SoundSpec {
     const char* name;
