@@ -6,8 +6,12 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <optional>
+#include <ostream>
+#include <tuple>
 
 #include "shell/CAutopilotDlg.h"
+#include "support/CommaDecimalLocale.h"
 
 namespace orb {
 namespace {
@@ -76,14 +80,31 @@ struct EntryCase {
     const char* year;
     const char* hour;
     const char* minute;
-    bool accepted;
-    const char* refusedField;  // which control gets the focus back
+    const char* refusedField;  // the control that gets the focus back; empty when accepted
+    // What an accepted entry stores.
+    unsigned dayRead;
+    double yearRead;
+    unsigned hourRead, minuteRead;
 };
 
-class AutopilotEntry : public Autopilot, public ::testing::WithParamInterface<EntryCase> {};
+void PrintTo(const EntryCase& c, std::ostream* out) {
+    *out << "day \"" << c.day << "\" year \"" << c.year << "\" hour \"" << c.hour << "\" minute \""
+         << c.minute << '"';
+}
+
+// Every case runs twice: in the C locale, and with the thread's numbers in a
+// locale that writes decimals with a comma, which must not change how the
+// year reads.
+class AutopilotEntry : public Autopilot,
+                       public ::testing::WithParamInterface<std::tuple<EntryCase, bool>> {};
 
 TEST_P(AutopilotEntry, RangesAreEnforcedOnOk) {
-    const EntryCase& c = GetParam();
+    const EntryCase& c = std::get<0>(GetParam());
+    std::optional<orbtest::CommaDecimalLocale> commaDecimal;
+    if (std::get<1>(GetParam())) {
+        commaDecimal.emplace();
+        ASSERT_TRUE(commaDecimal->Active()) << "no locale with a decimal comma could be made";
+    }
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     Seed(1, "APR", 2000.0, "AD", 12, 30);
@@ -91,37 +112,59 @@ TEST_P(AutopilotEntry, RangesAreEnforcedOnOk) {
     dialog.YearEdit()->setText(QString::fromLatin1(c.year));
     dialog.HourEdit()->setText(QString::fromLatin1(c.hour));
     dialog.MinuteEdit()->setText(QString::fromLatin1(c.minute));
-    EXPECT_EQ(dialog.DoDataExchange(true), c.accepted);
-    if (c.accepted) {
-        EXPECT_TRUE(complaints.isEmpty());
-        EXPECT_EQ(dialog.m_nDay, QString::fromLatin1(c.day).trimmed().toUInt());
-        EXPECT_EQ(dialog.m_dYear, QString::fromLatin1(c.year).toDouble());
+    const bool accepted = *c.refusedField == '\0';
+    EXPECT_EQ(dialog.DoDataExchange(true), accepted);
+    if (accepted) {
+        EXPECT_TRUE(complaints.isEmpty()) << complaints.join('|').toStdString();
+        EXPECT_EQ(dialog.m_nDay, c.dayRead);
+        EXPECT_EQ(dialog.m_dYear, c.yearRead);
+        EXPECT_EQ(dialog.m_nHour, c.hourRead);
+        EXPECT_EQ(dialog.m_nMinute, c.minuteRead);
     } else {
         ASSERT_EQ(complaints.size(), 1);
-        EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(c.refusedField))
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), c.refusedField)
             << complaints.first().toStdString();
     }
     dialog.hide();
 }
 
+const EntryCase kEntries[] = {
+    {"31", "2000", "12", "30", "", 31, 2000.0, 12, 30},
+    {"0", "2000", "12", "30", "day", 0, 0.0, 0, 0},
+    {"32", "2000", "12", "30", "day", 0, 0.0, 0, 0},
+    {"", "2000", "12", "30", "day", 0, 0.0, 0, 0},
+    {"-1", "2000", "12", "30", "day", 0, 0.0, 0, 0},
+    {"1x", "2000", "12", "30", "day", 0, 0.0, 0, 0},
+    {" 7 ", "2000", "12", "30", "", 7, 2000.0, 12, 30},
+    {"1", "1", "0", "0", "", 1, 1.0, 0, 0},
+    {"1", "15000000000", "23", "59", "", 1, 15000000000.0, 23, 59},
+    // The year is written with a decimal point in every locale.
+    {"1", "2.5", "12", "30", "", 1, 2.5, 12, 30},
+    {"1", " 2.5 ", "12", "30", "", 1, 2.5, 12, 30},
+    {"1", "1.5e10", "12", "30", "", 1, 15000000000.0, 12, 30},
+    {"1", "2,5", "12", "30", "year", 0, 0.0, 0, 0},
+    {"1", "0", "12", "30", "year", 0, 0.0, 0, 0},
+    {"1", "15000000001", "12", "30", "year", 0, 0.0, 0, 0},
+    {"1", "abc", "12", "30", "year", 0, 0.0, 0, 0},
+    {"1", "nan", "12", "30", "year", 0, 0.0, 0, 0},
+    {"1", "inf", "12", "30", "year", 0, 0.0, 0, 0},
+    {"1", "1e400", "12", "30", "year", 0, 0.0, 0, 0},
+    {"1", "2000", "24", "30", "hour", 0, 0.0, 0, 0},
+    {"1", "2000", "12", "60", "minute", 0, 0.0, 0, 0},
+};
+
 INSTANTIATE_TEST_SUITE_P(Fields, AutopilotEntry,
-                         ::testing::Values(EntryCase{"31", "2000", "12", "30", true, ""},
-                                           EntryCase{"0", "2000", "12", "30", false, "day"},
-                                           EntryCase{"32", "2000", "12", "30", false, "day"},
-                                           EntryCase{"", "2000", "12", "30", false, "day"},
-                                           EntryCase{"-1", "2000", "12", "30", false, "day"},
-                                           EntryCase{"1x", "2000", "12", "30", false, "day"},
-                                           EntryCase{" 7 ", "2000", "12", "30", true, ""},
-                                           EntryCase{"1", "1", "0", "0", true, ""},
-                                           EntryCase{"1", "15000000000", "23", "59", true, ""},
-                                           EntryCase{"1", "2.5", "12", "30", true, ""},
-                                           EntryCase{"1", "1.5e10", "12", "30", true, ""},
-                                           EntryCase{"1", "0", "12", "30", false, "year"},
-                                           EntryCase{"1", "15000000001", "12", "30", false, "year"},
-                                           EntryCase{"1", "abc", "12", "30", false, "year"},
-                                           EntryCase{"1", "nan", "12", "30", false, "year"},
-                                           EntryCase{"1", "2000", "24", "30", false, "hour"},
-                                           EntryCase{"1", "2000", "12", "60", false, "minute"}));
+                         ::testing::Combine(::testing::ValuesIn(kEntries), ::testing::Bool()));
+
+TEST_F(Autopilot, TheYearShownReadsBackUnderADecimalComma) {
+    orbtest::CommaDecimalLocale commaDecimal;
+    ASSERT_TRUE(commaDecimal.Active()) << "no locale with a decimal comma could be made";
+    Seed(1, "JAN", 2.5, "Mya", 0, 0);
+    EXPECT_EQ(dialog.YearEdit()->text(), "2.5");
+    dialog.m_dYear = 0.0;
+    EXPECT_TRUE(dialog.DoDataExchange(true));
+    EXPECT_EQ(dialog.m_dYear, 2.5);
+}
 
 TEST_F(Autopilot, FieldsBeforeABadOneAreStoredAndTheRestKept) {
     Seed(3, "MAR", 1500.0, "AD", 10, 20);

@@ -1,5 +1,6 @@
 #include "shell/CAutopilotDlg.h"
 
+#include <locale.h>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,14 +60,17 @@ bool ParseUnsigned(const QString& text, unsigned* value) {
 }
 
 // The text as a floating-point number, nothing else around it but blanks.
+// The number is in the program's own format, with a decimal point whatever
+// the user's locale: the dialog writes the year that way too.
 bool ParseDouble(const QString& text, double* value) {
+    static const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", nullptr);
     const QByteArray bytes = text.trimmed().toLatin1();
-    if (bytes.isEmpty()) {
+    if (bytes.isEmpty() || cLocale == nullptr) {
         return false;
     }
     char* end = nullptr;
     errno = 0;
-    const double result = std::strtod(bytes.constData(), &end);
+    const double result = ::strtod_l(bytes.constData(), &end, cLocale);
     if (end != bytes.constData() + bytes.size() || errno == ERANGE) {
         return false;
     }
