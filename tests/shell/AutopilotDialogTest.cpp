@@ -166,20 +166,75 @@ TEST_F(Autopilot, TheYearShownReadsBackUnderADecimalComma) {
     EXPECT_EQ(dialog.m_dYear, 2.5);
 }
 
-TEST_F(Autopilot, FieldsBeforeABadOneAreStoredAndTheRestKept) {
-    Seed(3, "MAR", 1500.0, "AD", 10, 20);
-    dialog.DayEdit()->setText("9");
-    dialog.MonthList()->setCurrentIndex(10);  // NOV
-    dialog.YearEdit()->setText("0");          // refused
-    dialog.HourEdit()->setText("5");
-    EXPECT_FALSE(dialog.DoDataExchange(true));
-    EXPECT_EQ(dialog.m_nDay, 9u);
-    EXPECT_EQ(dialog.m_strMonth, "NOV");
-    EXPECT_EQ(dialog.m_dYear, 1500.0);
-    EXPECT_EQ(dialog.m_nHour, 10u);
-    ASSERT_EQ(complaints.size(), 1);
-    EXPECT_EQ(complaints.first(), "Please enter a number between 1 and 15000000000.");
+// The seeded fields, the controls typed over them, and what reading them
+// leaves: the exchange runs day, month, era, year, hour, minute and stops at
+// the first bad field, with the focus there.
+struct OrderCase {
+    const char* day;
+    int month;  // index in the month list
+    int era;    // index in the era list
+    const char* year;
+    const char* hour;
+    const char* minute;
+    const char* focus;  // empty when every field is good
+    const char* complaint;
+    unsigned nDay;
+    const char* strMonth;
+    const char* strEra;
+    double dYear;
+    unsigned nHour, nMinute;
+};
+
+void PrintTo(const OrderCase& c, std::ostream* out) {
+    *out << "first bad: \"" << c.focus << '"';
 }
+
+class AutopilotOrder : public Autopilot, public ::testing::WithParamInterface<OrderCase> {};
+
+TEST_P(AutopilotOrder, FieldsBeforeABadOneAreStoredAndTheRestKept) {
+    const OrderCase& c = GetParam();
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    Seed(3, "MAR", 1500.0, "AD", 10, 20);
+    dialog.DayEdit()->setText(QString::fromLatin1(c.day));
+    dialog.MonthList()->setCurrentIndex(c.month);
+    dialog.EraList()->setCurrentIndex(c.era);
+    dialog.YearEdit()->setText(QString::fromLatin1(c.year));
+    dialog.HourEdit()->setText(QString::fromLatin1(c.hour));
+    dialog.MinuteEdit()->setText(QString::fromLatin1(c.minute));
+    const bool accepted = *c.focus == '\0';
+    EXPECT_EQ(dialog.DoDataExchange(true), accepted);
+    EXPECT_EQ(dialog.m_nDay, c.nDay);
+    EXPECT_EQ(dialog.m_strMonth.toStdString(), c.strMonth);
+    EXPECT_EQ(dialog.m_strEra.toStdString(), c.strEra);
+    EXPECT_EQ(dialog.m_dYear, c.dYear);
+    EXPECT_EQ(dialog.m_nHour, c.nHour);
+    EXPECT_EQ(dialog.m_nMinute, c.nMinute);
+    if (accepted) {
+        EXPECT_TRUE(complaints.isEmpty()) << complaints.join('|').toStdString();
+    } else {
+        ASSERT_EQ(complaints.size(), 1);
+        EXPECT_EQ(complaints.first().toStdString(), c.complaint);
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), c.focus);
+    }
+    dialog.hide();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Exchange, AutopilotOrder,
+    ::testing::Values(
+        OrderCase{"0", 10, 1, "7", "5", "6", "day", "Please enter an integer between 1 and 31.", 3,
+                  "MAR", "AD", 1500.0, 10, 20},
+        // The era is read before the year: it is stored when the year is refused.
+        OrderCase{"9", 10, 1, "0", "5", "6", "year",
+                  "Please enter a number between 1 and 15000000000.", 9, "NOV", "BC", 1500.0, 10,
+                  20},
+        // Both bad: the hour, read first, is the one refused.
+        OrderCase{"9", 10, 1, "7", "24", "60", "hour", "Please enter an integer between 0 and 23.",
+                  9, "NOV", "BC", 7.0, 10, 20},
+        OrderCase{"9", 10, 2, "7", "5", "60", "minute", "Please enter an integer between 0 and 59.",
+                  9, "NOV", "Mya", 7.0, 5, 20},
+        OrderCase{"9", 10, 1, "7", "5", "6", "", "", 9, "NOV", "BC", 7.0, 5, 6}));
 
 TEST_F(Autopilot, ConstructionValuesAreRefusedOnTheDay) {
     dialog.DoDataExchange(false);
