@@ -2,13 +2,17 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <iterator>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <tuple>
+#include <utility>
 
 #include "shell/CAutopilotDlg.h"
 #include "support/CommaDecimalLocale.h"
@@ -235,6 +239,77 @@ INSTANTIATE_TEST_SUITE_P(
         OrderCase{"9", 10, 2, "7", "5", "60", "minute", "Please enter an integer between 0 and 59.",
                   9, "NOV", "Mya", 7.0, 5, 20},
         OrderCase{"9", 10, 1, "7", "5", "6", "", "", 9, "NOV", "BC", 7.0, 5, 6}));
+
+// Only entries of the lists can be picked, so the length limits hold for
+// entries added to them.
+TEST_F(Autopilot, ListTextsLongerThanTheirLimitAreRefused) {
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    Seed(1, "APR", 2000.0, "AD", 12, 30);
+    dialog.EraList()->addItem(QStringLiteral("ABCDE"));
+    dialog.EraList()->setCurrentIndex(dialog.EraList()->count() - 1);
+    EXPECT_TRUE(dialog.DoDataExchange(true));
+    EXPECT_EQ(dialog.m_strEra, "ABCDE");
+
+    dialog.EraList()->addItem(QStringLiteral("ABCDEF"));
+    dialog.EraList()->setCurrentIndex(dialog.EraList()->count() - 1);
+    EXPECT_FALSE(dialog.DoDataExchange(true));
+    EXPECT_EQ(QApplication::focusWidget(), dialog.EraList());
+
+    dialog.MonthList()->addItem(QStringLiteral("SEPT"));
+    dialog.MonthList()->setCurrentIndex(dialog.MonthList()->count() - 1);
+    EXPECT_FALSE(dialog.DoDataExchange(true));
+    EXPECT_EQ(QApplication::focusWidget(), dialog.MonthList());
+    EXPECT_EQ(complaints, QStringList({"Please enter no more than 5 characters.",
+                                       "Please enter no more than 3 characters."}));
+    dialog.hide();
+}
+
+const QLabel* Caption(const QDialog& dialog, const char* text) {
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->text() == QLatin1String(text)) {
+            return label;
+        }
+    }
+    return nullptr;
+}
+
+// The first row reads day, month, year, era from left to right on one line,
+// each under its caption; hour and minute sit side by side under theirs, and
+// Cancel stands left of OK.
+TEST_F(Autopilot, ControlsLineUpInRowsUnderTheirCaptions) {
+    const QWidget* row[] = {dialog.DayEdit(), dialog.MonthList(), dialog.YearEdit(),
+                            dialog.EraList()};
+    for (std::size_t i = 1; i < std::size(row); ++i) {
+        SCOPED_TRACE(row[i]->objectName().toStdString());
+        EXPECT_EQ(row[i]->y(), row[0]->y());
+        EXPECT_EQ(row[i]->height(), row[0]->height());
+        EXPECT_GE(row[i]->x(), row[i - 1]->x() + row[i - 1]->width());
+    }
+    const std::pair<const char*, const QWidget*> captions[] = {{"DAY", dialog.DayEdit()},
+                                                               {"MONTH", dialog.MonthList()},
+                                                               {"YEAR", dialog.YearEdit()},
+                                                               {"Time of Day", dialog.HourEdit()}};
+    for (const auto& [text, control] : captions) {
+        SCOPED_TRACE(text);
+        const QLabel* caption = Caption(dialog, text);
+        ASSERT_NE(caption, nullptr);
+        EXPECT_LE(caption->y() + caption->height(), control->y());
+        EXPECT_GE(caption->x(), control->x());
+        EXPECT_LT(caption->x(), control->x() + control->width());
+    }
+    EXPECT_EQ(Caption(dialog, "MONTH")->y(), Caption(dialog, "DAY")->y());
+    EXPECT_EQ(Caption(dialog, "YEAR")->y(), Caption(dialog, "DAY")->y());
+    EXPECT_EQ(dialog.MinuteEdit()->y(), dialog.HourEdit()->y());
+    EXPECT_GE(dialog.MinuteEdit()->x(), dialog.HourEdit()->x() + dialog.HourEdit()->width());
+    EXPECT_GT(dialog.HourEdit()->y(), row[0]->y() + row[0]->height());
+    EXPECT_EQ(dialog.CancelButton()->y(), dialog.OkButton()->y());
+    EXPECT_LE(dialog.CancelButton()->x() + dialog.CancelButton()->width(), dialog.OkButton()->x());
+    EXPECT_GT(dialog.OkButton()->y(), dialog.HourEdit()->y() + dialog.HourEdit()->height());
+    for (const QWidget* child : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        EXPECT_TRUE(dialog.rect().contains(child->geometry())) << child->objectName().toStdString();
+    }
+}
 
 TEST_F(Autopilot, ConstructionValuesAreRefusedOnTheDay) {
     dialog.DoDataExchange(false);
