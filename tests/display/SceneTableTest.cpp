@@ -1,103 +1,133 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <iterator>
+#include <set>
+#include <vector>
+
 #include "display/SceneTable.h"
 
 namespace orb {
 namespace {
 
-struct Boundary {
-    std::int64_t from, to;
-    int scene;
-    bool steady;
-};
+std::vector<SceneRange> Ranges() {
+    const SceneRanges table;
+    return {table.begin(), table.end()};
+}
 
-// Both ends of every range, as the eras are laid out.
-const Boundary kRanges[] = {
-    {-15000000000, -14999970001, 33, true},
-    {-14999970000, -14999900001, 34, true},
-    {-14999900000, -14999800001, 35, true},
-    {-14999800000, -14999700001, 36, true},
-    {-14999700000, -14999500001, 37, true},
-    {-14999500000, -14999200001, 38, true},
-    {-14999200000, -14998700001, 39, true},
-    {-14998700000, -14998000001, 40, true},
-    {-14998000000, -14997000001, 41, true},
-    {-14997000000, -14000000001, 42, true},
-    {-14000000000, -4650000001, 0, true},
-    {-4650000000, -4550000001, 1, true},
-    {-4550000000, -4300000001, 2, true},
-    {-4300000000, -3800000001, 3, false},
-    {-3800000000, -2400000001, 4, false},
-    {-2400000000, -2000000001, 15, false},
-    {-2000000000, -1000000001, 5, false},
-    {-1000000000, -600000001, 15, false},
-    {-600000000, -420000001, 6, false},
-    {-420000000, -370000001, 7, false},
-    {-370000000, -250000001, 8, false},
-    {-250000000, -130000001, 9, false},
-    {-130000000, -65000001, 10, false},
-    {-65000000, -64999999, 11, true},
-    {-64999998, -64900001, 12, false},
-    {-64900000, -20000001, 13, false},
-    {-20000000, -730001, 14, false},
-    {-730000, -503001, 15, false},
-    {-503000, -473001, 14, false},
-    {-473000, -419001, 15, false},
-    {-419000, -345001, 14, false},
-    {-345000, -332001, 15, false},
-    {-332000, -277001, 14, false},
-    {-277000, -242001, 15, false},
-    {-242000, -186001, 14, false},
-    {-186000, -126001, 15, false},
-    {-126000, -70001, 14, false},
-    {-70000, -8301, 15, false},
-    {-8300, -2686, 16, false},
-    {-2685, -445, 17, false},
-    {-444, 476, 18, false},
-    {477, 1200, 19, false},
-    {1201, 1600, 20, false},
-    {1601, 1850, 21, false},
-    {1851, 1910, 22, false},
-    {1911, 1940, 23, false},
-    {1941, 1970, 24, false},
-    {1971, 2005, 25, false},
-    {2006, 2030, 26, false},
-    {2031, 100000, 27, false},
-    {100001, 5000000000, 28, false},
-    {5000000001, 5000050000, 29, true},
-    {5000050001, 15000000000, 30, true},
-};
-
-TEST(SceneForYear, BothEndsOfEveryRange) {
-    for (const Boundary& range : kRanges) {
-        for (std::int64_t year : {range.from, range.to, range.from + (range.to - range.from) / 2}) {
-            SCOPED_TRACE(year);
-            const SceneChoice choice = SceneForYear(year);
-            EXPECT_EQ(choice.scene, range.scene);
-            EXPECT_EQ(choice.steadyLight, range.steady);
+TEST(SceneRanges, CoverEveryYearFromTheFirstToTheLastOnce) {
+    const std::vector<SceneRange> ranges = Ranges();
+    ASSERT_FALSE(ranges.empty());
+    EXPECT_EQ(ranges.front().from, -15000000000);
+    EXPECT_EQ(ranges.back().to, 15000000000);
+    for (std::size_t i = 0; i < ranges.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_LE(ranges[i].from, ranges[i].to);
+        if (i > 0) {
+            EXPECT_EQ(ranges[i].from, ranges[i - 1].to + 1);
         }
     }
 }
 
-TEST(SceneForYear, RangesAreContiguous) {
-    for (std::size_t i = 1; i < std::size(kRanges); ++i) {
-        EXPECT_EQ(kRanges[i].from, kRanges[i - 1].to + 1) << i;
+TEST(SceneRanges, UseEveryEraPictureAndNoOther) {
+    // Pictures 0..42 exist except 31 and 32; 99 is the warp, never an era.
+    std::set<int> expected;
+    for (int scene = 0; scene <= 42; ++scene) {
+        if (scene != 31 && scene != 32) {
+            expected.insert(scene);
+        }
+    }
+    std::set<int> used;
+    for (const SceneRange& range : SceneRanges()) {
+        used.insert(range.scene);
+    }
+    EXPECT_EQ(used, expected);
+}
+
+TEST(SceneRanges, FromTheStartOfTimeScenes33To42ComeInTurnThen0) {
+    const std::vector<SceneRange> ranges = Ranges();
+    ASSERT_GE(ranges.size(), 11u);
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_EQ(ranges[static_cast<std::size_t>(i)].scene, 33 + i) << i;
+    }
+    EXPECT_EQ(ranges[10].scene, 0);
+}
+
+TEST(SceneRanges, Scenes14And15AlternateThroughTheIceAges) {
+    int expected = 15;  // from -730,000 to -70,001
+    int count = 0;
+    for (const SceneRange& range : SceneRanges()) {
+        if (range.from >= -730000 && range.to <= -70001) {
+            EXPECT_EQ(range.scene, expected) << range.from;
+            expected = expected == 15 ? 14 : 15;
+            ++count;
+        }
+    }
+    EXPECT_EQ(count, 10);
+}
+
+// Both ends and the middle of every range give that range's scene, so the
+// search neither skips nor overlaps a range.
+TEST(SceneForYear, FindsEveryRangeAtBothEnds) {
+    for (const SceneRange& range : SceneRanges()) {
+        for (std::int64_t year : {range.from, range.to, range.from + (range.to - range.from) / 2}) {
+            SCOPED_TRACE(year);
+            const SceneChoice choice = SceneForYear(year);
+            EXPECT_EQ(choice.scene, range.scene);
+            EXPECT_EQ(choice.steadyLight, range.steadyLight);
+        }
     }
 }
 
-TEST(SceneForYear, NamedEdges) {
-    EXPECT_EQ(SceneForYear(-65000000).scene, 11);
-    EXPECT_EQ(SceneForYear(-64999999).scene, 11);
-    EXPECT_EQ(SceneForYear(-64999998).scene, 12);
-    EXPECT_EQ(SceneForYear(476).scene, 18);
-    EXPECT_EQ(SceneForYear(477).scene, 19);
-    EXPECT_EQ(SceneForYear(-1).scene, 18);
+// Day and night exist from the cooled Earth to five billion years ahead,
+// except in the two years of the impact that ended the dinosaurs.
+bool HasDayAndNight(std::int64_t year) {
+    const bool impact = year == -65000000 || year == -64999999;
+    return year >= -4300000000 && year <= 5000000000 && !impact;
 }
 
+TEST(SceneForYear, SteadyLightOnlyWhereThereIsNoDayAndNight) {
+    for (const SceneRange& range : SceneRanges()) {
+        for (std::int64_t year : {range.from, range.to}) {
+            EXPECT_EQ(SceneForYear(year).steadyLight, !HasDayAndNight(year)) << year;
+        }
+    }
+}
+
+struct KnownYear {
+    std::int64_t year;
+    int scene;
+};
+
+class KnownYearTest : public ::testing::TestWithParam<KnownYear> {};
+
+TEST_P(KnownYearTest, ShowsItsEra) {
+    EXPECT_EQ(SceneForYear(GetParam().year).scene, GetParam().scene);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Events, KnownYearTest,
+    ::testing::Values(KnownYear{-13800000000, 0},  // the first stars
+                      KnownYear{-14999970001, 33}, KnownYear{-14999970000, 34},
+                      KnownYear{-4600000000, 1},  // the Earth forms
+                      KnownYear{-4300000001, 2}, KnownYear{-4300000000, 3},
+                      KnownYear{-2200000000, 15}, KnownYear{-800000000, 15},
+                      KnownYear{-250000000, 9},  // the great dying
+                      KnownYear{-65000001, 10}, KnownYear{-65000000, 11}, KnownYear{-64999999, 11},
+                      KnownYear{-64999998, 12}, KnownYear{-5000000, 14}, KnownYear{-3000, 16},
+                      KnownYear{-44, 18}, KnownYear{-1, 18}, KnownYear{1, 18}, KnownYear{476, 18},
+                      KnownYear{477, 19}, KnownYear{1492, 20}, KnownYear{1776, 21},
+                      KnownYear{1900, 22}, KnownYear{1914, 23}, KnownYear{1969, 24},
+                      KnownYear{2000, 25}, KnownYear{2020, 26}, KnownYear{3000, 27},
+                      KnownYear{5000000000, 28}, KnownYear{5000000001, 29},
+                      KnownYear{5000050001, 30}, KnownYear{15000000000, 30}));
+
 TEST(SceneForYear, OutsideTheYearRangeIsTheMissingScene) {
-    EXPECT_EQ(SceneForYear(-15000000001).scene, 32);
-    EXPECT_EQ(SceneForYear(15000000001).scene, 32);
-    EXPECT_FALSE(SceneForYear(15000000001).steadyLight);
+    for (std::int64_t year : {std::int64_t{-15000000001}, std::int64_t{15000000001}}) {
+        SCOPED_TRACE(year);
+        EXPECT_EQ(SceneForYear(year).scene, 32);
+        EXPECT_FALSE(SceneForYear(year).steadyLight);
+    }
 }
 
 }  // namespace

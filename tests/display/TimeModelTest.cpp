@@ -127,6 +127,42 @@ INSTANTIATE_TEST_SUITE_P(
                       CalendarCase{15000000000, 12, 31, 12, 0, 15000000000, 12, 31},
                       CalendarCase{1 - 15000000000, 1, 1, 12, 0, -15000000000, 1, 1}));
 
+// Near the travel epoch a double holds every whole second, so the moment can
+// be checked exactly: the real clock's second must not enter it.
+struct EpochCase {
+    std::int64_t internalYear;
+    int month, day, hour, minute;
+    double seconds;  // from the epoch, counted by hand
+};
+
+class SetMomentNearEpochTest : public ::testing::TestWithParam<EpochCase> {};
+
+TEST_P(SetMomentNearEpochTest, IsExact) {
+    const EpochCase& c = GetParam();
+    // The epoch is 7 DEC 20:58 of the year 2026 - 10,000,000,000 (internal),
+    // 30 seconds into that minute by the real clock.
+    TimeState t = Derived(At(2026, 12, 7, 20, 58, 30), kPresentSeconds);
+    SetMomentFromCalendar(t, c.internalYear, c.month, c.day, c.hour, c.minute);
+    EXPECT_EQ(t.m_travelSeconds, c.seconds);
+}
+
+constexpr std::int64_t kEpochYear = 2026 - 10000000000;
+
+INSTANTIATE_TEST_SUITE_P(
+    Epoch, SetMomentNearEpochTest,
+    ::testing::Values(EpochCase{kEpochYear, 12, 7, 20, 58, 0.0},
+                      EpochCase{kEpochYear, 12, 7, 20, 59, 60.0},
+                      EpochCase{kEpochYear, 12, 7, 21, 0, 120.0},
+                      EpochCase{kEpochYear, 12, 8, 0, 0, 3 * 3600.0 + 120.0},
+                      EpochCase{kEpochYear, 12, 7, 19, 58, -3600.0},
+                      // 7 DEC is day 341 of 365 and 5 MAR day 64: 24 + 64
+                      // days, less 13 h 49 min.
+                      EpochCase{kEpochYear + 1, 3, 5, 7, 9, 88 * 86400.0 - 13 * 3600.0 - 49 * 60.0},
+                      // Day 31 of APR is 1 MAY: 24 + 121 days.
+                      EpochCase{kEpochYear + 1, 4, 31, 20, 58, 145 * 86400.0},
+                      // A year before: 365 days and one hour less.
+                      EpochCase{kEpochYear - 1, 12, 7, 19, 58, -365 * 86400.0 - 3600.0}));
+
 TEST(TimeModel, AutopilotEntryOf65MyaIsTheImpactScene) {
     TimeState t = Derived(At(2026, 1, 10, 10, 0, 0), kPresentSeconds);
     SetMomentFromCalendar(t, 1 - 65 * std::int64_t{1000000}, 1, 10, 10, 0);
@@ -232,18 +268,36 @@ TEST(TimeModel, MomentsFarBeyondTheBoundsShowTheBoundYear) {
     }
 }
 
-TEST(Calendar, MonthNamesAndTheirNumbers) {
+TEST(Calendar, DaysBeforeEachMonth) {
     EXPECT_STREQ(kMonthNames[0], "   ");
     EXPECT_EQ(kDaysBeforeMonth[12] + 31, 365);
     EXPECT_EQ(kDaysBeforeMonth[13], 999);
     for (int month = 1; month <= 12; ++month) {
-        EXPECT_EQ(MonthFromName(kMonthNames[month]), month);
         EXPECT_GT(kDaysBeforeMonth[month + 1], kDaysBeforeMonth[month]);
     }
-    EXPECT_EQ(MonthFromName("jan"), 1);  // only exact names count; others give 1
-    EXPECT_EQ(MonthFromName("DEC"), 12);
-    EXPECT_EQ(MonthFromName(""), 1);
 }
+
+struct MonthName {
+    const char* name;
+    int month;
+};
+
+class MonthFromNameTest : public ::testing::TestWithParam<MonthName> {};
+
+TEST_P(MonthFromNameTest, ExactNamesOnlyElseJanuary) {
+    EXPECT_EQ(MonthFromName(GetParam().name), GetParam().month);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, MonthFromNameTest,
+                         ::testing::Values(MonthName{"FEB", 2}, MonthName{"MAR", 3},
+                                           MonthName{"JUL", 7}, MonthName{"NOV", 11},
+                                           MonthName{"DEC", 12},
+                                           // Upper case, three letters, nothing around them.
+                                           MonthName{"feb", 1}, MonthName{"Jul", 1},
+                                           MonthName{"FEBRUARY", 1}, MonthName{" FEB", 1},
+                                           MonthName{"FE", 1}, MonthName{"", 1},
+                                           // The blank name of index 0 is no month.
+                                           MonthName{"   ", 1}));
 
 }  // namespace
 }  // namespace orb

@@ -111,21 +111,26 @@ std::string SilentWav(std::uint32_t samples) {
 TEST(SystemSound, RealFilesStartAndStopWithoutADevice) {
     orbtest::TempDir dir;
     dir.Write("ABCD.wav", SilentWav(22050));
-    {
-        platform::SoundPlayer player(platform::CreateSystemSoundBackend());
-        const std::string name = dir.Str() + "\\abcd.wav";
-        // Whether a device exists or not, these calls return and never throw.
-        player.PlaySound(name.c_str(), SND_FILENAME | SND_LOOP | SND_NOSTOP | SND_ASYNC);
-        player.PlaySound(name.c_str(), SND_FILENAME | SND_LOOP | SND_NOSTOP | SND_ASYNC);
-        // Qt loads samples on a thread of its own; let it finish before the
-        // effect goes, so that nothing is left half-loaded at exit.
-        QTest::qWait(300);
-        EXPECT_TRUE(player.PlaySound(nullptr, SND_ASYNC));
-        EXPECT_TRUE(player.PlaySound(name.c_str(), SND_ASYNC));
-        QTest::qWait(300);
-        EXPECT_TRUE(player.PlaySound(nullptr, SND_ASYNC));
-    }
-    QTest::qWait(100);  // deferred deletes of the loader
+    std::unique_ptr<platform::SoundBackend> backend = platform::CreateSystemSoundBackend();
+    const platform::SoundBackend* sound = backend.get();
+    platform::SoundPlayer player(std::move(backend));
+    const std::string name = dir.Str() + "\\abcd.wav";
+    const unsigned warp = SND_FILENAME | SND_LOOP | SND_NOSTOP | SND_ASYNC;
+
+    // Whether a device exists or not, these calls return and never throw. A
+    // loop that is still loading counts as playing: the second call leaves it
+    // alone.
+    EXPECT_TRUE(player.PlaySound(name.c_str(), warp));
+    EXPECT_FALSE(player.PlaySound(name.c_str(), warp));
+    EXPECT_TRUE(player.PlaySound(nullptr, SND_ASYNC));
+    // Qt loads samples on a thread of its own; the stopped loop is silent once
+    // loading has ended, and only then may the effect go.
+    EXPECT_TRUE(QTest::qWaitFor([sound] { return !sound->IsPlaying(); }, 10000));
+
+    // The same file again uses the loaded effect: nothing more to wait for.
+    EXPECT_TRUE(player.PlaySound(name.c_str(), SND_ASYNC));
+    EXPECT_TRUE(player.PlaySound(nullptr, SND_ASYNC));
+    EXPECT_FALSE(sound->IsPlaying());
 }
 
 }  // namespace

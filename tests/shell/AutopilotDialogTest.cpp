@@ -2,12 +2,20 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <iterator>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <tuple>
+#include <utility>
 
 #include "shell/CAutopilotDlg.h"
+#include "support/CommaDecimalLocale.h"
 
 namespace orb {
 namespace {
@@ -76,14 +84,31 @@ struct EntryCase {
     const char* year;
     const char* hour;
     const char* minute;
-    bool accepted;
-    const char* refusedField;  // which control gets the focus back
+    const char* refusedField;  // the control that gets the focus back; empty when accepted
+    // What an accepted entry stores.
+    unsigned dayRead;
+    double yearRead;
+    unsigned hourRead, minuteRead;
 };
 
-class AutopilotEntry : public Autopilot, public ::testing::WithParamInterface<EntryCase> {};
+void PrintTo(const EntryCase& c, std::ostream* out) {
+    *out << "day \"" << c.day << "\" year \"" << c.year << "\" hour \"" << c.hour << "\" minute \""
+         << c.minute << '"';
+}
+
+// Every case runs twice: in the C locale, and with the thread's numbers in a
+// locale that writes decimals with a comma, which must not change how the
+// year reads.
+class AutopilotEntry : public Autopilot,
+                       public ::testing::WithParamInterface<std::tuple<EntryCase, bool>> {};
 
 TEST_P(AutopilotEntry, RangesAreEnforcedOnOk) {
-    const EntryCase& c = GetParam();
+    const EntryCase& c = std::get<0>(GetParam());
+    std::optional<orbtest::CommaDecimalLocale> commaDecimal;
+    if (std::get<1>(GetParam())) {
+        commaDecimal.emplace();
+        ASSERT_TRUE(commaDecimal->Active()) << "no locale with a decimal comma could be made";
+    }
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     Seed(1, "APR", 2000.0, "AD", 12, 30);
@@ -91,51 +116,199 @@ TEST_P(AutopilotEntry, RangesAreEnforcedOnOk) {
     dialog.YearEdit()->setText(QString::fromLatin1(c.year));
     dialog.HourEdit()->setText(QString::fromLatin1(c.hour));
     dialog.MinuteEdit()->setText(QString::fromLatin1(c.minute));
-    EXPECT_EQ(dialog.DoDataExchange(true), c.accepted);
-    if (c.accepted) {
-        EXPECT_TRUE(complaints.isEmpty());
-        EXPECT_EQ(dialog.m_nDay, QString::fromLatin1(c.day).trimmed().toUInt());
-        EXPECT_EQ(dialog.m_dYear, QString::fromLatin1(c.year).toDouble());
+    const bool accepted = *c.refusedField == '\0';
+    EXPECT_EQ(dialog.DoDataExchange(true), accepted);
+    if (accepted) {
+        EXPECT_TRUE(complaints.isEmpty()) << complaints.join('|').toStdString();
+        EXPECT_EQ(dialog.m_nDay, c.dayRead);
+        EXPECT_EQ(dialog.m_dYear, c.yearRead);
+        EXPECT_EQ(dialog.m_nHour, c.hourRead);
+        EXPECT_EQ(dialog.m_nMinute, c.minuteRead);
     } else {
         ASSERT_EQ(complaints.size(), 1);
-        EXPECT_EQ(QApplication::focusWidget()->objectName(), QString::fromLatin1(c.refusedField))
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), c.refusedField)
             << complaints.first().toStdString();
     }
     dialog.hide();
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, AutopilotEntry,
-                         ::testing::Values(EntryCase{"31", "2000", "12", "30", true, ""},
-                                           EntryCase{"0", "2000", "12", "30", false, "day"},
-                                           EntryCase{"32", "2000", "12", "30", false, "day"},
-                                           EntryCase{"", "2000", "12", "30", false, "day"},
-                                           EntryCase{"-1", "2000", "12", "30", false, "day"},
-                                           EntryCase{"1x", "2000", "12", "30", false, "day"},
-                                           EntryCase{" 7 ", "2000", "12", "30", true, ""},
-                                           EntryCase{"1", "1", "0", "0", true, ""},
-                                           EntryCase{"1", "15000000000", "23", "59", true, ""},
-                                           EntryCase{"1", "2.5", "12", "30", true, ""},
-                                           EntryCase{"1", "1.5e10", "12", "30", true, ""},
-                                           EntryCase{"1", "0", "12", "30", false, "year"},
-                                           EntryCase{"1", "15000000001", "12", "30", false, "year"},
-                                           EntryCase{"1", "abc", "12", "30", false, "year"},
-                                           EntryCase{"1", "nan", "12", "30", false, "year"},
-                                           EntryCase{"1", "2000", "24", "30", false, "hour"},
-                                           EntryCase{"1", "2000", "12", "60", false, "minute"}));
+const EntryCase kEntries[] = {
+    {"31", "2000", "12", "30", "", 31, 2000.0, 12, 30},
+    {"0", "2000", "12", "30", "day", 0, 0.0, 0, 0},
+    {"32", "2000", "12", "30", "day", 0, 0.0, 0, 0},
+    {"", "2000", "12", "30", "day", 0, 0.0, 0, 0},
+    {"-1", "2000", "12", "30", "day", 0, 0.0, 0, 0},
+    {"1x", "2000", "12", "30", "day", 0, 0.0, 0, 0},
+    {" 7 ", "2000", "12", "30", "", 7, 2000.0, 12, 30},
+    {"1", "1", "0", "0", "", 1, 1.0, 0, 0},
+    {"1", "15000000000", "23", "59", "", 1, 15000000000.0, 23, 59},
+    // The year is written with a decimal point in every locale.
+    {"1", "2.5", "12", "30", "", 1, 2.5, 12, 30},
+    {"1", " 2.5 ", "12", "30", "", 1, 2.5, 12, 30},
+    {"1", "1.5e10", "12", "30", "", 1, 15000000000.0, 12, 30},
+    {"1", "2,5", "12", "30", "year", 0, 0.0, 0, 0},
+    {"1", "0", "12", "30", "year", 0, 0.0, 0, 0},
+    {"1", "15000000001", "12", "30", "year", 0, 0.0, 0, 0},
+    {"1", "abc", "12", "30", "year", 0, 0.0, 0, 0},
+    {"1", "nan", "12", "30", "year", 0, 0.0, 0, 0},
+    {"1", "inf", "12", "30", "year", 0, 0.0, 0, 0},
+    {"1", "1e400", "12", "30", "year", 0, 0.0, 0, 0},
+    {"1", "2000", "24", "30", "hour", 0, 0.0, 0, 0},
+    {"1", "2000", "12", "60", "minute", 0, 0.0, 0, 0},
+};
 
-TEST_F(Autopilot, FieldsBeforeABadOneAreStoredAndTheRestKept) {
+INSTANTIATE_TEST_SUITE_P(Fields, AutopilotEntry,
+                         ::testing::Combine(::testing::ValuesIn(kEntries), ::testing::Bool()));
+
+TEST_F(Autopilot, TheYearShownReadsBackUnderADecimalComma) {
+    orbtest::CommaDecimalLocale commaDecimal;
+    ASSERT_TRUE(commaDecimal.Active()) << "no locale with a decimal comma could be made";
+    Seed(1, "JAN", 2.5, "Mya", 0, 0);
+    EXPECT_EQ(dialog.YearEdit()->text(), "2.5");
+    dialog.m_dYear = 0.0;
+    EXPECT_TRUE(dialog.DoDataExchange(true));
+    EXPECT_EQ(dialog.m_dYear, 2.5);
+}
+
+// The seeded fields, the controls typed over them, and what reading them
+// leaves: the exchange runs day, month, era, year, hour, minute and stops at
+// the first bad field, with the focus there.
+struct OrderCase {
+    const char* day;
+    int month;  // index in the month list
+    int era;    // index in the era list
+    const char* year;
+    const char* hour;
+    const char* minute;
+    const char* focus;  // empty when every field is good
+    const char* complaint;
+    unsigned nDay;
+    const char* strMonth;
+    const char* strEra;
+    double dYear;
+    unsigned nHour, nMinute;
+};
+
+void PrintTo(const OrderCase& c, std::ostream* out) {
+    *out << "first bad: \"" << c.focus << '"';
+}
+
+class AutopilotOrder : public Autopilot, public ::testing::WithParamInterface<OrderCase> {};
+
+TEST_P(AutopilotOrder, FieldsBeforeABadOneAreStoredAndTheRestKept) {
+    const OrderCase& c = GetParam();
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     Seed(3, "MAR", 1500.0, "AD", 10, 20);
-    dialog.DayEdit()->setText("9");
-    dialog.MonthList()->setCurrentIndex(10);  // NOV
-    dialog.YearEdit()->setText("0");          // refused
-    dialog.HourEdit()->setText("5");
+    dialog.DayEdit()->setText(QString::fromLatin1(c.day));
+    dialog.MonthList()->setCurrentIndex(c.month);
+    dialog.EraList()->setCurrentIndex(c.era);
+    dialog.YearEdit()->setText(QString::fromLatin1(c.year));
+    dialog.HourEdit()->setText(QString::fromLatin1(c.hour));
+    dialog.MinuteEdit()->setText(QString::fromLatin1(c.minute));
+    const bool accepted = *c.focus == '\0';
+    EXPECT_EQ(dialog.DoDataExchange(true), accepted);
+    EXPECT_EQ(dialog.m_nDay, c.nDay);
+    EXPECT_EQ(dialog.m_strMonth.toStdString(), c.strMonth);
+    EXPECT_EQ(dialog.m_strEra.toStdString(), c.strEra);
+    EXPECT_EQ(dialog.m_dYear, c.dYear);
+    EXPECT_EQ(dialog.m_nHour, c.nHour);
+    EXPECT_EQ(dialog.m_nMinute, c.nMinute);
+    if (accepted) {
+        EXPECT_TRUE(complaints.isEmpty()) << complaints.join('|').toStdString();
+    } else {
+        ASSERT_EQ(complaints.size(), 1);
+        EXPECT_EQ(complaints.first().toStdString(), c.complaint);
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), c.focus);
+    }
+    dialog.hide();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Exchange, AutopilotOrder,
+    ::testing::Values(
+        OrderCase{"0", 10, 1, "7", "5", "6", "day", "Please enter an integer between 1 and 31.", 3,
+                  "MAR", "AD", 1500.0, 10, 20},
+        // The era is read before the year: it is stored when the year is refused.
+        OrderCase{"9", 10, 1, "0", "5", "6", "year",
+                  "Please enter a number between 1 and 15000000000.", 9, "NOV", "BC", 1500.0, 10,
+                  20},
+        // Both bad: the hour, read first, is the one refused.
+        OrderCase{"9", 10, 1, "7", "24", "60", "hour", "Please enter an integer between 0 and 23.",
+                  9, "NOV", "BC", 7.0, 10, 20},
+        OrderCase{"9", 10, 2, "7", "5", "60", "minute", "Please enter an integer between 0 and 59.",
+                  9, "NOV", "Mya", 7.0, 5, 20},
+        OrderCase{"9", 10, 1, "7", "5", "6", "", "", 9, "NOV", "BC", 7.0, 5, 6}));
+
+// Only entries of the lists can be picked, so the length limits hold for
+// entries added to them.
+TEST_F(Autopilot, ListTextsLongerThanTheirLimitAreRefused) {
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    Seed(1, "APR", 2000.0, "AD", 12, 30);
+    dialog.EraList()->addItem(QStringLiteral("ABCDE"));
+    dialog.EraList()->setCurrentIndex(dialog.EraList()->count() - 1);
+    EXPECT_TRUE(dialog.DoDataExchange(true));
+    EXPECT_EQ(dialog.m_strEra, "ABCDE");
+
+    dialog.EraList()->addItem(QStringLiteral("ABCDEF"));
+    dialog.EraList()->setCurrentIndex(dialog.EraList()->count() - 1);
     EXPECT_FALSE(dialog.DoDataExchange(true));
-    EXPECT_EQ(dialog.m_nDay, 9u);
-    EXPECT_EQ(dialog.m_strMonth, "NOV");
-    EXPECT_EQ(dialog.m_dYear, 1500.0);
-    EXPECT_EQ(dialog.m_nHour, 10u);
-    ASSERT_EQ(complaints.size(), 1);
-    EXPECT_EQ(complaints.first(), "Please enter a number between 1 and 15000000000.");
+    EXPECT_EQ(QApplication::focusWidget(), dialog.EraList());
+
+    dialog.MonthList()->addItem(QStringLiteral("SEPT"));
+    dialog.MonthList()->setCurrentIndex(dialog.MonthList()->count() - 1);
+    EXPECT_FALSE(dialog.DoDataExchange(true));
+    EXPECT_EQ(QApplication::focusWidget(), dialog.MonthList());
+    EXPECT_EQ(complaints, QStringList({"Please enter no more than 5 characters.",
+                                       "Please enter no more than 3 characters."}));
+    dialog.hide();
+}
+
+const QLabel* Caption(const QDialog& dialog, const char* text) {
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->text() == QLatin1String(text)) {
+            return label;
+        }
+    }
+    return nullptr;
+}
+
+// The first row reads day, month, year, era from left to right on one line,
+// each under its caption; hour and minute sit side by side under theirs, and
+// Cancel stands left of OK.
+TEST_F(Autopilot, ControlsLineUpInRowsUnderTheirCaptions) {
+    const QWidget* row[] = {dialog.DayEdit(), dialog.MonthList(), dialog.YearEdit(),
+                            dialog.EraList()};
+    for (std::size_t i = 1; i < std::size(row); ++i) {
+        SCOPED_TRACE(row[i]->objectName().toStdString());
+        EXPECT_EQ(row[i]->y(), row[0]->y());
+        EXPECT_EQ(row[i]->height(), row[0]->height());
+        EXPECT_GE(row[i]->x(), row[i - 1]->x() + row[i - 1]->width());
+    }
+    const std::pair<const char*, const QWidget*> captions[] = {{"DAY", dialog.DayEdit()},
+                                                               {"MONTH", dialog.MonthList()},
+                                                               {"YEAR", dialog.YearEdit()},
+                                                               {"Time of Day", dialog.HourEdit()}};
+    for (const auto& [text, control] : captions) {
+        SCOPED_TRACE(text);
+        const QLabel* caption = Caption(dialog, text);
+        ASSERT_NE(caption, nullptr);
+        EXPECT_LE(caption->y() + caption->height(), control->y());
+        EXPECT_GE(caption->x(), control->x());
+        EXPECT_LT(caption->x(), control->x() + control->width());
+    }
+    EXPECT_EQ(Caption(dialog, "MONTH")->y(), Caption(dialog, "DAY")->y());
+    EXPECT_EQ(Caption(dialog, "YEAR")->y(), Caption(dialog, "DAY")->y());
+    EXPECT_EQ(dialog.MinuteEdit()->y(), dialog.HourEdit()->y());
+    EXPECT_GE(dialog.MinuteEdit()->x(), dialog.HourEdit()->x() + dialog.HourEdit()->width());
+    EXPECT_GT(dialog.HourEdit()->y(), row[0]->y() + row[0]->height());
+    EXPECT_EQ(dialog.CancelButton()->y(), dialog.OkButton()->y());
+    EXPECT_LE(dialog.CancelButton()->x() + dialog.CancelButton()->width(), dialog.OkButton()->x());
+    EXPECT_GT(dialog.OkButton()->y(), dialog.HourEdit()->y() + dialog.HourEdit()->height());
+    for (const QWidget* child : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        EXPECT_TRUE(dialog.rect().contains(child->geometry())) << child->objectName().toStdString();
+    }
 }
 
 TEST_F(Autopilot, ConstructionValuesAreRefusedOnTheDay) {

@@ -7,13 +7,6 @@ namespace orb {
 
 namespace {
 
-struct SceneRange {
-    std::int64_t from;
-    std::int64_t to;  // inclusive
-    int scene;
-    bool steady;
-};
-
 // Ascending and contiguous from -15,000,000,000 to 15,000,000,000.
 constexpr SceneRange kScenes[] = {
     {-15000000000, -14999970001, 33, true},
@@ -82,7 +75,15 @@ SceneChoice SceneForYear(std::int64_t year) {
     if (it == std::end(kScenes) || year < it->from) {
         return {kOutsideScene, false};
     }
-    return {it->scene, it->steady};
+    return {it->scene, it->steadyLight};
+}
+
+const SceneRange* SceneRanges::begin() const {
+    return std::begin(kScenes);
+}
+
+const SceneRange* SceneRanges::end() const {
+    return std::end(kScenes);
 }
 
 }  // namespace orb

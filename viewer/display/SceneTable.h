@@ -12,4 +12,19 @@ struct SceneChoice {
 
 SceneChoice SceneForYear(std::int64_t year);
 
+// One era of the table SceneForYear reads.
+struct SceneRange {
+    std::int64_t from;
+    std::int64_t to;  // inclusive
+    int scene;
+    bool steadyLight;
+};
+
+// The table itself, lowest years first, for checking its ranges.
+class SceneRanges {
+  public:
+    const SceneRange* begin() const;
+    const SceneRange* end() const;
+};
+
 }  // namespace orb

@@ -1,5 +1,6 @@
 #include "shell/CAutopilotDlg.h"
 
+#include <locale.h>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,6 +8,8 @@
 #include <QPushButton>
 #include <cerrno>
 #include <cstdlib>
+#include <memory>
+#include <type_traits>
 
 #include "display/Calendar.h"
 #include "res/ResourceIds.h"
@@ -58,15 +61,25 @@ bool ParseUnsigned(const QString& text, unsigned* value) {
     return true;
 }
 
+// The C locale, made on first use and freed at exit.
+locale_t CLocale() {
+    static const std::unique_ptr<std::remove_pointer_t<locale_t>, decltype(&::freelocale)> c(
+        ::newlocale(LC_ALL_MASK, "C", nullptr), &::freelocale);
+    return c.get();
+}
+
 // The text as a floating-point number, nothing else around it but blanks.
+// The number is in the program's own format, with a decimal point whatever
+// the user's locale: the dialog writes the year that way too.
 bool ParseDouble(const QString& text, double* value) {
+    const locale_t cLocale = CLocale();
     const QByteArray bytes = text.trimmed().toLatin1();
-    if (bytes.isEmpty()) {
+    if (bytes.isEmpty() || cLocale == nullptr) {
         return false;
     }
     char* end = nullptr;
     errno = 0;
-    const double result = std::strtod(bytes.constData(), &end);
+    const double result = ::strtod_l(bytes.constData(), &end, cLocale);
     if (end != bytes.constData() + bytes.size() || errno == ERANGE) {
         return false;
     }
