@@ -27,8 +27,8 @@ TEST_P(FieldTest, ReadsTheDirectoryAndTerminatesTheField) {
 
 INSTANTIATE_TEST_SUITE_P(
     Installs, FieldTest,
-    ::testing::Values(FieldCase{"", ""}, FieldCase{"C:\\AL", "C:\\AL"}, FieldCase{"C:", "C:"},
-                      FieldCase{"D:\\GAMES", "D:\\GAMES"},
+    ::testing::Values(FieldCase{"", ""}, FieldCase{"x", "x"}, FieldCase{"C:\\AL", "C:\\AL"},
+                      FieldCase{"C:", "C:"}, FieldCase{"D:\\GAMES", "D:\\GAMES"},
                       FieldCase{"/home/ann/orbilon", "/home/ann/orbilon"},
                       FieldCase{std::string(109, 'x'), std::string(109, 'x')}));
 
