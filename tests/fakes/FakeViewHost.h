@@ -35,6 +35,8 @@ class FakeViewHost final : public orb::ViewHost {
         fields = autopilotAnswer;
     }
 
+    void Warn(const std::string& message) override { warnings.push_back(message); }
+
     struct Sound {
         std::string name;
         unsigned flags;
@@ -46,6 +48,7 @@ class FakeViewHost final : public orb::ViewHost {
     int invalidations = 0;
     std::map<int, int> timers;  // running timers and their periods
     std::vector<Sound> sounds;
+    std::vector<std::string> warnings;
     orb::AutopilotFields autopilotShown;   // what the view filled in
     orb::AutopilotFields autopilotAnswer;  // what the "user" leaves in it
 };

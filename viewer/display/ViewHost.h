@@ -1,6 +1,8 @@
 // What the view asks of the window that hosts it.
 #pragma once
 
+#include <string>
+
 #include "display/AutopilotFields.h"
 
 namespace platform {
@@ -23,6 +25,8 @@ class ViewHost {
     // Shows the Autopilot dialog filled from `fields` and leaves in them what
     // it holds when it closes: the values read on OK, those given on Cancel.
     virtual void RunAutopilot(AutopilotFields& fields) = 0;
+    // Tells the user's terminal about a problem the view works around.
+    virtual void Warn(const std::string& message) = 0;
 };
 
 }  // namespace orb

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "display/Int64Math.h"
@@ -75,6 +76,11 @@ struct ViewState {
     std::array<std::uint8_t, kScenePixelsSize> m_scenePixels{};
     std::array<std::uint8_t, kScenePixelsSize> m_warpPixels{};
     std::array<std::uint8_t, kScenePaletteSize> m_scenePalette{};
+    // Scene files are read here first, so that a missing or short file never
+    // leaves half a new picture; and the files already reported unreadable.
+    std::array<std::uint8_t, kScenePixelsSize> m_pictureRead{};
+    std::array<std::uint8_t, kScenePaletteSize> m_paletteRead{};
+    std::set<std::string> m_sceneFilesReported;
 };
 
 }  // namespace orb

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QTimer>
+#include <cstdio>
 #include <utility>
 
 #include "platform/CreateFont.h"
@@ -94,6 +95,10 @@ void OrbViewWidget::RunAutopilot(AutopilotFields& fields) {
     fields.m_dYear = dialog.m_dYear;
     fields.m_nHour = dialog.m_nHour;
     fields.m_nMinute = dialog.m_nMinute;
+}
+
+void OrbViewWidget::Warn(const std::string& message) {
+    std::fprintf(stderr, "orb: %s\n", message.c_str());
 }
 
 void OrbViewWidget::paintEvent(QPaintEvent*) {

@@ -44,6 +44,7 @@ class OrbViewWidget final : public QWidget, public ViewHost {
     void KillTimer(int id) override;
     bool PlaySound(const char* name, unsigned flags) override;
     void RunAutopilot(AutopilotFields& fields) override;
+    void Warn(const std::string& message) override;
 
     bool IsTimerRunning(int id) const;
 

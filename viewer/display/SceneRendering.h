@@ -1,0 +1,48 @@
+// The era picture: the installation's scene files, the warp tunnel's zoom,
+// and the picture lit for the time of day and copied to the screen.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace platform {
+class Dc;
+}
+
+namespace orb {
+
+struct ViewState;
+class ViewHost;
+
+inline constexpr int kSceneX = 160;
+inline constexpr int kSceneY = 65;
+inline constexpr int kSceneWidth = 512;
+inline constexpr int kSceneHeight = 320;
+inline constexpr int kWarpScene = 99;
+// Bytes before the palette in the warp tunnel's palette file.
+inline constexpr std::size_t kWarpPaletteHeader = 24;
+
+// The path of a scene file: the install directory, "\DATA\", the scene in two
+// digits and the extension (".map" or ".pal").
+std::string SceneFilePath(const std::string& installDir, int scene, const char* extension);
+
+// Reads the picture and the palette of m_scene: the picture into m_warpPixels
+// for the warp tunnel, else into m_scenePixels, the palette into
+// m_scenePalette (after the warp palette's header). When either file cannot
+// be opened or is shorter than what is read, neither buffer changes and the
+// result is false; each such file is reported through `host` once per run.
+bool LoadSceneFiles(ViewState& s, ViewHost& host);
+
+// For the warp tunnel only: m_scenePixels becomes m_warpPixels magnified by
+// 1 / m_warpZoom about its centre. Other scenes are left alone.
+void ZoomWarpScene(ViewState& s);
+
+// Builds the colour table of m_sceneInfo from m_scenePalette and
+// m_brightness, then shows the picture (ShowScene).
+void BlitScene(ViewState& s, platform::Dc& dc);
+
+// Copies m_scenePixels, upright, to (160, 65) through the colour table that
+// m_sceneInfo holds now: the picture exactly as the last BlitScene drew it.
+void ShowScene(const ViewState& s, platform::Dc& dc);
+
+}  // namespace orb
