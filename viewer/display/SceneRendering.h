@@ -2,6 +2,7 @@
 // and the picture lit for the time of day and copied to the screen.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
