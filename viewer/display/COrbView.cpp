@@ -1,7 +1,11 @@
 #include "display/COrbView.h"
 
-#include "display/Lighting.h"
+#include "display/BrowsingScreen.h"
+#include "display/Colours.h"
+#include "display/Controls.h"
 #include "display/TimeModel.h"
+#include "display/TravelScreen.h"
+#include "display/TravelTick.h"
 #include "field/InstallPathField.h"
 #include "platform/Clock.h"
 #include "platform/CreateFont.h"
@@ -14,7 +18,6 @@ namespace orb {
 
 namespace {
 
-constexpr platform::ColorRef kBlack = platform::Rgb(0, 0, 0);
 constexpr int kStartScene = 8;
 
 void Load(platform::Bitmap& bitmap, int id) {
@@ -122,40 +125,59 @@ void COrbView::OnDraw(platform::Dc& dc) {
     }
     if (s.m_repaintFrame != 0) {
         dc.FillSolidRect(0, 0, 799, 599, kBlack);
-        if (s.time.m_browseMode < 100) {
-            DrawStaticFrame(dc);
+        if (s.time.m_browseMode < kBrowsingMode) {
+            DrawStaticFrame(s, dc);
         }
         s.m_firstPaint = 0;
         s.m_repaintFrame = 0;
     }
-}
-
-void COrbView::DrawStaticFrame(platform::Dc& dc) {
-    ViewState& s = m_state;
-    const auto blit = [&](const platform::Bitmap& bitmap, int x, int y) {
-        s.m_memDC->SelectBitmap(&bitmap);
-        dc.BitBlt(x, y, bitmap.Width(), bitmap.Height(), *s.m_memDC, 0, 0);
-    };
-    blit(s.m_bmp189, 70, 60);
-    blit(s.m_bmp302, 100, 460);
-    blit(s.m_bmp301, 300, 460);
-    blit(s.m_bmp306, 500, 460);
-    blit(s.time.m_year > 0 ? s.m_bmp191 : s.m_bmp190, 600, 399);
+    if (s.time.m_browseMode >= kBrowsingScreenFrom) {
+        DrawBrowsingScreen(s, m_host, dc);
+    } else {
+        DrawTravelScreen(s, m_host, dc);
+    }
 }
 
 void COrbView::OnTimer(int timerId) {
     SnapshotClock(m_state.time, m_clock);
     if (timerId == kTravelTimerId) {
-        TravelTick();
+        TravelTick(m_state, m_host);
     }
 }
 
-void COrbView::TravelTick() {
-    TimeState& t = m_state.time;
-    DeriveMoment(t);
-    t.m_travelSeconds += t.m_speed;
-    ApplyLight(t, m_state.m_dayNightEffects != 0);
+void COrbView::OnLButtonDown(int x, int y) {
+    HandleClick(m_state, m_host, x, y);
+}
+
+void COrbView::OnMouseMove(int x, int y) {
+    HandleHover(m_state, x, y);
+}
+
+void COrbView::RepaintAll() {
+    m_state.m_repaintFrame = 1;
+    m_state.m_repaintBrowse = 1;
     m_host.Invalidate();
+}
+
+void COrbView::OnRButtonDown() {
+    RepaintAll();
+}
+void COrbView::OnSize() {
+    RepaintAll();
+}
+void COrbView::OnMove() {
+    RepaintAll();
+}
+void COrbView::OnShowWindow() {
+    RepaintAll();
+}
+void COrbView::OnSetFocus() {
+    RepaintAll();
+}
+
+void COrbView::OnKillFocus() {
+    m_state.m_repaintFrame = 1;
+    m_state.m_repaintBrowse = 1;
 }
 
 }  // namespace orb

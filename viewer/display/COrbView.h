@@ -2,6 +2,7 @@
 // record it is given and asks its host window for paints, timers and sound.
 #pragma once
 
+#include "display/TravelTimer.h"
 #include "display/ViewHost.h"
 #include "display/ViewState.h"
 
@@ -11,9 +12,6 @@ class Dc;
 }  // namespace platform
 
 namespace orb {
-
-inline constexpr int kTravelTimerId = 1;
-inline constexpr int kTravelTimerPeriodMs = 50;
 
 class COrbView {
   public:
@@ -31,12 +29,24 @@ class COrbView {
 
     void OnDraw(platform::Dc& dc);
     void OnTimer(int timerId);
+    // Client coordinates of the pointer.
+    void OnLButtonDown(int x, int y);
+    void OnMouseMove(int x, int y);
+    // These ask for the whole screen again, as after the window was disturbed.
+    void OnRButtonDown();
+    void OnSize();
+    void OnMove();
+    void OnShowWindow();
+    void OnSetFocus();
+    // Asks for the whole screen at the next paint, without causing one.
+    void OnKillFocus();
+    // Typed characters mean nothing to the view.
+    void OnChar() {}
 
   private:
     void LoadBitmaps();
     void CreateFonts();
-    void TravelTick();
-    void DrawStaticFrame(platform::Dc& dc);
+    void RepaintAll();
 
     ViewState& m_state;
     ViewHost& m_host;

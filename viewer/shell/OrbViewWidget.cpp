@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QTimer>
@@ -38,6 +39,8 @@ OrbViewWidget::OrbViewWidget(ViewState& state, const platform::Clock& clock,
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
+    // The lever follows the pointer without a button held.
+    setMouseTracking(true);
     setFixedSize(kClientWidth, kClientHeight);
     m_view = std::make_unique<COrbView>(state, *this, clock, installPathField);
 }
@@ -110,7 +113,52 @@ void OrbViewWidget::paintEvent(QPaintEvent*) {
 
 void OrbViewWidget::keyPressEvent(QKeyEvent* event) {
     // Characters play no part in the view; they are taken and dropped.
+    m_view->OnChar();
     event->accept();
+}
+
+void OrbViewWidget::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        m_view->OnLButtonDown(at.x(), at.y());
+    } else if (event->button() == Qt::RightButton) {
+        m_view->OnRButtonDown();
+    }
+    event->accept();
+}
+
+void OrbViewWidget::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    m_view->OnMouseMove(at.x(), at.y());
+}
+
+// The window-state events can arrive while the view is still being made.
+void OrbViewWidget::resizeEvent(QResizeEvent*) {
+    if (m_view) {
+        m_view->OnSize();
+    }
+}
+
+void OrbViewWidget::moveEvent(QMoveEvent*) {
+    if (m_view) {
+        m_view->OnMove();
+    }
+}
+
+void OrbViewWidget::showEvent(QShowEvent*) {
+    if (m_view) {
+        m_view->OnShowWindow();
+    }
+}
+
+void OrbViewWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    m_view->OnSetFocus();
+}
+
+void OrbViewWidget::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    m_view->OnKillFocus();
 }
 
 }  // namespace orb

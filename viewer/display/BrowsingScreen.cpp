@@ -1,0 +1,49 @@
+#include "display/BrowsingScreen.h"
+
+#include "display/Colours.h"
+#include "display/DrawImage.h"
+#include "display/TravelTimer.h"
+#include "display/ViewHost.h"
+#include "display/ViewState.h"
+#include "platform/Dc.h"
+
+namespace orb {
+
+namespace {
+
+constexpr std::int64_t kFinestStep = 1;
+constexpr std::int64_t kCoarsestStep = 1000000000;
+
+const platform::Bitmap& ZoomFace(const ViewState& s) {
+    if (s.time.m_yearStep == kFinestStep) {
+        return s.m_bmp109;  // IN dimmed
+    }
+    if (s.time.m_yearStep == kCoarsestStep) {
+        return s.m_bmp108;  // OUT dimmed
+    }
+    return s.m_bmp106;
+}
+
+}  // namespace
+
+void DrawBrowsingScreen(ViewState& s, ViewHost& host, platform::Dc& dc) {
+    if (s.m_repaintBrowse != 0 || s.time.m_yearStep != s.m_drawnYearStep) {
+        dc.FillSolidRect(0, 0, 799, 599, kBlack);
+        dc.FillSolidRect(130, 0, 799 - 130, 450, kPanelPurple);
+        dc.FillSolidRect(0, 0, 130, 450, kColumnBlue);
+    }
+    DrawImage(s, dc, s.m_bmp104, 100, 460);
+    DrawImage(s, dc, s.m_bmp105, 300, 460);
+    DrawImage(s, dc, ZoomFace(s), 500, 460);
+
+    dc.SetTextColor(kLabelYellow);
+    dc.SetBkColor(kPanelPurple);
+    dc.SelectFont(s.m_fontLarge.get());
+    // Time stands while the user browses; the click that leaves starts it again.
+    host.KillTimer(kTravelTimerId);
+    // The era label, the speculation marks and the events list are drawn here,
+    // in that order, over the panels.
+    s.m_repaintBrowse = 0;
+}
+
+}  // namespace orb

@@ -1,0 +1,17 @@
+// The colours the screens are drawn in.
+#pragma once
+
+#include "platform/Colour.h"
+
+namespace orb {
+
+inline constexpr platform::ColorRef kBlack = platform::Rgb(0, 0, 0);
+inline constexpr platform::ColorRef kPanelPurple = platform::Rgb(80, 0, 80);
+inline constexpr platform::ColorRef kColumnBlue = platform::Rgb(0, 0, 80);
+inline constexpr platform::ColorRef kLabelYellow = platform::Rgb(255, 255, 0);
+inline constexpr platform::ColorRef kMarkerRed = platform::Rgb(255, 0, 0);
+inline constexpr platform::ColorRef kWhite = platform::Rgb(255, 255, 255);
+inline constexpr platform::ColorRef kBarLit = platform::Rgb(128, 64, 255);
+inline constexpr platform::ColorRef kBarDark = platform::Rgb(0, 0, 64);
+
+}  // namespace orb
