@@ -23,40 +23,13 @@
 #include "shell/COrbApp.h"
 #include "shell/OrbViewWidget.h"
 #include "support/InstalledField.h"
+#include "support/ShellRig.h"
 #include "support/TempDir.h"
 
 namespace orb {
 namespace {
 
-class SilentBackend final : public platform::SoundBackend {
-  public:
-    void Play(const std::string&, bool) override {}
-    void Stop() override {}
-    bool IsPlaying() const override { return false; }
-};
-
-class Shell : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        install.Write("data/EVENTS.dat", "20 JUL 1969 AD\r\nMoon landing\r\n");
-        field.Set(install.Str());
-    }
-
-    std::unique_ptr<COrbApp> Start() {
-        auto app = std::make_unique<COrbApp>(*state, clock, sound, field.bytes,
-                                             [this](const std::string& m) { failure = m; });
-        started = app->InitInstance();
-        return app;
-    }
-
-    orbtest::TempDir install;
-    orbtest::InstalledField field;
-    std::unique_ptr<ViewState> state = std::make_unique<ViewState>();
-    platform::FixedClock clock{platform::LocalTime{}};
-    platform::SoundPlayer sound{std::make_unique<SilentBackend>()};
-    std::string failure;
-    bool started = false;
-};
+using Shell = orbtest::ShellRig;
 
 TEST_F(Shell, MainWindowIsFixedAtTheOriginWithItsCaption) {
     auto app = Start();

@@ -1,0 +1,181 @@
+// What the travel screen costs 20 times a second: a paint (both scene files
+// read, the colour table, the picture copied, clock and date row), a warp
+// paint with its zoom, a tick; and the floor under a paint, reading the two
+// files and copying the picture once, to compare the paint with.
+//   travel_paint_bench SCENE_DIR
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "display/COrbView.h"
+#include "display/TravelTick.h"
+#include "display/ViewHost.h"
+#include "display/ViewState.h"
+#include "platform/CreateFont.h"
+#include "platform/Dc.h"
+#include "platform/File.h"
+#include "platform/FixedClock.h"
+#include "platform/Framebuffer.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path g_sceneDir;
+
+// A window that does nothing: no sound, no timers, paints on demand.
+class QuietHost final : public orb::ViewHost {
+  public:
+    QuietHost() : m_frame(platform::Rgb(212, 208, 200)), m_screen(m_frame) {}
+    platform::Dc& ScreenDc() override { return m_screen; }
+    void Invalidate() override {}
+    void SetTimer(int, int) override {}
+    void KillTimer(int) override {}
+    bool PlaySound(const char*, unsigned) override { return true; }
+    void RunAutopilot(orb::AutopilotFields&) override {}
+    void Warn(const std::string& message) override {
+        std::fprintf(stderr, "%s\n", message.c_str());
+    }
+
+  private:
+    platform::Framebuffer m_frame;
+    platform::Dc m_screen;
+};
+
+// An installation in a scratch directory holding the real scene files.
+class Installation {
+  public:
+    Installation() {
+        std::string pattern = (fs::temp_directory_path() / "orbbench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            throw std::runtime_error("cannot make a scratch directory");
+        }
+        m_dir = pattern;
+        fs::create_directories(m_dir / "data");
+        for (const char* name : {"08.map", "08.pal", "99.map", "99.pal"}) {
+            fs::copy_file(g_sceneDir / name, m_dir / "data" / name);
+        }
+        std::FILE* events = std::fopen((m_dir / "data" / "EVENTS.DAT").c_str(), "wb");
+        if (events == nullptr || std::fclose(events) != 0) {
+            throw std::runtime_error("cannot write the databank");
+        }
+        std::memset(m_field, '?', sizeof m_field - 1);
+        m_field[sizeof m_field - 1] = '\0';
+        const std::string dir = m_dir.string();
+        std::memcpy(m_field, dir.data(), dir.size());
+    }
+    ~Installation() {
+        std::error_code ignored;
+        fs::remove_all(m_dir, ignored);
+    }
+    const fs::path& Dir() const { return m_dir; }
+    volatile char* Field() { return m_field; }
+
+  private:
+    fs::path m_dir;
+    char m_field[111];
+};
+
+// A view standing on the travel screen at noon, its frame already drawn.
+struct TravelView {
+    explicit TravelView(int scene) {
+        view = std::make_unique<orb::COrbView>(*state, host, clock, install.Field());
+        frame = std::make_unique<platform::Framebuffer>(platform::Rgb(212, 208, 200));
+        stockFont = platform::CreateFont("Arial", -16);
+        Paint();
+        orb::TimeState& t = state->time;
+        t.m_year = 2026;
+        t.m_month = 12;
+        t.m_day = 8;
+        t.m_hour = 21;
+        t.m_minute = 5;
+        t.m_brightness = 200;
+        t.m_scene = scene;
+        t.m_warpZoom = 0.75;
+    }
+    void Paint() {
+        platform::Dc dc(*frame, stockFont.get());
+        view->OnDraw(dc);
+    }
+
+    Installation install;
+    std::unique_ptr<orb::ViewState> state = std::make_unique<orb::ViewState>();
+    QuietHost host;
+    platform::FixedClock clock{platform::LocalTime{2026, 12, 8, 21, 5, 0}};
+    std::unique_ptr<orb::COrbView> view;
+    std::unique_ptr<platform::Framebuffer> frame;
+    std::unique_ptr<platform::Font> stockFont;
+};
+
+void BM_TravelPaint(benchmark::State& state) {
+    TravelView travel(8);
+    for (auto _ : state) {
+        travel.Paint();
+        benchmark::DoNotOptimize(travel.frame->Data()[400 * 800 + 400]);
+    }
+}
+BENCHMARK(BM_TravelPaint)->Unit(benchmark::kMicrosecond);
+
+void BM_WarpPaint(benchmark::State& state) {
+    TravelView travel(99);
+    for (auto _ : state) {
+        travel.Paint();
+        benchmark::DoNotOptimize(travel.frame->Data()[400 * 800 + 400]);
+    }
+}
+BENCHMARK(BM_WarpPaint)->Unit(benchmark::kMicrosecond);
+
+void BM_Tick(benchmark::State& state) {
+    TravelView travel(8);
+    travel.state->time.m_speed = 1.0e9;  // a warp: the longest tick
+    for (auto _ : state) {
+        orb::TravelTick(*travel.state, travel.host);
+        benchmark::DoNotOptimize(travel.state->time.m_warpZoom);
+    }
+}
+BENCHMARK(BM_Tick)->Unit(benchmark::kMicrosecond);
+
+// The least a paint can do: read both files of the scene through the same
+// file layer and move the picture once.
+void BM_PaintFloor(benchmark::State& state) {
+    Installation install;
+    const std::string base = install.Dir().string() + "\\DATA\\08";
+    auto picture = std::make_unique<std::array<std::uint8_t, orb::kScenePixelsSize>>();
+    auto shown = std::make_unique<std::array<std::uint8_t, orb::kScenePixelsSize>>();
+    std::array<std::uint8_t, orb::kScenePaletteSize> palette{};
+    for (auto _ : state) {
+        platform::File map;
+        map.Open(base + ".map", platform::File::modeRead | platform::File::shareDenyWrite);
+        map.Read(picture->data(), picture->size());
+        platform::File pal;
+        pal.Open(base + ".pal", platform::File::modeRead | platform::File::shareDenyWrite);
+        pal.Read(palette.data(), palette.size());
+        std::memcpy(shown->data(), picture->data(), picture->size());
+        benchmark::DoNotOptimize(shown->data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_PaintFloor)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);  // fonts and bitmaps are the toolkit's
+    benchmark::Initialize(&argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: travel_paint_bench [benchmark options] SCENE_DIR\n");
+        return 2;
+    }
+    g_sceneDir = argv[1];
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

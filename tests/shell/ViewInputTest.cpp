@@ -1,0 +1,107 @@
+// The view's controls driven through the real window: clicks, the pointer
+// resting on the lever, and the Autopilot dialog they open.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+
+#include "display/TimeModel.h"
+#include "shell/CAutopilotDlg.h"
+#include "shell/CMainFrame.h"
+#include "shell/OrbViewWidget.h"
+#include "support/ShellRig.h"
+
+namespace orb {
+namespace {
+
+class ViewInput : public orbtest::ShellRig {
+  protected:
+    void SetUp() override {
+        ShellRig::SetUp();
+        app = Start();
+        ASSERT_TRUE(started);
+        view = app->ViewWidget();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(app->MainFrame()));
+        view->repaint();  // the first paint starts the travel timer
+        ASSERT_TRUE(view->IsTimerRunning(1));
+    }
+
+    void Click(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(view, button, Qt::NoModifier, QPoint(x, y));
+    }
+
+    std::unique_ptr<COrbApp> app;
+    OrbViewWidget* view = nullptr;
+};
+
+TEST_F(ViewInput, TimelineEntersBrowsingAndAClickElsewhereLeavesIt) {
+    const std::int64_t year = state->time.m_year;
+    Click(380, 490);  // TIMELINE
+    EXPECT_EQ(state->time.m_browseMode, 100);
+    view->repaint();
+    EXPECT_FALSE(view->IsTimerRunning(1));  // time stands while browsing
+    EXPECT_EQ(state->time.m_year, year);
+
+    Click(400, 200);  // the panel: back to travel
+    EXPECT_EQ(state->time.m_browseMode, 0);
+    EXPECT_EQ(state->m_repaintFrame, 1);
+    EXPECT_TRUE(view->IsTimerRunning(1));
+}
+
+TEST_F(ViewInput, TheLeverSetsTheSpeedByClickAndByHover) {
+    Click(89, 209);  // one pixel above the stop band
+    EXPECT_NEAR(state->time.m_speed, 0.2 * std::exp(10.0 / 41.0), 1e-12);
+    Click(89, 311);  // one pixel below it: backward
+    EXPECT_NEAR(state->time.m_speed, -0.2 * std::exp(10.0 / 41.0), 1e-12);
+
+    QTest::mouseMove(view, QPoint(45, 250));  // resting on the stop band
+    EXPECT_EQ(state->time.m_speed, 0.0);
+    QTest::mouseMove(view, QPoint(45, 168));  // 42 pixels above it
+    EXPECT_NEAR(state->time.m_speed, 0.2 * std::exp(42.0 * 10.0 / 41.0), 1e-9);
+    QTest::mouseMove(view, QPoint(400, 300));  // off the strip: travel stops at once
+    EXPECT_EQ(state->time.m_speed, 0.0);
+
+    state->m_hoverMouse = 0;
+    QTest::mouseMove(view, QPoint(45, 100));
+    EXPECT_EQ(state->time.m_speed, 0.0);
+}
+
+TEST_F(ViewInput, RightButtonAsksForTheWholeScreen) {
+    view->repaint();
+    ASSERT_EQ(state->m_repaintFrame, 0);
+    state->m_repaintBrowse = 0;
+    Click(300, 300, Qt::RightButton);
+    EXPECT_EQ(state->m_repaintFrame, 1);
+    EXPECT_EQ(state->m_repaintBrowse, 1);
+}
+
+TEST_F(ViewInput, SetDestinationLandsWhereTheDialogSays) {
+    state->time.m_speed = 1.0e9;
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<CAutopilotDlg*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "no Autopilot dialog";
+            return;
+        }
+        seen = true;
+        dialog->YearEdit()->setText("65");
+        dialog->EraList()->setCurrentIndex(dialog->EraList()->findText("Mya"));
+        dialog->OkButton()->click();
+    });
+    Click(180, 490);  // SET DESTINATION
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(state->time.m_speed, 0.0);  // every click off the lever stops travel
+    TimeState landed = state->time;
+    DeriveMoment(landed);
+    EXPECT_EQ(landed.m_year, -65000000);
+    EXPECT_EQ(landed.m_scene, 11);
+    EXPECT_EQ(state->time.m_browseMode, 0);
+}
+
+}  // namespace
+}  // namespace orb

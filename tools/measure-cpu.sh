@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# How much of one core the viewer uses: standing on the travel screen, and
+# in a warp (the pointer resting near the top of the speed lever).
+#   tools/measure-cpu.sh [INSTALL_DIR] [SECONDS]
+# INSTALL_DIR is a staged installation (default build/install, made by
+# `cmake --build build --target orb_install_stage`). Needs xvfb-run and xdotool.
+set -euo pipefail
+install="${1:-$(cd "$(dirname "$0")/.." && pwd)/build/install}"
+seconds="${2:-30}"
+hz="$(getconf CLK_TCK)"
+
+# utime + stime of a process, in clock ticks.
+cpu_ticks() {
+    awk '{ print $14 + $15 }' "/proc/$1/stat"
+}
+
+measure() {
+    local pid="$1" label="$2"
+    local before after
+    before="$(cpu_ticks "$pid")"
+    sleep "$seconds"
+    after="$(cpu_ticks "$pid")"
+    awk -v d="$((after - before))" -v hz="$hz" -v s="$seconds" -v l="$label" \
+        'BEGIN { printf "%s: %.1f %% of a core over %d s\n", l, 100 * d / hz / s, s }'
+}
+
+run() {
+    cd "$install"
+    ./orb.exe &
+    local pid=$!
+    trap 'kill $pid 2>/dev/null || true' EXIT
+    sleep 3  # start-up and the first paints
+    xdotool mousemove 700 500  # away from the lever
+    measure "$pid" "travel screen, standing"
+    # The window stands at the origin under a menu bar about 20 pixels high:
+    # this is the lever's forward half near its top, far into the warp.
+    xdotool mousemove 45 100
+    sleep 1
+    measure "$pid" "warp"
+    xdotool mousemove 700 500
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+}
+
+export -f run measure cpu_ticks
+export install seconds hz
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c run
