@@ -24,22 +24,26 @@ inline constexpr int kWarpScene = 99;
 inline constexpr std::size_t kWarpPaletteHeader = 24;
 
 // The path of a scene file: the install directory, "\DATA\", the scene in two
-// digits and the extension (".map" or ".pal").
+// digits and the extension (".map" or ".pal"). A number outside 0..99 gives
+// its last two digits, so the name never holds anything but digits.
 std::string SceneFilePath(const std::string& installDir, int scene, const char* extension);
 
 // Reads the picture and the palette of m_scene: the picture into m_warpPixels
 // for the warp tunnel, else into m_scenePixels, the palette into
 // m_scenePalette (after the warp palette's header). When either file cannot
-// be opened or is shorter than what is read, neither buffer changes and the
-// result is false; each such file is reported through `host` once per run.
+// be opened, read or is shorter than what is read, neither buffer changes and
+// the result is false; each such file is reported through `host` once per run.
 bool LoadSceneFiles(ViewState& s, ViewHost& host);
 
 // For the warp tunnel only: m_scenePixels becomes m_warpPixels magnified by
-// 1 / m_warpZoom about its centre. Other scenes are left alone.
+// 1 / m_warpZoom about its centre. A zoom outside 0.5..1 is held to that
+// range (NaN counts as 1), so no index leaves the picture. Other scenes are
+// left alone.
 void ZoomWarpScene(ViewState& s);
 
 // Builds the colour table of m_sceneInfo from m_scenePalette and
-// m_brightness, then shows the picture (ShowScene).
+// m_brightness (held to 0..256), then shows the picture (ShowScene). Without
+// an m_sceneInfo block neither draws anything.
 void BlitScene(ViewState& s, platform::Dc& dc);
 
 // Copies m_scenePixels, upright, to (160, 65) through the colour table that

@@ -1,0 +1,298 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <vector>
+
+#include "display/SceneRendering.h"
+#include "display/ViewState.h"
+#include "fakes/FakeViewHost.h"
+#include "platform/Dc.h"
+#include "platform/Framebuffer.h"
+#include "support/TempDir.h"
+
+namespace orb {
+namespace {
+
+using platform::Rgb;
+
+std::unique_ptr<ViewState> NewState() {
+    auto s = std::make_unique<ViewState>();
+    s->m_sceneInfo = std::make_unique<std::array<std::uint8_t, kSceneInfoSize>>();
+    return s;
+}
+
+// ---- The warp zoom ----
+
+struct Source {
+    int row;
+    int column;
+};
+
+// Where each output pixel of the zoom at `z` came from. A byte cannot name
+// one of 512 columns, so the zoom runs once per byte of the row and column.
+std::vector<Source> ZoomSources(double z) {
+    std::vector<Source> sources(kScenePixelsSize, Source{0, 0});
+    auto s = NewState();
+    s->time.m_scene = kWarpScene;
+    s->time.m_warpZoom = z;
+    const auto pass = [&](auto byteOf, auto add) {
+        for (int r = 0; r < kSceneHeight; ++r) {
+            for (int c = 0; c < kSceneWidth; ++c) {
+                s->m_warpPixels[static_cast<std::size_t>(r * kSceneWidth + c)] = byteOf(r, c);
+            }
+        }
+        ZoomWarpScene(*s);
+        for (std::size_t i = 0; i < kScenePixelsSize; ++i) {
+            add(sources[i], s->m_scenePixels[i]);
+        }
+    };
+    const auto low = [](int v) { return static_cast<std::uint8_t>(v & 0xFF); };
+    const auto high = [](int v) { return static_cast<std::uint8_t>(v >> 8); };
+    pass([&](int r, int) { return low(r); }, [](Source& o, int b) { o.row += b; });
+    pass([&](int r, int) { return high(r); }, [](Source& o, int b) { o.row += b << 8; });
+    pass([&](int, int c) { return low(c); }, [](Source& o, int b) { o.column += b; });
+    pass([&](int, int c) { return high(c); }, [](Source& o, int b) { o.column += b << 8; });
+    return sources;
+}
+
+Source At(const std::vector<Source>& sources, int row, int column) {
+    return sources[static_cast<std::size_t>(row * kSceneWidth + column)];
+}
+
+TEST(WarpZoom, WholeZoomShowsThePictureUnchanged) {
+    const auto sources = ZoomSources(1.0);
+    for (int r = 0; r < kSceneHeight; ++r) {
+        for (int c = 0; c < kSceneWidth; ++c) {
+            const Source from = At(sources, r, c);
+            ASSERT_TRUE(from.row == r && from.column == c) << r << "," << c;
+        }
+    }
+}
+
+// Out-of-range zooms (and NaN) are held to 0.5..1, so no source index falls
+// outside the picture; the figures below are worked out by hand.
+TEST(WarpZoom, MagnifiesAboutTheCentre) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        double z;
+        int firstRow, lastRow, firstColumn, lastColumn;
+    } cases[] = {
+        {0.5, 80, 239, 128, 383},  {0.75, 40, 279, 64, 447},  {1.0, 0, 319, 0, 511},
+        {0.25, 80, 239, 128, 383}, {-inf, 80, 239, 128, 383}, {2.0, 0, 319, 0, 511},
+        {inf, 0, 319, 0, 511},     {nan, 0, 319, 0, 511},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.z);
+        const auto sources = ZoomSources(c.z);
+        EXPECT_EQ(At(sources, 0, 0).row, c.firstRow);
+        EXPECT_EQ(At(sources, 319, 511).row, c.lastRow);
+        EXPECT_EQ(At(sources, 0, 0).column, c.firstColumn);
+        EXPECT_EQ(At(sources, 319, 511).column, c.lastColumn);
+        // The centre stays put; every row shares one column table.
+        EXPECT_EQ(At(sources, 160, 256).row, 160);
+        EXPECT_EQ(At(sources, 160, 256).column, 256);
+        EXPECT_EQ(At(sources, 200, 0).column, c.firstColumn);
+    }
+}
+
+TEST(WarpZoom, HalfZoomRepeatsEachSourcePixelTwice) {
+    const auto sources = ZoomSources(0.5);
+    // 256 + (i - 256) / 2 truncated; (r - 160) / 2 + 160 truncated.
+    EXPECT_EQ(At(sources, 0, 1).column, 128);
+    EXPECT_EQ(At(sources, 0, 2).column, 129);
+    EXPECT_EQ(At(sources, 0, 257).column, 256);
+    EXPECT_EQ(At(sources, 0, 258).column, 257);
+    EXPECT_EQ(At(sources, 1, 0).row, 80);
+    EXPECT_EQ(At(sources, 2, 0).row, 81);
+    EXPECT_EQ(At(sources, 161, 0).row, 160);
+}
+
+TEST(WarpZoom, OtherScenesAreLeftAlone) {
+    auto s = NewState();
+    s->time.m_scene = 8;
+    s->time.m_warpZoom = 0.5;
+    s->m_scenePixels.fill(7);
+    s->m_warpPixels.fill(9);
+    ZoomWarpScene(*s);
+    EXPECT_EQ(s->m_scenePixels[0], 7);
+    EXPECT_EQ(s->m_scenePixels[kScenePixelsSize - 1], 7);
+}
+
+// ---- The colour table ----
+
+constexpr std::size_t kTable = 40;  // the colour table's offset in m_sceneInfo
+
+// The colour table entry `n` as stored: blue, green, red, 0.
+std::array<int, 4> Entry(const ViewState& s, std::size_t n) {
+    const std::uint8_t* e = s.m_sceneInfo->data() + kTable + 4 * n;
+    return {e[0], e[1], e[2], e[3]};
+}
+
+struct LitCase {
+    int level;
+    std::array<std::uint8_t, 3> rgb;
+    std::array<int, 4> bgr0;
+};
+
+class SceneLight : public ::testing::TestWithParam<LitCase> {};
+
+TEST_P(SceneLight, LightsEachEntry) {
+    auto s = NewState();
+    s->m_sceneInfo->fill(0xFF);
+    s->time.m_brightness = GetParam().level;
+    const std::size_t n = 77;
+    s->m_scenePalette[4 * n] = GetParam().rgb[0];
+    s->m_scenePalette[4 * n + 1] = GetParam().rgb[1];
+    s->m_scenePalette[4 * n + 2] = GetParam().rgb[2];
+    s->m_scenePalette[4 * n + 3] = 0x99;  // ignored
+    platform::Framebuffer frame(0);
+    platform::Dc dc(frame);
+    BlitScene(*s, dc);
+    EXPECT_EQ(Entry(*s, n), GetParam().bgr0);
+}
+
+// out = (c*B*B + g*(256-B)*B) >> 16, g = (r+g+b)/3, worked by hand.
+INSTANTIATE_TEST_SUITE_P(Levels, SceneLight,
+                         ::testing::Values(LitCase{64, {255, 0, 0}, {15, 15, 31, 0}},
+                                           LitCase{64, {255, 255, 255}, {63, 63, 63, 0}},
+                                           LitCase{128, {200, 100, 30}, {35, 52, 77, 0}},
+                                           LitCase{192, {10, 20, 250}, {158, 28, 23, 0}},
+                                           LitCase{256, {1, 2, 3}, {3, 2, 1, 0}},
+                                           LitCase{0, {255, 255, 255}, {0, 0, 0, 0}},
+                                           // Out of range, held to 0..256: no overflowing products.
+                                           LitCase{300, {1, 2, 3}, {3, 2, 1, 0}},
+                                           LitCase{1 << 20, {200, 100, 30}, {30, 100, 200, 0}},
+                                           LitCase{-20, {255, 255, 255}, {0, 0, 0, 0}}));
+
+TEST(SceneBlit, FullDaylightKeepsTheFileColoursAndNoneIsBlack) {
+    auto s = NewState();
+    for (std::size_t i = 0; i < kScenePaletteSize; ++i) {
+        s->m_scenePalette[i] = static_cast<std::uint8_t>(i * 5 + 3);
+    }
+    platform::Framebuffer frame(0);
+    platform::Dc dc(frame);
+    s->time.m_brightness = 256;
+    BlitScene(*s, dc);
+    for (std::size_t n = 0; n < 256; ++n) {
+        const std::uint8_t* p = &s->m_scenePalette[4 * n];
+        const std::array<int, 4> expected{p[2], p[1], p[0], 0};
+        ASSERT_EQ(Entry(*s, n), expected) << n;
+    }
+    s->time.m_brightness = 0;
+    BlitScene(*s, dc);
+    for (std::size_t n = 0; n < 256; ++n) {
+        ASSERT_EQ(Entry(*s, n), (std::array<int, 4>{0, 0, 0, 0})) << n;
+    }
+}
+
+TEST(SceneBlit, WritesTheBitmapHeader) {
+    auto s = NewState();
+    s->m_sceneInfo->fill(0xFF);
+    platform::Framebuffer frame(0);
+    platform::Dc dc(frame);
+    BlitScene(*s, dc);
+    // Size 40, width 512, height 320, 1 plane, 8 bits, the rest 0; little-endian.
+    const std::array<std::uint8_t, 16> start{40, 0, 0, 0, 0, 2, 0, 0, 64, 1, 0, 0, 1, 0, 8, 0};
+    for (std::size_t i = 0; i < 40; ++i) {
+        EXPECT_EQ(s->m_sceneInfo->at(i), i < start.size() ? start[i] : 0) << i;
+    }
+}
+
+// ---- The picture on the framebuffer ----
+
+constexpr platform::ColorRef kBackground = Rgb(1, 2, 3);
+
+std::uint8_t IndexAt(int r, int c) {
+    return static_cast<std::uint8_t>(r * 7 + c * 3);
+}
+
+platform::ColorRef ColourOf(std::uint8_t n) {
+    return Rgb(n, static_cast<std::uint8_t>(255 - n), static_cast<std::uint8_t>(n / 2 + 100));
+}
+
+// A picture whose index changes along both axes, through colours that all differ.
+void PaintTestPicture(ViewState& s) {
+    for (int r = 0; r < kSceneHeight; ++r) {
+        for (int c = 0; c < kSceneWidth; ++c) {
+            s.m_scenePixels[static_cast<std::size_t>(r * kSceneWidth + c)] = IndexAt(r, c);
+        }
+    }
+    for (std::size_t n = 0; n < 256; ++n) {
+        const platform::ColorRef colour = ColourOf(static_cast<std::uint8_t>(n));
+        s.m_scenePalette[4 * n] = platform::RedOf(colour);
+        s.m_scenePalette[4 * n + 1] = platform::GreenOf(colour);
+        s.m_scenePalette[4 * n + 2] = platform::BlueOf(colour);
+    }
+}
+
+bool InScene(int x, int y) {
+    return x >= 160 && x < 160 + 512 && y >= 65 && y < 65 + 320;
+}
+
+TEST(SceneBlit, PictureLandsUprightAtItsPlace) {
+    auto s = NewState();
+    PaintTestPicture(*s);
+    s->time.m_brightness = 256;
+    platform::Framebuffer frame(kBackground);
+    platform::Dc dc(frame);
+    BlitScene(*s, dc);
+    for (int y = 0; y < frame.Height(); ++y) {
+        for (int x = 0; x < frame.Width(); ++x) {
+            const platform::ColorRef expected =
+                InScene(x, y) ? ColourOf(IndexAt(y - 65, x - 160)) : kBackground;
+            ASSERT_EQ(platform::FromPixel(frame.PixelAt(x, y)), expected) << x << "," << y;
+        }
+    }
+}
+
+TEST(SceneBlit, FailedLoadShowsTheLastPictureAsDrawn) {
+    orbtest::TempDir install;
+    orbtest::FakeViewHost host;
+    auto s = NewState();
+    s->m_installDir = install.Str();
+    s->time.m_scene = 8;
+    PaintTestPicture(*s);
+    install.Write("DATA/08.map", std::string(s->m_scenePixels.begin(), s->m_scenePixels.end()));
+    install.Write("DATA/08.pal", std::string(s->m_scenePalette.begin(), s->m_scenePalette.end()));
+    s->m_scenePixels.fill(0);
+    s->m_scenePalette.fill(0);
+    s->time.m_brightness = 192;
+    ASSERT_TRUE(LoadSceneFiles(*s, host));
+    platform::Framebuffer drawn(kBackground);
+    platform::Dc drawnDc(drawn);
+    BlitScene(*s, drawnDc);
+
+    // The next paint: another light, a new picture but no colours.
+    s->time.m_brightness = 64;
+    install.Write("DATA/08.map", std::string(kScenePixelsSize, '\x01'));
+    std::filesystem::remove(install.Path() / "DATA" / "08.pal");
+    ASSERT_FALSE(LoadSceneFiles(*s, host));
+    platform::Framebuffer shown(kBackground);
+    platform::Dc shownDc(shown);
+    ShowScene(*s, shownDc);
+    for (int y = 65; y < 65 + 320; ++y) {
+        for (int x = 160; x < 160 + 512; ++x) {
+            ASSERT_EQ(shown.PixelAt(x, y), drawn.PixelAt(x, y)) << x << "," << y;
+        }
+    }
+    // Lit at 192, not the file's own colours.
+    EXPECT_NE(platform::FromPixel(shown.PixelAt(170, 70)), ColourOf(IndexAt(5, 10)));
+}
+
+TEST(SceneBlit, NothingIsDrawnWithoutAnInformationBlock) {
+    auto s = std::make_unique<ViewState>();
+    s->m_scenePixels.fill(5);
+    s->time.m_brightness = 256;
+    platform::Framebuffer frame(kBackground);
+    platform::Dc dc(frame);
+    BlitScene(*s, dc);
+    ShowScene(*s, dc);
+    EXPECT_EQ(platform::FromPixel(frame.PixelAt(160, 65)), kBackground);
+}
+
+}  // namespace
+}  // namespace orb
