@@ -2,6 +2,7 @@
 // record it is given and asks its host window for paints, timers and sound.
 #pragma once
 
+#include "display/TravelTimer.h"
 #include "display/ViewHost.h"
 #include "display/ViewState.h"
 
@@ -11,9 +12,6 @@ class Dc;
 }  // namespace platform
 
 namespace orb {
-
-inline constexpr int kTravelTimerId = 1;
-inline constexpr int kTravelTimerPeriodMs = 50;
 
 class COrbView {
   public:
