@@ -1,4 +1,5 @@
-// The view's timer that drives travel.
+// The timer that drives travel: the view starts it, the tick answers it and a
+// click that leaves browsing mode starts it again.
 #pragma once
 
 namespace orb {
