@@ -11,14 +11,11 @@ namespace orb {
 
 namespace {
 
-constexpr std::int64_t kFinestStep = 1;
-constexpr std::int64_t kCoarsestStep = 1000000000;
-
 const platform::Bitmap& ZoomFace(const ViewState& s) {
-    if (s.time.m_yearStep == kFinestStep) {
+    if (s.time.m_yearStep == kFinestYearStep) {
         return s.m_bmp109;  // IN dimmed
     }
-    if (s.time.m_yearStep == kCoarsestStep) {
+    if (s.time.m_yearStep == kCoarsestYearStep) {
         return s.m_bmp108;  // OUT dimmed
     }
     return s.m_bmp106;

@@ -47,13 +47,8 @@ constexpr Area kLowerScrollBar{781, 226, 798, 449};
 // Left of this column the right button zooms in, right of it out.
 constexpr int kZoomDivide = 580;
 
-constexpr int kTravelMode = 0;
-constexpr int kBrowsingMode = 100;
-constexpr int kBrowsingFrom = 99;
-
 constexpr int kListTop = 20;
 constexpr int kScrollPixels = 300;
-constexpr std::int64_t kCoarsestStep = 1000000000;
 
 // What the Autopilot dialog lets through on OK. The fields are held to it
 // before they are used, so that a host that returns anything else cannot
@@ -72,7 +67,7 @@ void Beep(ViewHost& host) {
 void Zoom(TimeState& t, int x) {
     if (x < kZoomDivide && t.m_yearStep >= 2) {
         t.m_yearStep /= 10;  // a tenth, truncated: the steps are powers of ten
-    } else if (x > kZoomDivide && t.m_yearStep < kCoarsestStep) {
+    } else if (x > kZoomDivide && t.m_yearStep < kCoarsestYearStep) {
         t.m_yearStep *= 10;
     }
 }
@@ -123,7 +118,7 @@ bool SpeedForPointer(int x, int y, double* speed) {
 
 void HandleClick(ViewState& s, ViewHost& host, int x, int y) {
     TimeState& t = s.time;
-    const bool browsing = t.m_browseMode >= kBrowsingFrom;
+    const bool browsing = t.m_browseMode >= kBrowsingScreenFrom;
     bool stay = false;
 
     s.m_drawnYearStep = t.m_yearStep;

@@ -13,10 +13,14 @@ inline constexpr double kPresentSeconds = 315360000000000000.0;
 inline constexpr std::int64_t kEpochYears = 10000000000;
 inline constexpr std::int64_t kYearMin = -15000000000;
 inline constexpr std::int64_t kYearMax = 15000000000;
-// m_browseMode: 0 while travelling, this while browsing. Any value from
-// kBrowsingScreenFrom up is treated as browsing.
+// m_browseMode: kTravelMode while travelling, kBrowsingMode while browsing.
+// Any value from kBrowsingScreenFrom up is treated as browsing.
+inline constexpr int kTravelMode = 0;
 inline constexpr int kBrowsingMode = 100;
 inline constexpr int kBrowsingScreenFrom = 99;
+// m_yearStep runs through the powers of ten between these.
+inline constexpr std::int64_t kFinestYearStep = 1;
+inline constexpr std::int64_t kCoarsestYearStep = 1000000000;
 
 struct TimeState {
     double m_travelSeconds = kPresentSeconds;  // the moment, from the travel epoch
