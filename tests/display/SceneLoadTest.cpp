@@ -130,6 +130,7 @@ TEST_F(SceneLoad, UnreadableFileKeepsTheLastPicture) {
         {"short picture", 8, ".map", Bytes(kScenePixelsSize - 1, 1)},
         {"short colours", 8, ".pal", Bytes(1023, 1)},
         {"short warp colours", kWarpScene, ".pal", Bytes(kWarpPaletteHeader + 1023, 1)},
+        {"warp colours within their header", kWarpScene, ".pal", Bytes(kWarpPaletteHeader - 1, 1)},
         {"missing warp picture", kWarpScene, ".map", ""},
     };
     for (const auto& c : cases) {
