@@ -193,8 +193,10 @@ INSTANTIATE_TEST_SUITE_P(
         BrowseCase{"between the scroll bars", 790, 225, 1, 1, false, 400, 1999, 1000, 0.0},
         BrowseCase{"above the scroll bars", 790, 0, 1, 1, false, 400, 1999, 1000, 0.0},
         BrowseCase{"below the scroll bars", 790, 450, 1, 1, false, 400, 1999, 1000, 0.0},
-        BrowseCase{"left of the scroll bars", 780, 100, 1, 1, false, 400, 1999, 1000, 0.0},
-        BrowseCase{"right of the scroll bars", 799, 300, 1, 1, false, 400, 1999, 1000, 0.0},
+        BrowseCase{"left of the upper scroll bar", 780, 100, 1, 1, false, 400, 1999, 1000, 0.0},
+        BrowseCase{"left of the lower scroll bar", 780, 300, 1, 1, false, 400, 1999, 1000, 0.0},
+        BrowseCase{"right of the upper scroll bar", 799, 100, 1, 1, false, 400, 1999, 1000, 0.0},
+        BrowseCase{"right of the lower scroll bar", 799, 300, 1, 1, false, 400, 1999, 1000, 0.0},
         BrowseCase{"the scene", 400, 200, 1, 1, false, 400, 1999, 1000, 0.0},
         BrowseCase{"the lever", 89, 311, 1, 1, false, 400, 1999, 1000, -kNextToBand},
         BrowseCase{"above the lever", 45, 60, 1, 1, false, 400, 1999, 1000, kUnset}));
