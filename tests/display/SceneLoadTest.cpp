@@ -43,9 +43,9 @@ class SceneLoad : public ::testing::Test {
     static std::string Name(int scene, const char* extension) {
         return "DATA/" + Digits(scene, extension);
     }
-    // As the program names it.
+    // As a warning names it: the file on this machine.
     std::string PathOf(int scene, const char* extension) const {
-        return install.Str() + "\\DATA\\" + Digits(scene, extension);
+        return install.Str() + "/" + Name(scene, extension);
     }
     // The buffers as an earlier scene left them.
     void Previous() {

@@ -198,7 +198,7 @@ TEST_F(TravelScreen, AMissingSceneKeepsTheLastPictureAndThePaintGoesOn) {
     rig.Paint();
     EXPECT_TRUE(Filled(rig.host.frame, 160, 65, 512, 320, platform::Rgb(10, 20, 30)));
     EXPECT_TRUE(ShowsImage(kSmallDigit[2], 680, 65));  // the clock still moved on
-    EXPECT_EQ(rig.host.warnings.size(), 1u);
+    EXPECT_EQ(rig.host.warnings.size(), 2u);  // once for each file, not every paint
     EXPECT_EQ(rig.state->m_lastDrawnYear, 2026);
 }
 
@@ -217,8 +217,9 @@ TEST_F(BrowsingScreen, PanelsButtonsAndTheStoppedTimer) {
     Browse(1);
     EXPECT_TRUE(Filled(rig.host.frame, 130, 0, 669, 450, kPanelPurple));
     EXPECT_TRUE(Filled(rig.host.frame, 0, 0, 130, 450, kColumnBlue));
-    EXPECT_TRUE(Filled(rig.host.frame, 0, 450, 800, 10, kBlack));
-    EXPECT_TRUE(Filled(rig.host.frame, 660, 460, 140, 60, kBlack));
+    // The fill stops short of the last column, which the window never shows.
+    EXPECT_TRUE(Filled(rig.host.frame, 0, 450, 799, 10, kBlack));
+    EXPECT_TRUE(Filled(rig.host.frame, 660, 460, 139, 60, kBlack));
     EXPECT_TRUE(ShowsImage(104, 100, 460));
     EXPECT_TRUE(ShowsImage(105, 300, 460));
     EXPECT_TRUE(ShowsImage(109, 500, 460));  // no finer step than one year

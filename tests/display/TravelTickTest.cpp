@@ -144,9 +144,12 @@ TEST_F(TravelTickTest, WarpZoomIsThrownBackBeforeItPassesHalf) {
     At(0.0);
     s->time.m_speed = 1.0e15;
     const double shrink = std::pow(1.0e15 + 1000.0, -0.005);  // about 0.841
+    s->time.m_warpZoom = 0.55;
+    TravelTick(*s, host);
+    EXPECT_DOUBLE_EQ(s->time.m_warpZoom, 0.55 * shrink * 2.0);  // 0.463 fell below half
     s->time.m_warpZoom = 0.6;
     TravelTick(*s, host);
-    EXPECT_DOUBLE_EQ(s->time.m_warpZoom, 0.6 * shrink * 2.0);  // 0.505 fell below half
+    EXPECT_DOUBLE_EQ(s->time.m_warpZoom, 0.6 * shrink);  // 0.505 did not
     s->time.m_warpZoom = 0.9;
     TravelTick(*s, host);
     EXPECT_DOUBLE_EQ(s->time.m_warpZoom, 0.9 * shrink);

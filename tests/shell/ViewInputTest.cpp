@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QTimer>
 #include <cmath>
+#include <functional>
+#include <utility>
 
 #include "display/TimeModel.h"
 #include "shell/CAutopilotDlg.h"
@@ -18,6 +20,28 @@
 
 namespace orb {
 namespace {
+
+// Answers the next modal dialog once it is open: a click that opens one
+// returns only after the dialog closes.
+class ModalAnswer {
+  public:
+    explicit ModalAnswer(std::function<void(QWidget*)> answer) : m_answer(std::move(answer)) {
+        QObject::connect(&m_poll, &QTimer::timeout, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                m_poll.stop();
+                answered = true;
+                m_answer(modal);
+            }
+        });
+        m_poll.start(10);
+    }
+
+    bool answered = false;
+
+  private:
+    std::function<void(QWidget*)> m_answer;
+    QTimer m_poll;
+};
 
 class ViewInput : public orbtest::ShellRig {
   protected:
@@ -81,21 +105,21 @@ TEST_F(ViewInput, RightButtonAsksForTheWholeScreen) {
 }
 
 TEST_F(ViewInput, SetDestinationLandsWhereTheDialogSays) {
+    view->View().OnTimer(1);  // the dialog opens on the displayed moment
     state->time.m_speed = 1.0e9;
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<CAutopilotDlg*>(QApplication::activeModalWidget());
+    ModalAnswer answer([](QWidget* modal) {
+        auto* dialog = qobject_cast<CAutopilotDlg*>(modal);
         if (dialog == nullptr) {
-            ADD_FAILURE() << "no Autopilot dialog";
+            ADD_FAILURE() << "not the Autopilot dialog";
+            modal->close();
             return;
         }
-        seen = true;
         dialog->YearEdit()->setText("65");
         dialog->EraList()->setCurrentIndex(dialog->EraList()->findText("Mya"));
         dialog->OkButton()->click();
     });
     Click(180, 490);  // SET DESTINATION
-    ASSERT_TRUE(seen);
+    ASSERT_TRUE(answer.answered);
     EXPECT_EQ(state->time.m_speed, 0.0);  // every click off the lever stops travel
     TimeState landed = state->time;
     DeriveMoment(landed);

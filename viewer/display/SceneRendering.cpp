@@ -11,6 +11,7 @@
 #include "platform/Dc.h"
 #include "platform/File.h"
 #include "platform/FileException.h"
+#include "platform/Path.h"
 
 namespace orb {
 
@@ -54,7 +55,7 @@ bool ReadSceneFile(const std::string& path, std::size_t skip, std::uint8_t* out,
         return true;
     }
     if (s.m_sceneFilesReported.insert(path).second) {
-        host.Warn("cannot read the scene file " + path +
+        host.Warn("cannot read the scene file " + platform::ResolvePath(path) +
                   ": it is missing, unreadable or shorter than " + std::to_string(skip + size) +
                   " bytes; the last picture stays");
     }
