@@ -198,7 +198,7 @@ TEST_F(TravelScreen, AMissingSceneKeepsTheLastPictureAndThePaintGoesOn) {
     rig.Paint();
     EXPECT_TRUE(Filled(rig.host.frame, 160, 65, 512, 320, platform::Rgb(10, 20, 30)));
     EXPECT_TRUE(ShowsImage(kSmallDigit[2], 680, 65));  // the clock still moved on
-    EXPECT_EQ(rig.host.warnings.size(), 2u);  // once for each file, not every paint
+    EXPECT_EQ(rig.host.warnings.size(), 2u);           // once for each file, not every paint
     EXPECT_EQ(rig.state->m_lastDrawnYear, 2026);
 }
 
