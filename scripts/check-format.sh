@@ -12,7 +12,7 @@ fi
 report="$(mktemp)"
 trap 'rm -f "$report"' EXIT
 if ! clang-format --dry-run --Werror "${files[@]}" 2>"$report"; then
-    grep -o '^[^:]*\.\(cpp\|h\)' "$report" | sort -u | sed 's/^/not formatted: /'
+    grep -o '^[^: ]*\.\(cpp\|h\):' "$report" | sort -u | sed 's/:$//; s/^/not formatted: /'
     exit 1
 fi
 echo "formatting holds (${#files[@]} files)"
