@@ -5,8 +5,6 @@
 # INSTALL_DIR is a staged installation (default build/install, made by
 # `cmake --build build --target orb_install_stage`). Needs xvfb-run and xdotool.
 set -euo pipefail
-install="${1:-$(cd "$(dirname "$0")/.." && pwd)/build/install}"
-seconds="${2:-30}"
 hz="$(getconf CLK_TCK)"
 
 # utime + stime of a process, in clock ticks.
@@ -27,7 +25,7 @@ measure() {
 run() {
     cd "$install"
     ./orb.exe &
-    local pid=$!
+    pid=$!
     trap 'kill $pid 2>/dev/null || true' EXIT
     sleep 3  # start-up and the first paints
     xdotool mousemove 700 500  # away from the lever
@@ -42,6 +40,13 @@ run() {
     wait "$pid" 2>/dev/null || true
 }
 
-export -f run measure cpu_ticks
-export install seconds hz
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c run
+# Run again inside a virtual display.
+if [ "${1:-}" = "--inside" ]; then
+    install="$2"
+    seconds="$3"
+    run
+    exit 0
+fi
+install="$(cd "${1:-$(dirname "$0")/../build/install}" && pwd)"
+seconds="${2:-30}"
+xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside "$install" "$seconds"
