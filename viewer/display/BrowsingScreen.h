@@ -2,14 +2,9 @@
 // the travel timer while time stands.
 #pragma once
 
-namespace platform {
-class Dc;
-}
+#include "display/ViewFwd.h"
 
 namespace orb {
-
-struct ViewState;
-class ViewHost;
 
 // One browsing-screen paint: the panels refilled when asked or when the step
 // changed, the buttons with the zoom face for the step, the era label's

@@ -2,10 +2,9 @@
 // lever, the buttons of both screens and the events list's scroll bars.
 #pragma once
 
-namespace orb {
+#include "display/ViewFwd.h"
 
-struct ViewState;
-class ViewHost;
+namespace orb {
 
 // The lever's speed for a pointer d pixels from the stop band (1..149):
 // 0.2 x e^(d x 10/41) seconds per tick.

@@ -6,14 +6,9 @@
 #include <cstdint>
 #include <string>
 
-namespace platform {
-class Dc;
-}
+#include "display/ViewFwd.h"
 
 namespace orb {
-
-struct ViewState;
-class ViewHost;
 
 inline constexpr int kSceneX = 160;
 inline constexpr int kSceneY = 65;

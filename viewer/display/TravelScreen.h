@@ -2,14 +2,9 @@
 // the clock, the era badge, the date row and the era picture.
 #pragma once
 
-namespace platform {
-class Dc;
-}
+#include "display/ViewFwd.h"
 
 namespace orb {
-
-struct ViewState;
-class ViewHost;
 
 // The speed scale, the three buttons and the era badge: what only a full
 // repaint draws.

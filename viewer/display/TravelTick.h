@@ -2,10 +2,9 @@
 // time of day, the warp tunnel and its sound at speed, and a repaint.
 #pragma once
 
-namespace orb {
+#include "display/ViewFwd.h"
 
-struct ViewState;
-class ViewHost;
+namespace orb {
 
 // The warp counter moves by this much a tick, so it is only ever 0 or 30:
 // the warp starts and ends at once.
