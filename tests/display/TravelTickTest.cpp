@@ -116,6 +116,8 @@ TEST_F(TravelTickTest, WarpRunsWhileTheSpeedIsAWholeSecondOrMore) {
     EXPECT_EQ(s->time.m_warpCounter, 0);
     EXPECT_NE(s->time.m_scene, 99);
 
+    EXPECT_EQ(s->time.m_warpSoundIdle, 1);  // a stop leaves no warp sound started
+    s->time.m_warpSoundIdle = 0;
     s->time.m_speed = 1.0;
     s->time.m_warpZoom = 1.0;
     TravelTick(*s, host);
@@ -133,10 +135,12 @@ TEST_F(TravelTickTest, WarpRunsWhileTheSpeedIsAWholeSecondOrMore) {
     EXPECT_EQ(SoundNames(), (std::vector<std::string>{"<stop>", "abcd.wav", "abcd.wav"}));
 
     s->time.m_speed = 0.0;
+    s->time.m_warpSoundIdle = 0;
     TravelTick(*s, host);
     EXPECT_EQ(s->time.m_warpCounter, 0);
     EXPECT_NE(s->time.m_scene, 99);
     EXPECT_EQ(host.sounds.back().name, "<stop>");
+    EXPECT_EQ(s->time.m_warpSoundIdle, 1);
     EXPECT_EQ(host.invalidations, 4);
 }
 

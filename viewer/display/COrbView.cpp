@@ -74,17 +74,16 @@ std::string COrbView::EventsPath(const std::string& installDir) {
 
 void COrbView::LoadBitmaps() {
     ViewState& s = m_state;
-    for (int month = 1; month <= 12; ++month) {
-        Load(s.m_bmpMonth[static_cast<std::size_t>(month)], res::IDB_MONTH_FIRST + month - 1);
+    // Slot 0 of the months stays empty: months count from 1.
+    for (std::size_t month = 1; month < s.m_bmpMonth.size(); ++month) {
+        Load(s.m_bmpMonth[month], res::IDB_MONTH_FIRST + static_cast<int>(month) - 1);
     }
-    for (int digit = 0; digit <= 9; ++digit) {
-        Load(s.m_bmpDigitLarge[static_cast<std::size_t>(digit)],
-             res::IDB_DIGIT_LARGE_FIRST + digit);
+    for (std::size_t digit = 0; digit < s.m_bmpDigitSmall.size(); ++digit) {
+        const int value = static_cast<int>(digit);
+        Load(s.m_bmpDigitLarge[digit], res::IDB_DIGIT_LARGE_FIRST + value);
+        Load(s.m_bmpDigitSmall[digit], res::SmallDigitId(value));
     }
-    Load(s.m_bmpDigitLarge[10], res::IDB_DIGIT_LARGE_BLANK);
-    for (int digit = 0; digit <= 9; ++digit) {
-        Load(s.m_bmpDigitSmall[static_cast<std::size_t>(digit)], res::SmallDigitId(digit));
-    }
+    Load(s.m_bmpDigitLarge.back(), res::IDB_DIGIT_LARGE_BLANK);
     const struct {
         platform::Bitmap& bitmap;
         int id;
