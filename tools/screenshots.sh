@@ -95,7 +95,8 @@ session() {
     }
     browse browse-1969 20 JUL 1969 AD
     browse browse-66mya 1 JAN 66 Mya 6
-    browse browse-2050 1 JAN 2050 AD
+    browse browse-2084 1 JAN 2084 AD
+    browse browse-wrapped 1 JAN 2600 BC
     browse browse-none 1 JAN 1234 AD
 }
 
