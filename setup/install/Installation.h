@@ -1,0 +1,35 @@
+// Bringing an installation directory up to date from the distribution
+// medium: the viewer with the directory written into it, the data, example
+// and sound files, and the scene files a first installation lacks.
+#pragma once
+
+#include <string>
+
+namespace orbsetup {
+
+struct PassOutcome {
+    bool complete = false;
+    std::string failedPath;  // the file or directory the pass stopped at
+    std::string reason;      // why, in the system's words
+};
+
+class Installation {
+  public:
+    // `medium` holds "orb.ex_", the stored files and DATA's scene files;
+    // empty means the current directory.
+    explicit Installation(std::string medium);
+
+    // One pass into `directory` (as CheckInstallDirectory gives it): the
+    // directory and its "data" and "example" subdirectories, the viewer as
+    // "orb.exe" with its install-path field filled and made executable, the
+    // 13 files in order, then each scene file of the medium that the
+    // directory's DATA lacks. Stops at the first failure. A target is
+    // replaced only by a complete new copy, so a failed pass leaves every
+    // file either as it was or complete; running again continues the work.
+    PassOutcome Run(const std::string& directory);
+
+  private:
+    std::string m_medium;
+};
+
+}  // namespace orbsetup
