@@ -32,8 +32,18 @@ QtFont::QtFont(const std::string& face, int height)
     : Font(face, height), m_font(MakeFont(face, height)), m_metrics(m_font) {}
 
 void QtFont::Extent(std::string_view text, int* width, int* height) const {
-    *width = m_metrics.horizontalAdvance(ToQString(text));
+    constexpr std::size_t kMostWidths = 512;
     *height = m_metrics.height();
+    std::string key(text);
+    if (const auto known = m_widths.find(key); known != m_widths.end()) {
+        *width = known->second;
+        return;
+    }
+    if (m_widths.size() >= kMostWidths) {
+        m_widths.clear();
+    }
+    *width = m_metrics.horizontalAdvance(ToQString(text));
+    m_widths.emplace(std::move(key), *width);
 }
 
 void QtFont::Draw(Framebuffer& target, int x, int y, std::string_view text, ColorRef colour) const {

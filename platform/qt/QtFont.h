@@ -3,6 +3,8 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <string>
+#include <unordered_map>
 
 #include "platform/Font.h"
 
@@ -19,6 +21,10 @@ class QtFont final : public Font {
   private:
     QFont m_font;
     QFontMetrics m_metrics;
+    // Widths already measured: a browsing paint measures the same label,
+    // blanks and events again and again, and measuring costs more than
+    // drawing. Kept small; it starts afresh when full.
+    mutable std::unordered_map<std::string, int> m_widths;
 };
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 
 #include "platform/Bitmap.h"
@@ -135,6 +136,29 @@ TEST(Font, PositiveHeightsIncludeTheLeading) {
     }
     EXPECT_EQ(platform::CreateFont("Arial", 0), nullptr);
     EXPECT_EQ(platform::CreateFont("", -20), nullptr);
+}
+
+TEST(Font, MeasuresEachTextAsItsOwnAgainAndAgain) {
+    const auto font = platform::CreateFont("Arial", -20);
+    const auto fresh = platform::CreateFont("Arial", -20);
+    ASSERT_NE(font, nullptr);
+    const auto width = [](const platform::Font& f, const std::string& text) {
+        int w = 0, h = 0;
+        f.Extent(text, &w, &h);
+        return w;
+    };
+    // Texts of one length but different widths, measured over and over and
+    // past the number of widths a font keeps.
+    const int wide = width(*fresh, "WWW");
+    const int narrow = width(*fresh, "iii");
+    ASSERT_GT(wide, narrow);
+    for (int round = 0; round < 3; ++round) {
+        EXPECT_EQ(width(*font, "WWW"), wide);
+        EXPECT_EQ(width(*font, "iii"), narrow);
+        for (int i = 0; i < 700; ++i) {
+            EXPECT_EQ(width(*font, std::to_string(i)), width(*fresh, std::to_string(i)));
+        }
+    }
 }
 
 TEST(Dc, IndexedPictureGoesThroughTheColourTable) {

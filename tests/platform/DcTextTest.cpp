@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "fakes/RecordingFont.h"
 #include "platform/Dc.h"
 #include "platform/Font.h"
 #include "platform/Framebuffer.h"
@@ -17,46 +18,31 @@ using platform::Rgb;
 
 constexpr platform::ColorRef kGrey = Rgb(212, 208, 200);
 
-// Cells of `cellWidth` x `cellHeight` per character; "glyphs" are one pixel
-// at the top left of each cell, so a test can tell ink from background.
-class BlockFont final : public platform::Font {
-  public:
-    BlockFont(const char* face, int cellWidth, int cellHeight)
-        : Font(face, -cellHeight), m_cellWidth(cellWidth), m_cellHeight(cellHeight) {}
-
-    void Extent(std::string_view text, int* width, int* height) const override {
-        *width = static_cast<int>(text.size()) * m_cellWidth;
-        *height = m_cellHeight;
-    }
-    void Draw(platform::Framebuffer& target, int x, int y, std::string_view text,
-              platform::ColorRef colour) const override {
-        draws.push_back(std::string(text));
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            const int cx = x + static_cast<int>(i) * m_cellWidth;
-            if (text[i] != ' ' && target.Contains(cx, y)) {
-                target.Data()[y * target.Stride() + cx] = platform::ToPixel(colour);
-            }
-        }
-    }
-
-    mutable std::vector<std::string> draws;
-
-  private:
-    int m_cellWidth;
-    int m_cellHeight;
-};
-
 std::pair<int, int> Extent(const platform::Dc& dc, std::string_view text) {
     std::pair<int, int> size{-1, -1};
     dc.TextExtent(text, &size.first, &size.second);
     return size;
 }
 
+using orbtest::RecordingFont;
+using orbtest::TextDraw;
+
+std::vector<std::string> Texts(const std::vector<TextDraw>& draws, const char* face) {
+    std::vector<std::string> texts;
+    for (const TextDraw& draw : draws) {
+        if (draw.face == face) {
+            texts.push_back(draw.text);
+        }
+    }
+    return texts;
+}
+
 class DcText : public ::testing::Test {
   protected:
+    std::vector<TextDraw> draws;
     platform::Framebuffer frame{kGrey};
-    BlockFont stock{"System", 4, 4};
-    BlockFont label{"Label", 10, 20};
+    RecordingFont stock{"System", 4, 4, &draws};
+    RecordingFont label{"Label", 10, 20, &draws};
     platform::Dc dc{frame, &stock};
 };
 
@@ -65,8 +51,8 @@ TEST_F(DcText, SelectedFontDrawsOverItsFilledCells) {
     dc.SetBkColor(Rgb(80, 0, 80));
     dc.SetTextColor(Rgb(255, 255, 0));
     dc.TextOut(100, 50, "AB");
-    ASSERT_EQ(label.draws, std::vector<std::string>{"AB"});
-    EXPECT_TRUE(stock.draws.empty());
+    ASSERT_EQ(Texts(draws, "Label"), std::vector<std::string>{"AB"});
+    EXPECT_TRUE(Texts(draws, "System").empty());
     EXPECT_EQ(dc.GetPixel(100, 50), Rgb(255, 255, 0));  // ink
     EXPECT_EQ(dc.GetPixel(110, 50), Rgb(255, 255, 0));
     EXPECT_EQ(dc.GetPixel(105, 60), Rgb(80, 0, 80));  // cell background
@@ -81,15 +67,15 @@ TEST_F(DcText, WithoutASelectionTheStockFontDraws) {
     dc.SelectFont(&label);
     EXPECT_EQ(dc.SelectFont(nullptr), &label);
     dc.TextOut(0, 0, "x");
-    EXPECT_EQ(stock.draws, std::vector<std::string>{"x"});
-    EXPECT_TRUE(label.draws.empty());
+    EXPECT_EQ(Texts(draws, "System"), std::vector<std::string>{"x"});
+    EXPECT_TRUE(Texts(draws, "Label").empty());
     EXPECT_EQ(Extent(dc, "xy"), std::make_pair(8, 4));
 }
 
 TEST_F(DcText, EmptyTextFillsNothing) {
     dc.SetBkColor(Rgb(80, 0, 80));
     dc.TextOut(10, 10, "");
-    EXPECT_TRUE(stock.draws.empty());
+    EXPECT_TRUE(draws.empty());
     EXPECT_EQ(dc.GetPixel(10, 10), kGrey);
 }
 

@@ -13,6 +13,8 @@
 #include <utility>
 
 #include "display/TimeModel.h"
+#include "platform/Colour.h"
+#include "platform/Framebuffer.h"
 #include "shell/CAutopilotDlg.h"
 #include "shell/CMainFrame.h"
 #include "shell/OrbViewWidget.h"
@@ -75,6 +77,41 @@ TEST_F(ViewInput, TimelineEntersBrowsingAndAClickElsewhereLeavesIt) {
     EXPECT_EQ(state->time.m_browseMode, 0);
     EXPECT_EQ(state->m_repaintFrame, 1);
     EXPECT_TRUE(view->IsTimerRunning(1));
+}
+
+// How many pixels of the rectangle are exactly `colour`.
+int CountColour(const platform::Framebuffer& frame, int x, int y, int width, int height,
+                platform::ColorRef colour) {
+    int count = 0;
+    for (int row = y; row < y + height; ++row) {
+        for (int col = x; col < x + width; ++col) {
+            count += frame.PixelAt(col, row) == platform::ToPixel(colour) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+TEST_F(ViewInput, BrowsingStepsAndZoomsToTheEventsOfADecade) {
+    view->View().OnTimer(1);  // the present of the fixed clock: 1 January 1970
+    Click(380, 490);          // TIMELINE
+    view->repaint();
+    EXPECT_EQ(state->m_eventLines, 0);  // nothing in 1970 itself
+    EXPECT_GT(CountColour(view->Frame(), 140, 95, 250, 25, platform::Rgb(255, 255, 255)), 20);
+
+    Click(620, 490);  // zoom out: the 1970's
+    view->repaint();
+    EXPECT_EQ(state->time.m_yearStep, 10);
+    EXPECT_EQ(state->m_eventLines, 0);
+
+    Click(180, 490);  // back: the 1960's
+    view->repaint();
+    EXPECT_EQ(state->time.m_year, 1960);
+    EXPECT_EQ(state->m_eventLines, 1);
+    // The moon landing's text in label yellow, its date in white on blue.
+    EXPECT_GT(CountColour(view->Frame(), 140, 95, 300, 20, platform::Rgb(255, 255, 0)), 20);
+    EXPECT_GT(CountColour(view->Frame(), 0, 95, 130, 25, platform::Rgb(255, 255, 255)), 20);
+    // The label: yellow at the top of the panel.
+    EXPECT_GT(CountColour(view->Frame(), 140, 10, 300, 35, platform::Rgb(255, 255, 0)), 50);
 }
 
 TEST_F(ViewInput, TheLeverSetsTheSpeedByClickAndByHover) {

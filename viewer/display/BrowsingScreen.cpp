@@ -1,7 +1,12 @@
 #include "display/BrowsingScreen.h"
 
+#include <string>
+
 #include "display/Colours.h"
 #include "display/DrawImage.h"
+#include "display/EraLabel.h"
+#include "display/EventsPanel.h"
+#include "display/Speculation.h"
 #include "display/TravelTimer.h"
 #include "display/ViewHost.h"
 #include "display/ViewState.h"
@@ -36,10 +41,12 @@ void DrawBrowsingScreen(ViewState& s, ViewHost& host, platform::Dc& dc) {
     dc.SetTextColor(kLabelYellow);
     dc.SetBkColor(kPanelPurple);
     dc.SelectFont(s.m_fontLarge.get());
+    const std::string label = FormatEraLabel(s.time.m_year, s.time.m_yearStep);
     // Time stands while the user browses; the click that leaves starts it again.
     host.KillTimer(kTravelTimerId);
-    // The era label, the speculation marks and the events list are drawn here,
-    // in that order, over the panels.
+    dc.TextOut(140, 10, label);
+    DrawSpeculation(s, dc);
+    DrawEventsList(s, dc);
     s.m_repaintBrowse = 0;
 }
 

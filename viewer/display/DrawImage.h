@@ -13,5 +13,8 @@ struct ViewState;
 
 // Copies all of `image` to (x, y) of `dc` through m_memDC.
 void DrawImage(ViewState& s, platform::Dc& dc, const platform::Bitmap& image, int x, int y);
+// Copies the top-left `width` x `height` of `image` to (x, y).
+void DrawImagePart(ViewState& s, platform::Dc& dc, const platform::Bitmap& image, int x, int y,
+                   int width, int height);
 
 }  // namespace orb

@@ -1,0 +1,289 @@
+// The events list and the speculation marks, drawn with fonts that record
+// what they draw, on a real framebuffer.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "display/Colours.h"
+#include "display/EventsPanel.h"
+#include "display/Speculation.h"
+#include "display/ViewState.h"
+#include "fakes/RecordingFont.h"
+#include "platform/Dc.h"
+#include "platform/Framebuffer.h"
+#include "platform/MemoryDc.h"
+#include "support/FrameProbe.h"
+
+namespace orb {
+namespace {
+
+using orbtest::Filled;
+using orbtest::TextDraw;
+
+class EventsPanel : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        s->m_fontSmall = std::make_unique<orbtest::RecordingFont>("small", 6, 15, &draws);
+        s->m_fontMedium = std::make_unique<orbtest::RecordingFont>("medium", 8, 20, &draws);
+        s->m_fontLarge = std::make_unique<orbtest::RecordingFont>("large", 12, 30, &draws);
+        s->m_memDC = std::make_unique<platform::MemoryDc>();
+        s->m_memDC->CreateCompatible();
+        std::vector<std::uint32_t> meter(253u * 127u, 0xFF123456u);
+        s->m_bmp132 = platform::Bitmap(253, 127, std::move(meter), 24, 132);
+        s->m_eventsScroll = 20;
+    }
+
+    void Databank(const std::string& records) {
+        s->m_eventsData.fill(0);
+        std::copy(records.begin(), records.end(), s->m_eventsData.begin());
+    }
+
+    void Paint(std::int64_t year, std::int64_t step) {
+        s->time.m_year = year;
+        s->time.m_yearStep = step;
+        draws.clear();
+        DrawEventsList(*s, dc);
+    }
+
+    // The draws other than the erasing blanks.
+    std::vector<TextDraw> Shown() const {
+        std::vector<TextDraw> shown;
+        std::copy_if(draws.begin(), draws.end(), std::back_inserter(shown), [](const TextDraw& d) {
+            return d.text.find_first_not_of(' ') != std::string::npos;
+        });
+        return shown;
+    }
+
+    std::vector<TextDraw> draws;
+    std::unique_ptr<ViewState> s = std::make_unique<ViewState>();
+    platform::Framebuffer frame{kPanelPurple};
+    platform::Dc dc{frame};
+};
+
+// n records of 1 January 1969 AD, texts "Event 1".. in file order.
+std::string Records1969(int n) {
+    std::string records;
+    for (int i = 1; i <= n; ++i) {
+        records += "1 JAN 1969 AD\r\nEvent " + std::to_string(i) + "\r\n";
+    }
+    return records;
+}
+
+bool SameDraw(const TextDraw& d, const char* face, const std::string& text, int x, int y,
+              platform::ColorRef colour) {
+    return d.face == face && d.text == text && d.x == x && d.y == y && d.colour == colour;
+}
+
+TEST_F(EventsPanel, DateAndTextOfAnEventAtStepOneAndStepTen) {
+    Databank("20 JUL 1969 AD\r\nMoon landing\r\nJuly 20, 1969 AD\r\nOnce more\r\n");
+    Paint(1969, 1);
+    std::vector<TextDraw> shown = Shown();
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_TRUE(SameDraw(shown[0], "small", "Moon landing", 140, 95, kLabelYellow));
+    EXPECT_TRUE(SameDraw(shown[1], "medium", "20 JUL", 0, 95, kWhite));
+    EXPECT_TRUE(SameDraw(shown[3], "medium", "July 20", 0, 145, kWhite));  // comma dropped
+    // The date's cells are column blue, the text's panel purple.
+    // (The row of ink is the recording font's.)
+    EXPECT_TRUE(Filled(frame, 0, 96, 48, 19, kColumnBlue));
+    EXPECT_TRUE(Filled(frame, 140, 96, 72, 14, kPanelPurple));
+    EXPECT_EQ(frame.PixelAt(140, 95), platform::ToPixel(kLabelYellow));
+    EXPECT_EQ(frame.PixelAt(0, 95), platform::ToPixel(kWhite));
+
+    Paint(1969, 10);  // 1960's AD
+    shown = Shown();
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_EQ(shown[1].text, "20 JUL 1969");
+    EXPECT_EQ(shown[3].text, "July 20, 1969");
+}
+
+TEST_F(EventsPanel, MatchesByStepAndSideOfChrist) {
+    Databank(
+        "1969\r\nBare year\r\n65 Mya\r\nImpact\r\n3 BC\r\nBC three\r\n5 AD\r\nAD five\r\n"
+        "9 BC\r\nBC nine\r\n");
+    Paint(1969, 1);
+    EXPECT_EQ(Shown()[0].text, "Bare year");
+    Paint(-65000000, 1000000);
+    ASSERT_EQ(Shown().size(), 2u);
+    EXPECT_EQ(Shown()[1].text, "65 Mya");  // a Mya date keeps its unit
+    Paint(-5, 10);                         // the decade of 1 BC to 9 BC
+    std::vector<std::string> texts;
+    for (const TextDraw& d : Shown()) {
+        texts.push_back(d.text);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"BC three", "3", "BC nine", "9"}));
+    Paint(5, 10);
+    EXPECT_EQ(Shown()[0].text, "AD five");
+    EXPECT_EQ(Shown().size(), 2u);
+}
+
+TEST_F(EventsPanel, SevenEventsMakeTwoPages) {
+    Databank(Records1969(7));
+    Paint(1969, 1);
+    const std::vector<TextDraw> shown = Shown();
+    ASSERT_EQ(shown.size(), 12u);  // six events: text and date each
+    for (int n = 0; n < 6; ++n) {
+        EXPECT_EQ(shown[static_cast<std::size_t>(2 * n)].y, 95 + 50 * n);
+    }
+    EXPECT_EQ(s->m_eventLines, 6);
+    EXPECT_EQ(s->m_moreBelow, 1);
+    EXPECT_EQ(s->m_moreAbove, 0);
+    EXPECT_TRUE(Filled(frame, 780, 230, 19, 220, kBarLit));
+    EXPECT_TRUE(Filled(frame, 780, 0, 19, 220, kBarDark));
+
+    s->m_eventsScroll -= 300;  // a click on the lower bar
+    Paint(1969, 1);
+    ASSERT_EQ(Shown().size(), 2u);
+    EXPECT_TRUE(SameDraw(Shown()[0], "small", "Event 7", 140, 95, kLabelYellow));
+    EXPECT_EQ(s->m_moreAbove, 1);
+    EXPECT_EQ(s->m_moreBelow, 0);
+    EXPECT_TRUE(Filled(frame, 780, 0, 19, 220, kBarLit));
+    EXPECT_TRUE(Filled(frame, 780, 230, 19, 220, kBarDark));
+    // The first page's six lines were overprinted with blanks at their places.
+    int erased = 0;
+    for (const TextDraw& d : draws) {
+        erased += d.text == std::string(159, ' ') ? 1 : 0;
+    }
+    EXPECT_EQ(erased, 12);
+}
+
+TEST_F(EventsPanel, SixEventsLightTheLowerBarAndLeaveAnEmptyPage) {
+    Databank(Records1969(6));
+    Paint(1969, 1);
+    EXPECT_EQ(s->m_moreBelow, 1);
+    s->m_eventsScroll -= 300;
+    Paint(1969, 1);
+    EXPECT_TRUE(Shown().empty());  // no "NO EVENTS FOUND": the events lie above
+    EXPECT_EQ(s->m_moreAbove, 1);
+    EXPECT_EQ(s->m_eventLines, 0);
+}
+
+TEST_F(EventsPanel, TheStartingScrollShowsFourEvents) {
+    Databank(Records1969(7));
+    s->m_eventsScroll = 100;  // as the view starts
+    Paint(1969, 1);
+    EXPECT_EQ(Shown().size(), 8u);
+    EXPECT_EQ(Shown()[0].y, 175);
+    EXPECT_EQ(s->m_moreBelow, 1);
+}
+
+TEST_F(EventsPanel, NoEventsFoundAndItsErasure) {
+    Databank(Records1969(1));
+    Paint(2000, 1);
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_TRUE(SameDraw(Shown()[0], "medium", "NO EVENTS FOUND", 140, 95, kWhite));
+    Paint(1969, 1);
+    EXPECT_TRUE(SameDraw(draws[0], "medium", std::string(42, ' '), 140, 95, kLabelYellow));
+}
+
+TEST_F(EventsPanel, MarkersShadeTheTextAndAreNotShown) {
+    const char markers[] = "!@#$%&";
+    const platform::ColorRef shades[] = {platform::Rgb(224, 224, 0), platform::Rgb(192, 192, 0),
+                                         platform::Rgb(160, 160, 0), platform::Rgb(128, 128, 0),
+                                         platform::Rgb(104, 104, 0), platform::Rgb(88, 88, 0)};
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(markers[i]);
+        Databank(std::string("1969\r\n") + markers[i] + "Maybe\r\n");
+        Paint(1969, 1);
+        ASSERT_FALSE(Shown().empty());
+        EXPECT_TRUE(SameDraw(Shown()[0], "small", "Maybe", 140, 95, shades[i]));
+    }
+}
+
+TEST_F(EventsPanel, LongTextsBreakAtTheLastBlankBeforeIndex101) {
+    std::string text(150, 'w');
+    text[97] = ' ';
+    text[40] = ' ';
+    // Bare years: at step 1 no date is shown beside the text.
+    Databank("1969\r\n" + text + "\r\n1969\r\n&" + text.substr(1) + "\r\n");
+    Paint(1969, 1);
+    const std::vector<TextDraw> shown = Shown();
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_TRUE(SameDraw(shown[0], "small", text.substr(0, 97), 140, 95, kLabelYellow));
+    EXPECT_TRUE(SameDraw(shown[1], "small", text.substr(98), 140, 115, kLabelYellow));
+    EXPECT_EQ(shown[2].text, text.substr(1, 96));  // behind a marker
+    EXPECT_EQ(shown[2].colour, platform::Rgb(88, 88, 0));
+    EXPECT_TRUE(SameDraw(shown[3], "small", text.substr(98), 140, 165, platform::Rgb(88, 88, 0)));
+
+    text[100] = ' ';  // a blank at index 100 itself wins
+    Databank("1969\r\n" + text + "\r\n");
+    Paint(1969, 1);
+    EXPECT_EQ(Shown()[0].text, text.substr(0, 100));
+    EXPECT_EQ(Shown()[1].text, text.substr(101));
+
+    const std::string unbroken(120, 'u');  // no blank at all: broken at index 100
+    Databank("1969\r\n" + unbroken + "\r\n");
+    Paint(1969, 1);
+    EXPECT_EQ(Shown()[0].text, std::string(100, 'u'));
+    EXPECT_EQ(Shown()[1].text, std::string(20, 'u'));
+
+    Databank("1969\r\n" + std::string(99, 'v') + "\r\n");  // short enough for one line
+    Paint(1969, 1);
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].text, std::string(99, 'v'));
+}
+
+TEST_F(EventsPanel, RecordsWithoutAUsableYearNeverMatch) {
+    Databank(
+        "1969\r\nFirst\r\nSomeday?\r\nNo year\r\n99999999999999999999 AD\r\nToo long\r\n"
+        "AD\r\nNo digits\r\n");
+    Paint(1969, 1);
+    ASSERT_EQ(Shown().size(), 1u);  // only "First", its bare year not repeated
+    EXPECT_EQ(Shown()[0].text, "First");
+    Paint(1969, 1000000000);  // the whole billion years after Christ
+    ASSERT_EQ(Shown().size(), 2u);
+    EXPECT_EQ(Shown()[1].text, "1969");
+}
+
+class SpeculationMarks : public EventsPanel {
+  protected:
+    void Speculate(std::int64_t year, std::int64_t step) {
+        s->time.m_year = year;
+        s->time.m_yearStep = step;
+        draws.clear();
+        DrawSpeculation(*s, dc);
+    }
+};
+
+TEST_F(SpeculationMarks, TheNearFutureAtFineSteps) {
+    const struct {
+        std::int64_t year, step;
+        bool shown;
+    } cases[] = {{1999, 1, false},     {2000, 1, true},   {9999, 1000, true}, {9999, 10000, false},
+                 {2050, 10000, false}, {10000, 1, false}, {-2050, 1, false},  {2050, 9999, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.year << " at " << c.step);
+        EXPECT_EQ(SpeculationShown(c.year, c.step), c.shown);
+    }
+}
+
+TEST_F(SpeculationMarks, DrawnThenErasedWithTheMeter) {
+    Speculate(2050, 1);
+    ASSERT_EQ(draws.size(), 1u);
+    EXPECT_TRUE(SameDraw(draws[0], "medium", "SPECULATED", 0, 30, kMarkerRed));
+    EXPECT_TRUE(Filled(frame, 1, 31, 79, 19, kPanelPurple));  // the word's cells
+    EXPECT_EQ(frame.PixelAt(450, 0), 0xFF123456u);
+    EXPECT_EQ(frame.PixelAt(702, 79), 0xFF123456u);
+    EXPECT_EQ(frame.PixelAt(450, 80), platform::ToPixel(kPanelPurple));  // top 80 rows only
+    EXPECT_EQ(s->m_meterShown, 1);
+    EXPECT_EQ(dc.TextColor(), kLabelYellow);
+
+    Speculate(1999, 1);
+    EXPECT_TRUE(draws.empty());
+    EXPECT_TRUE(Filled(frame, 0, 30, 130, 30, kColumnBlue));
+    EXPECT_TRUE(Filled(frame, 450, 0, 253, 80, kPanelPurple));
+    EXPECT_EQ(s->m_meterShown, 0);
+    EXPECT_EQ(dc.TextColor(), kLabelYellow);
+    EXPECT_EQ(dc.BkColor(), kPanelPurple);
+
+    // Without the meter on screen, its place is left alone.
+    platform::Dc(frame).FillSolidRect(450, 0, 10, 10, kWhite);
+    Speculate(1999, 1);
+    EXPECT_TRUE(Filled(frame, 450, 0, 10, 10, kWhite));
+}
+
+}  // namespace
+}  // namespace orb
