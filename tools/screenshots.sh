@@ -75,6 +75,29 @@ session() {
     xdotool mousemove 380 510 click 1
     sleep 1
     shot browsing
+
+    # browse NAME DAY MONTH YEAR ERA [ZOOM_OUT_CLICKS]: the browsing screen
+    # at a destination, at a coarser step after that many zoom-out clicks.
+    browse() {
+        xdotool mousemove 400 250 click 1  # back to travel
+        sleep 0.5
+        destination "$2" "$3" "$4" "$5" 12 0
+        xdotool mousemove 380 510 click 1  # TIMELINE
+        sleep 0.5
+        xdotool mousemove 540 510 click --repeat 9 --delay 100 1  # zoom in to single years
+        for ((i = 0; i < ${6:-0}; i++)); do
+            xdotool mousemove 620 510 click 1
+            sleep 0.3
+        done
+        xdotool mousemove 700 560
+        sleep 1
+        shot "$1"
+    }
+    browse browse-1969 20 JUL 1969 AD
+    browse browse-66mya 1 JAN 66 Mya 6
+    browse browse-2084 1 JAN 2084 AD
+    browse browse-wrapped 1 JAN 2600 BC
+    browse browse-none 1 JAN 1234 AD
 }
 
 # Run again inside a virtual display.

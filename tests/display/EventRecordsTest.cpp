@@ -79,11 +79,15 @@ TEST(EventRecords, LongLinesAreCutAtTheLimits) {
 
 TEST(EventRecords, BytesOutsidePrintableAsciiEndALine) {
     // The byte after a line's end is skipped as its line feed, whatever it is.
-    const std::vector<Seen> seen = Walk("1969 AD\xE9\x41Moon\x01xNext\r\nText\r\n");
-    ASSERT_EQ(seen.size(), 2u);
+    const std::vector<Seen> seen = Walk(
+        "1969 AD\xE9\x41Moon\x01xNext\r\nText\x80\x80"
+        "1970\x7F\r\n");
+    ASSERT_EQ(seen.size(), 3u);
     EXPECT_EQ(seen[0], (Seen{"1969 AD", "Moon", true, 1969}));
     EXPECT_EQ(seen[1].date, "Next");
+    EXPECT_EQ(seen[1].text, "Text");  // 128 ends a line
     EXPECT_FALSE(seen[1].hasYear);
+    EXPECT_EQ(seen[2].date, "1970\x7F");  // 127 does not
 }
 
 }  // namespace

@@ -271,8 +271,10 @@ TEST_F(SpeculationMarks, DrawnThenErasedWithTheMeter) {
     EXPECT_EQ(s->m_meterShown, 1);
     EXPECT_EQ(dc.TextColor(), kLabelYellow);
 
+    platform::Dc(frame).FillSolidRect(703, 0, 1, 80, kWhite);  // just right of the meter
     Speculate(1999, 1);
     EXPECT_TRUE(draws.empty());
+    EXPECT_TRUE(Filled(frame, 703, 0, 1, 80, kWhite));
     EXPECT_TRUE(Filled(frame, 0, 30, 130, 30, kColumnBlue));
     EXPECT_TRUE(Filled(frame, 450, 0, 253, 80, kPanelPurple));
     EXPECT_EQ(s->m_meterShown, 0);
