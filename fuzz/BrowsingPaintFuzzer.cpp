@@ -75,10 +75,11 @@ std::int64_t FoldYear(std::int64_t raw) {
     return year == 0 ? 1 : year;
 }
 
-// The scroll positions the view takes: 100 for a new view, 20 after a step
-// or a zoom, and from either, any number of pages of 300 pixels down (the
-// upper bar only ever takes back a page the lower one went down). Bit 0
-// picks the start, the rest the pages.
+// The scroll positions the view takes: 100 for a new view, 20 after a step,
+// a zoom or the Timeline button (so browsing always starts at 20 today), and
+// from either any number of pages of 300 pixels down (the upper bar only
+// takes back a page the lower one went down). Bit 0 picks the start, the
+// rest the pages.
 constexpr int kMostPagesDown = 3333;
 
 int ScrollPosition(std::int32_t raw) {
