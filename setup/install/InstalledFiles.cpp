@@ -1,5 +1,6 @@
 #include "setup/install/InstalledFiles.h"
 
+// Written by the build into its own tree (cmake/WriteReleaseFiles.cmake).
 #include "setup/install/ReleaseFiles.h"
 
 namespace orbsetup {

@@ -76,6 +76,17 @@ TEST(ReplacingFile, TheTargetIsUntouchedUntilTheCommit) {
     EXPECT_EQ(orbtest::Listing(dir.Path()), std::set<std::string>{"README.txt"});
 }
 
+TEST(ReplacingFile, ABareNameIsReplacedInTheCurrentDirectory) {
+    orbtest::TempDir dir;
+    dir.Write("README.txt", "old");
+    const fs::path previous = fs::current_path();
+    fs::current_path(dir.Path());
+    Replace("README.txt", "new", 0644);
+    fs::current_path(previous);
+    EXPECT_EQ(orbtest::Listing(dir.Path()), std::set<std::string>{"README.txt"});
+    EXPECT_EQ(ReadAll(dir.Path() / "README.txt"), "new");
+}
+
 TEST(ReplacingFile, ReplacesTheFileOfTheSameNameInAnyCase) {
     orbtest::TempDir dir;
     dir.Write("data/events.dat", "old");

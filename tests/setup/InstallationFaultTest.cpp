@@ -174,8 +174,8 @@ TEST_F(InstallationFaultTest, AViewerImageThatCannotBeInstalledIsRefused) {
         {"an installed copy", [&] { medium.Dir().Write("orb.ex_", installed); }, "not blank"},
         {"larger than the buffer",
          [&] {
-             medium.Dir().Write("orb.ex_", "");
-             fs::resize_file(image, orbsetup::kTransferBufferSize + 1);  // sparse
+             fs::copy_file(ORB_FIELD_PROBE, image);
+             fs::resize_file(image, orbsetup::kTransferBufferSize + 1);
          },
          "8388608"},
         {"missing", [] {}, std::strerror(ENOENT)},

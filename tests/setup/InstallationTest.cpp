@@ -96,6 +96,15 @@ TEST_F(InstallationTest, ADirectoryOf109CharactersFitsAndOneOf110IsRefused) {
     EXPECT_FALSE(fs::exists(tooLong + "/orb.exe"));
 }
 
+TEST_F(InstallationTest, AViewerImageThatFillsTheWholeBufferIsInstalled) {
+    const fs::path image = medium.Dir().Path() / "orb.ex_";
+    fs::resize_file(image, orbsetup::kTransferBufferSize);  // zeros after the program's end
+    const PassOutcome outcome = Run(place.Path());
+    ASSERT_TRUE(outcome.complete) << outcome.reason;
+    EXPECT_EQ(fs::file_size(place.Path() / "orb.exe"), orbsetup::kTransferBufferSize);
+    EXPECT_EQ(FieldOf(place.Path() / "orb.exe"), "[" + place.Str() + "]\n");
+}
+
 TEST_F(InstallationTest, AMissingParentFailsThePassUntilItExists) {
     const fs::path parent = place.Path() / "absent";
     const fs::path dir = parent / "orbilon";
