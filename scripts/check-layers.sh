@@ -63,7 +63,7 @@ check() {
 while IFS= read -r entry; do
     [ -n "$entry" ] || continue
     check "${entry%:*}" "${entry##*:}"
-done < <(for dir in art bench platform setup tests viewer; do includes "$dir"; done)
+done < <(for dir in art bench fuzz platform setup tests viewer; do includes "$dir"; done)
 
 [ "$status" -eq 0 ] && echo "layer rules hold"
 exit "$status"

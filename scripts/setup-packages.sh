@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format binutils
+    clang-14 libclang-rt-14-dev
     fonts-liberation2
     xvfb xauth
 )

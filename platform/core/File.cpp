@@ -1,40 +1,16 @@
 #include "platform/File.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
+#include "core/FdIo.h"
 #include "platform/FileException.h"
 #include "platform/Path.h"
 
 namespace platform {
-
-namespace {
-
-// Calls `step(done)` until `count` bytes have moved or it moves none (the end
-// of a file being read); again after an interruption. Throws on an error.
-template <typename Step>
-std::size_t Repeat(const std::string& path, const char* verb, std::size_t count, Step step) {
-    std::size_t done = 0;
-    while (done < count) {
-        const ssize_t n = step(done);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw FileException(path, std::string(verb) + " failed (" + std::strerror(errno) + ")");
-        }
-        if (n == 0) {
-            break;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return done;
-}
-
-}  // namespace
 
 File::~File() {
     Close();
@@ -61,32 +37,38 @@ bool File::Open(std::string_view path, unsigned flags) {
         }
     }
     m_fd = ::open(m_hostPath.c_str(), mode | O_CLOEXEC, 0666);
+    m_openError = m_fd >= 0 ? 0 : errno;
     return m_fd >= 0;
 }
 
 std::size_t File::Read(void* buffer, std::size_t count) {
     RequireOpen("read");
-    auto* out = static_cast<char*>(buffer);
-    return Repeat(m_requested, "read", count,
-                  [&](std::size_t done) { return ::read(m_fd, out + done, count - done); });
+    return ReadFully(m_fd, m_requested, buffer, count);
 }
 
 void File::Write(const void* buffer, std::size_t count) {
     RequireOpen("write");
-    const auto* in = static_cast<const char*>(buffer);
-    const std::size_t written = Repeat(m_requested, "write", count, [&](std::size_t done) {
-        return ::write(m_fd, in + done, count - done);
-    });
-    if (written < count) {
-        throw FileException(m_requested, "write failed (nothing more could be written)");
+    WriteFully(m_fd, m_requested, buffer, count);
+}
+
+std::uint64_t File::GetLength() const {
+    RequireOpen("measure");
+    struct stat info {};
+    if (::fstat(m_fd, &info) != 0) {
+        throw FileException(m_requested, "cannot measure it (" + ErrorText(errno) + ")");
     }
+    return static_cast<std::uint64_t>(info.st_size);
 }
 
 void File::RequireOpen(const char* verb) const {
-    if (m_fd < 0) {
-        throw FileException(m_requested,
-                            std::string("cannot ") + verb + " a file that is not open");
+    if (m_fd >= 0) {
+        return;
     }
+    // Why the open failed says more than that the file is not open.
+    if (m_openError != 0) {
+        throw FileException(m_requested, "cannot open it (" + ErrorText(m_openError) + ")");
+    }
+    throw FileException(m_requested, std::string("cannot ") + verb + " a file that is not open");
 }
 
 void File::Close() {

@@ -5,6 +5,7 @@
 #include <sys/types.h>
 
 #include <strings.h>
+#include <cerrno>
 #include <memory>
 #include <vector>
 
@@ -85,9 +86,19 @@ std::string ResolvePath(std::string_view path) {
     return resolved;
 }
 
-bool CreateDirectory(std::string_view path) {
+bool CreateDirectory(std::string_view path, int* error) {
     const std::string host = ResolvePath(path);
-    return ::mkdir(host.c_str(), 0777) == 0;
+    if (::mkdir(host.c_str(), 0777) == 0) {
+        return true;
+    }
+    if (error != nullptr) {
+        *error = errno;
+    }
+    return false;
+}
+
+bool PathExists(std::string_view path) {
+    return Exists(ResolvePath(path));
 }
 
 }  // namespace platform

@@ -13,9 +13,11 @@ struct DirectoryCheck {
 };
 
 // The typed directory with one trailing separator removed and a leading "~"
-// standing for `home`. Refused: a relative directory (the viewer could not
+// (alone or before a separator) standing for `home`. "/" is the root, used as
+// the empty directory. Refused: a relative directory (the viewer could not
 // find it again from its own working directory), one longer than the
-// install-path field holds, one holding '?', an empty one.
+// install-path field holds, one holding '?', an empty one, and "~" when
+// `home` is not an absolute directory.
 DirectoryCheck CheckInstallDirectory(std::string_view typed, std::string_view home);
 
 }  // namespace orbsetup

@@ -9,7 +9,7 @@ namespace orbsetup {
 
 struct PassOutcome {
     bool complete = false;
-    std::string failedPath;  // the file or directory the pass stopped at
+    std::string failedPath;  // the host path of the file or directory the pass stopped at
     std::string reason;      // why, in the system's words
 };
 
@@ -26,9 +26,19 @@ class Installation {
     // directory's DATA lacks. Stops at the first failure. A target is
     // replaced only by a complete new copy, so a failed pass leaves every
     // file either as it was or complete; running again continues the work.
+    // Refused without writing: a viewer image larger than the transfer
+    // buffer or without exactly one blank install-path field, and a stored
+    // file shorter than its size in InstalledFiles() (a longer one is cut).
+    // Every file moves through one static buffer, so passes in one process
+    // run one at a time.
     PassOutcome Run(const std::string& directory);
 
   private:
+    void CreateDirectories(const std::string& directory) const;
+    void InstallViewer(const std::string& directory) const;
+    void InstallFiles(const std::string& directory) const;
+    void AddMissingScenes(const std::string& directory) const;
+
     std::string m_medium;
 };
 

@@ -13,60 +13,61 @@ constexpr std::size_t kElfHeaderSize = 64;
 constexpr std::size_t kSectionHeaderSize = 64;
 constexpr std::uint32_t kSectionNoBits = 8;
 
-// Little-endian reads with bounds checks; false when past the end.
-bool ReadU16(const std::vector<std::uint8_t>& b, std::size_t at, std::uint64_t* out) {
-    if (at > b.size() || b.size() - at < 2) {
-        return false;
-    }
-    *out = static_cast<std::uint64_t>(b[at]) | (static_cast<std::uint64_t>(b[at + 1]) << 8);
-    return true;
-}
+// The image's bytes, wherever they are held.
+struct Bytes {
+    const std::uint8_t* data;
+    std::size_t length;
 
-bool ReadU32(const std::vector<std::uint8_t>& b, std::size_t at, std::uint64_t* out) {
-    if (at > b.size() || b.size() - at < 4) {
+    std::size_t size() const { return length; }
+    std::uint8_t operator[](std::size_t at) const { return data[at]; }
+};
+
+// A little-endian field of `width` bytes with a bounds check; false when past the end.
+bool ReadLE(const Bytes& b, std::size_t at, std::size_t width, std::uint64_t* out) {
+    if (at > b.size() || b.size() - at < width) {
         return false;
     }
     *out = 0;
-    for (std::size_t i = 0; i < 4; ++i) {
+    for (std::size_t i = 0; i < width; ++i) {
         *out |= static_cast<std::uint64_t>(b[at + i]) << (8 * i);
     }
     return true;
 }
 
-bool ReadU64(const std::vector<std::uint8_t>& b, std::size_t at, std::uint64_t* out) {
-    if (at > b.size() || b.size() - at < 8) {
-        return false;
-    }
-    *out = 0;
-    for (std::size_t i = 0; i < 8; ++i) {
-        *out |= static_cast<std::uint64_t>(b[at + i]) << (8 * i);
-    }
-    return true;
+bool ReadU16(const Bytes& b, std::size_t at, std::uint64_t* out) {
+    return ReadLE(b, at, 2, out);
+}
+
+bool ReadU32(const Bytes& b, std::size_t at, std::uint64_t* out) {
+    return ReadLE(b, at, 4, out);
+}
+
+bool ReadU64(const Bytes& b, std::size_t at, std::uint64_t* out) {
+    return ReadLE(b, at, 8, out);
 }
 
 struct Section {
     std::uint64_t name, type, offset, size;
 };
 
-bool ReadSection(const std::vector<std::uint8_t>& b, std::size_t at, Section* s) {
+bool ReadSection(const Bytes& b, std::size_t at, Section* s) {
     return ReadU32(b, at, &s->name) && ReadU32(b, at + 4, &s->type) &&
            ReadU64(b, at + 24, &s->offset) && ReadU64(b, at + 32, &s->size);
 }
 
 // True when [offset, offset + size) lies inside the image.
-bool InImage(const std::vector<std::uint8_t>& b, std::uint64_t offset, std::uint64_t size) {
+bool InImage(const Bytes& b, std::uint64_t offset, std::uint64_t size) {
     return offset <= b.size() && size <= b.size() - offset;
 }
 
 // The NUL-terminated name at `offset` of the string table, compared in bounds.
-bool NameIs(const std::vector<std::uint8_t>& b, const Section& strtab, std::uint64_t nameOffset,
-            const char* wanted) {
+bool NameIs(const Bytes& b, const Section& strtab, std::uint64_t nameOffset, const char* wanted) {
     const std::size_t length = std::strlen(wanted);
     if (nameOffset >= strtab.size || strtab.size - nameOffset < length + 1) {
         return false;
     }
     const std::size_t at = static_cast<std::size_t>(strtab.offset + nameOffset);
-    return std::memcmp(b.data() + at, wanted, length) == 0 && b[at + length] == 0;
+    return std::memcmp(b.data + at, wanted, length) == 0 && b[at + length] == 0;
 }
 
 FieldLocation Fail(std::string why) {
@@ -84,9 +85,10 @@ std::string_view WithoutTrailingSeparator(std::string_view typed) {
     return typed;
 }
 
-FieldLocation LocateInstallPathField(const std::vector<std::uint8_t>& image) {
+FieldLocation LocateInstallPathField(const std::uint8_t* data, std::size_t size) {
+    const Bytes image{data, size};
     static const std::uint8_t kMagic[] = {0x7F, 'E', 'L', 'F'};
-    if (image.size() < kElfHeaderSize || !std::equal(kMagic, kMagic + 4, image.begin())) {
+    if (image.size() < kElfHeaderSize || !std::equal(kMagic, kMagic + 4, data)) {
         return Fail("the viewer image is not an ELF file");
     }
     if (image[4] != 2 || image[5] != 1) {
@@ -130,8 +132,8 @@ FieldLocation LocateInstallPathField(const std::vector<std::uint8_t>& image) {
         !InImage(image, field.offset, field.size)) {
         return Fail("the viewer image's install-path field has the wrong size");
     }
-    const auto begin = image.begin() + static_cast<std::ptrdiff_t>(field.offset);
-    const auto last = begin + static_cast<std::ptrdiff_t>(orb::kInstallPathFieldSize - 1);
+    const std::uint8_t* begin = data + field.offset;
+    const std::uint8_t* last = begin + (orb::kInstallPathFieldSize - 1);
     if (!std::all_of(begin, last, [](std::uint8_t c) { return c == orb::kInstallPathFill; }) ||
         *last != 0) {
         return Fail("the viewer image's install-path field is not blank (already installed?)");
@@ -142,7 +144,11 @@ FieldLocation LocateInstallPathField(const std::vector<std::uint8_t>& image) {
     return location;
 }
 
-PatchResult WriteInstallPath(std::vector<std::uint8_t>& image, std::string_view directory) {
+FieldLocation LocateInstallPathField(const std::vector<std::uint8_t>& image) {
+    return LocateInstallPathField(image.data(), image.size());
+}
+
+PatchResult WriteInstallPath(std::uint8_t* image, std::size_t size, std::string_view directory) {
     PatchResult result;
     if (directory.size() > orb::kInstallPathCapacity) {
         result.error = "the installation directory is " + std::to_string(directory.size()) +
@@ -155,15 +161,18 @@ PatchResult WriteInstallPath(std::vector<std::uint8_t>& image, std::string_view 
         result.error = "the installation directory must not contain '?'";
         return result;
     }
-    const FieldLocation location = LocateInstallPathField(image);
+    const FieldLocation location = LocateInstallPathField(image, size);
     if (!location.found) {
         result.error = location.error;
         return result;
     }
-    std::copy(directory.begin(), directory.end(),
-              image.begin() + static_cast<std::ptrdiff_t>(location.offset));
+    std::copy(directory.begin(), directory.end(), image + location.offset);
     result.ok = true;
     return result;
+}
+
+PatchResult WriteInstallPath(std::vector<std::uint8_t>& image, std::string_view directory) {
+    return WriteInstallPath(image.data(), image.size(), directory);
 }
 
 }  // namespace orbsetup

@@ -65,6 +65,18 @@ INSTANTIATE_TEST_SUITE_P(
         DateLine{"10000000000000000000 BC", false, 0, 0},
         DateLine{"9223372036854 Mya", true, -9223372036854000000, -1},
         DateLine{"9223372036855 Mya", false, 0, 0},
+        // Leading zeros add nothing: a run longer than 19 characters can still fit.
+        DateLine{"000000000000000000000000675379948", true, 675379948, -1},
+        DateLine{"c. 0000000000000000000000000000001969 AD", true, 1969, 2},
+        DateLine{"000000000009223372036854775807 BC", true, -9223372036854775807, -1},
+        DateLine{"000000000009223372036854775808 BC", false, 0, 0},
+        DateLine{"0001" + std::string(19, '0') + " AD", false, 0, 0},
+        DateLine{"0000000000000000000009223372036854 Mya", true, -9223372036854000000, -1},
+        // The era's last letter with no room for the rest of the era: no year,
+        // rather than a cut before the line's start.
+        DateLine{"D", false, 0, 0}, DateLine{"sC", false, 0, 0}, DateLine{"AD", false, 0, 0},
+        DateLine{"ya", false, 0, 0}, DateLine{"Mya", false, 0, 0}, DateLine{"xAD", true, 0, -1},
+        DateLine{"xMya", true, 0, -1},
         // No era of its own.
         DateLine{"", false, 0, 0}, DateLine{"1969 ad", false, 0, 0},
         DateLine{"1969 BCE", false, 0, 0}, DateLine{"sometime", false, 0, 0}));

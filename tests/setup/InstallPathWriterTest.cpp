@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +9,7 @@
 
 #include "field/InstallPathField.h"
 #include "setup/patch/InstallPathWriter.h"
+#include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -186,20 +186,6 @@ TEST(InstallPathWriter, RefusesDamagedFilesWithoutReadingPastThem) {
     }
 }
 
-std::string RunProgram(const std::string& path) {
-    std::string output;
-    FILE* pipe = ::popen(("'" + path + "'").c_str(), "r");
-    if (pipe == nullptr) {
-        return output;
-    }
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
-        output += buffer;
-    }
-    ::pclose(pipe);
-    return output;
-}
-
 TEST(InstallPathWriter, APatchedProgramReadsItsDirectory) {
     std::ifstream in(ORB_FIELD_PROBE, std::ios::binary);
     ASSERT_TRUE(in);
@@ -212,7 +198,7 @@ TEST(InstallPathWriter, APatchedProgramReadsItsDirectory) {
             .write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));
         std::filesystem::permissions(path, std::filesystem::perms::owner_all);
-        return RunProgram(path.string());
+        return orbtest::CommandOutput("'" + path.string() + "'");
     };
     EXPECT_EQ(run(image), "[]\n");  // as built: never installed
     for (const std::string& directory : {std::string("/opt/orbilon"), std::string(109, 'q')}) {

@@ -38,25 +38,32 @@ EventDate ParseEventDate(std::string_view line) {
         return result;
     }
     const auto length = static_cast<int>(line.size());
+    if (length < suffix) {
+        return result;  // "sC" or "ya": the era's last letter without room for the era
+    }
     int end = length - 1 - suffix;  // index of the last digit
     std::int64_t value = 0;
     std::int64_t scale = 1;
     bool overflow = false;
+    bool pastScale = false;  // the next digit's scale would not fit: only zeros may follow
     int i = end;
     for (; i >= 0 && InDigitRun(line[static_cast<std::size_t>(i)]); --i) {
         const std::int64_t digit = line[static_cast<std::size_t>(i)] - '0';
+        if (overflow) {
+            continue;  // the run is still walked to find the cut
+        }
+        if (pastScale) {
+            // Leading zeros add nothing, so "000...01" still fits.
+            overflow = digit != 0;
+            continue;
+        }
         std::int64_t term = 0;
-        if (overflow || __builtin_mul_overflow(digit, scale, &term) ||
+        if (__builtin_mul_overflow(digit, scale, &term) ||
             __builtin_add_overflow(value, term, &value)) {
             overflow = true;
             continue;
         }
-        if (i > 0 && __builtin_mul_overflow(scale, std::int64_t{10}, &scale)) {
-            // Only a further digit would need the larger scale.
-            if (InDigitRun(line[static_cast<std::size_t>(i - 1)])) {
-                overflow = true;
-            }
-        }
+        pastScale = __builtin_mul_overflow(scale, std::int64_t{10}, &scale);
     }
     if (mya && !overflow && __builtin_mul_overflow(value, kMillion, &value)) {
         overflow = true;

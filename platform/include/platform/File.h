@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,8 @@ class File {
     // Reads up to `count` bytes; fewer only at the end of the file.
     std::size_t Read(void* buffer, std::size_t count);
     void Write(const void* buffer, std::size_t count);
+    // The file's size in bytes now.
+    std::uint64_t GetLength() const;
     void Close();
     bool IsOpen() const { return m_fd >= 0; }
     const std::string& HostPath() const { return m_hostPath; }
@@ -43,6 +46,7 @@ class File {
     void RequireOpen(const char* verb) const;
 
     int m_fd = -1;
+    int m_openError = 0;  // the system's reason when the last Open failed
     std::string m_requested;
     std::string m_hostPath;
 };

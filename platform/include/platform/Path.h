@@ -14,7 +14,11 @@ namespace platform {
 // component with no match is kept as written, so new files get that name.
 std::string ResolvePath(std::string_view path);
 
-// Creates one directory level; false when it could not be made (it may exist).
-bool CreateDirectory(std::string_view path);
+// Creates one directory level; false when it could not be made (it may
+// exist). Then `error`, when given, receives the system's error number.
+bool CreateDirectory(std::string_view path, int* error = nullptr);
+
+// True when the path names something that exists (a file, a directory, a link).
+bool PathExists(std::string_view path);
 
 }  // namespace platform

@@ -1,0 +1,59 @@
+#include "setup/install/InstallDirectory.h"
+
+#include "field/InstallPathField.h"
+#include "setup/patch/InstallPathWriter.h"
+
+namespace orbsetup {
+
+namespace {
+
+bool IsSeparator(char c) {
+    return c == '/' || c == '\\';
+}
+
+bool IsAbsolute(std::string_view path) {
+    return !path.empty() && IsSeparator(path.front());
+}
+
+DirectoryCheck Refuse(std::string problem) {
+    DirectoryCheck check;
+    check.problem = std::move(problem);
+    return check;
+}
+
+}  // namespace
+
+DirectoryCheck CheckInstallDirectory(std::string_view typed, std::string_view home) {
+    if (typed.empty()) {
+        return Refuse("Enter the directory in which you installed the previous version.");
+    }
+    std::string expanded;
+    if (typed.front() == '~' && (typed.size() == 1 || IsSeparator(typed[1]))) {
+        if (!IsAbsolute(home)) {
+            return Refuse("Your home directory is not known. Enter the full path.");
+        }
+        // "/home/al/" and "~/" must not make a doubled separator.
+        expanded.assign(WithoutTrailingSeparator(home));
+        expanded.append(typed.substr(1));
+    } else if (IsAbsolute(typed)) {
+        expanded.assign(typed);
+    } else {
+        return Refuse("Enter the full path of the directory, starting with / or ~.");
+    }
+    DirectoryCheck check;
+    check.directory.assign(WithoutTrailingSeparator(expanded));
+    if (check.directory.size() > orb::kInstallPathCapacity) {
+        return Refuse("The directory is " + std::to_string(check.directory.size()) +
+                      " characters long. Orbilon can be installed only in a directory of at "
+                      "most " +
+                      std::to_string(orb::kInstallPathCapacity) + " characters.");
+    }
+    if (check.directory.find(orb::kInstallPathFill) != std::string::npos ||
+        check.directory.find('\0') != std::string::npos) {
+        return Refuse("The directory's name must not contain '?'.");
+    }
+    check.ok = true;
+    return check;
+}
+
+}  // namespace orbsetup

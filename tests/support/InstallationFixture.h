@@ -1,0 +1,38 @@
+// A pass's surroundings: a stand-in medium, a scratch place to install into
+// and the installation reading from that medium.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "setup/install/Installation.h"
+#include "setup/install/InstalledFiles.h"
+#include "support/FakeMedium.h"
+#include "support/FileTree.h"
+#include "support/InstallationListing.h"
+#include "support/TempDir.h"
+
+namespace orbtest {
+
+inline std::string Describe(const orbsetup::PassOutcome& outcome) {
+    return outcome.complete ? "complete" : outcome.failedPath + ": " + outcome.reason;
+}
+
+class InstallationFixture : public ::testing::Test {
+  protected:
+    // Every file of the table under `directory` holds the given generation's contents.
+    static void ExpectFiles(const std::filesystem::path& directory, int generation) {
+        for (const orbsetup::InstalledFile& file : orbsetup::InstalledFiles()) {
+            const std::filesystem::path path = directory / InstalledRelative(file);
+            EXPECT_EQ(ReadAll(path), Contents(file.name, file.bytes, generation)) << path;
+        }
+    }
+
+    FakeMedium medium{ORB_FIELD_PROBE, 1};
+    TempDir place;
+    orbsetup::Installation installation{medium.Dir().Str()};
+};
+
+}  // namespace orbtest
