@@ -49,7 +49,7 @@ void COrbSetupView::OnDraw(QPainter& painter) {
         }
         m_firstPaint = false;
     }
-    if (!m_pendingDirectory.empty()) {
+    if (m_pendingDirectory) {
         RunPendingInstallation();
     }
     m_failure.Draw(painter, rect());
@@ -71,15 +71,15 @@ void COrbSetupView::RunPendingInstallation() {
     // A paint handler must not let an exception into the toolkit; whatever
     // escapes the pass counts as a failed pass, retried like any other.
     try {
-        outcome = m_pass(m_pendingDirectory);
+        outcome = m_pass(*m_pendingDirectory);
     } catch (const std::exception& error) {
         outcome.complete = false;
-        outcome.failedPath = m_pendingDirectory;
+        outcome.failedPath = *m_pendingDirectory;
         outcome.reason = error.what();
     }
     if (!outcome.complete) {
         // Retried every second: only a failure not met before is told.
-        if (m_failure.Show(m_pendingDirectory, outcome) && m_report) {
+        if (m_failure.Show(*m_pendingDirectory, outcome) && m_report) {
             m_report(m_failure.Text().toStdString());
         }
         return;
@@ -88,7 +88,7 @@ void COrbSetupView::RunPendingInstallation() {
     m_pWizard.reset();
     m_wizardStage = false;
     m_complete->Create();
-    m_pendingDirectory.clear();
+    m_pendingDirectory.reset();
 }
 
 void COrbSetupView::OnTimer(int id) {
@@ -99,7 +99,9 @@ void COrbSetupView::OnTimer(int id) {
 
 long COrbSetupView::OnSetupDialogDone(int, int) {
     if (m_wizardStage) {
-        m_pendingDirectory = m_pWizard->m_strDirectory.toStdString();
+        if (m_pWizard->DirectoryTaken()) {
+            m_pendingDirectory = m_pWizard->m_strDirectory.toStdString();
+        }
         m_pWizard->DestroyWindow();
     } else {
         m_complete->DestroyWindow();

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/Framebuffer.h"
@@ -49,7 +50,8 @@ class COrbSetupView final : public QWidget {
     // Null once the installation has completed.
     CUpgradeWizardDlg* Wizard() const { return m_pWizard.get(); }
     CSetupCompleteDlg& CompleteDialog() const { return *m_complete; }
-    const std::string& PendingDirectory() const { return m_pendingDirectory; }
+    // The directory waiting to be installed; the root is the empty one.
+    const std::optional<std::string>& PendingDirectory() const { return m_pendingDirectory; }
     bool IsWizardStage() const { return m_wizardStage; }
     const PassFailureNotice& FailureNotice() const { return m_failure; }
 
@@ -69,7 +71,7 @@ class COrbSetupView final : public QWidget {
     platform::Framebuffer m_picture;
     std::unique_ptr<CUpgradeWizardDlg> m_pWizard;
     std::unique_ptr<CSetupCompleteDlg> m_complete;
-    std::string m_pendingDirectory;
+    std::optional<std::string> m_pendingDirectory;
     bool m_firstPaint = true;
     bool m_wizardStage = true;
     PassFailureNotice m_failure;

@@ -49,6 +49,7 @@ void CUpgradeWizardDlg::OnOK() {
     if (typed.isEmpty()) {
         SetupDialogDoneEvent::Post(m_view, res::IDOK);
         m_strDirectory.clear();
+        m_directoryTaken = false;
         return;
     }
     // A directory the installation cannot use is turned away here, before
@@ -63,11 +64,13 @@ void CUpgradeWizardDlg::OnOK() {
     }
     SetupDialogDoneEvent::Post(m_view, res::IDOK);
     m_strDirectory = QString::fromStdString(check.directory);
+    m_directoryTaken = true;
 }
 
 void CUpgradeWizardDlg::OnCancel() {
     SetupDialogDoneEvent::Post(m_view, res::IDCANCEL);
     m_strDirectory.clear();
+    m_directoryTaken = false;
     m_edit->clear();
 }
 

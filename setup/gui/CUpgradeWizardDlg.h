@@ -20,8 +20,10 @@ class CUpgradeWizardDlg final : public ModelessDialog {
     CUpgradeWizardDlg(QObject& view, std::string home, QWidget* parent = nullptr);
 
     // The directory taken on OK, as the installation uses it; empty after
-    // Cancel or OK with nothing typed.
+    // Cancel or OK with nothing typed, and for the root, which is why
+    // DirectoryTaken() tells the cases apart.
     QString m_strDirectory;
+    bool DirectoryTaken() const { return m_directoryTaken; }
 
     QLineEdit* DirectoryEdit() const { return m_edit; }
     QPushButton* OkButton() const { return m_ok; }
@@ -41,6 +43,7 @@ class CUpgradeWizardDlg final : public ModelessDialog {
 
     QObject& m_view;
     std::string m_home;
+    bool m_directoryTaken = false;
     QLineEdit* m_edit = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;

@@ -56,7 +56,7 @@ TEST_F(WizardFlow, OkTakesTheDirectoryAndTheNextPaintInstallsIt) {
     // Done.
     EXPECT_EQ(Wizard(), nullptr);
     EXPECT_FALSE(View().IsWizardStage());
-    EXPECT_TRUE(View().PendingDirectory().empty());
+    EXPECT_FALSE(View().PendingDirectory().has_value());
     EXPECT_TRUE(Complete().isVisible());
     EXPECT_TRUE(reports.empty());
 
@@ -70,6 +70,16 @@ TEST_F(WizardFlow, TheDirectoryIsTakenAsTheCheckGivesIt) {
     StartShown();
     Confirm(QStringLiteral("~/games/orbilon/"));
     EXPECT_EQ(View().PendingDirectory(), "/home/tester/games/orbilon");
+}
+
+TEST_F(WizardFlow, TheRootIsInstalledAsTheEmptyDirectory) {
+    StartShown();
+    Confirm(QStringLiteral("/"));
+    EXPECT_EQ(View().PendingDirectory(), "");
+    Tick();
+    ASSERT_EQ(passes.size(), 1u);
+    EXPECT_EQ(passes[0], "");
+    EXPECT_TRUE(Complete().isVisible());
 }
 
 TEST_F(WizardFlow, CompletionOkClosesItsWindowAndNothingFollows) {
@@ -118,7 +128,7 @@ TEST_P(WizardCancel, ClosesTheWizardAndNothingCanInstallAfterwards) {
     DeliverDialogMessages();
     // Idle.
     EXPECT_FALSE(wizard.isVisible());
-    EXPECT_TRUE(View().PendingDirectory().empty());
+    EXPECT_FALSE(View().PendingDirectory().has_value());
     for (int i = 0; i < 3; ++i) {
         Tick();
         View().repaint();
@@ -149,7 +159,7 @@ TEST_F(WizardFlow, OkWithAnEmptyEditClosesTheWizardAndInstallsNothing) {
     DeliverDialogMessages();
     EXPECT_TRUE(watch.seen.empty());
     EXPECT_FALSE(Wizard()->isVisible());
-    EXPECT_TRUE(View().PendingDirectory().empty());
+    EXPECT_FALSE(View().PendingDirectory().has_value());
     for (int i = 0; i < 3; ++i) {
         Tick();
     }
@@ -192,7 +202,7 @@ TEST_P(WizardRefuses, ADirectoryTheCheckRefusesKeepsTheWizardOpen) {
     ASSERT_NE(Wizard(), nullptr);
     EXPECT_TRUE(Wizard()->isVisible());
     EXPECT_EQ(Wizard()->DirectoryEdit()->text(), typed);
-    EXPECT_TRUE(View().PendingDirectory().empty());
+    EXPECT_FALSE(View().PendingDirectory().has_value());
     Tick();
     EXPECT_TRUE(passes.empty());
 
