@@ -4,9 +4,14 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "shell/DialogUnits.h"
+#include "platform/qt/DialogUnits.h"
 
 namespace orb {
+
+using platform::DialogFont;
+using platform::DluRect;
+using platform::DluX;
+using platform::DluY;
 
 namespace {
 

@@ -12,10 +12,15 @@
 #include <type_traits>
 
 #include "display/Calendar.h"
+#include "platform/qt/DialogUnits.h"
 #include "res/ResourceIds.h"
-#include "shell/DialogUnits.h"
 
 namespace orb {
+
+using platform::DialogFont;
+using platform::DluRect;
+using platform::DluX;
+using platform::DluY;
 
 namespace {
 

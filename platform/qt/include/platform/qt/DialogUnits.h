@@ -1,11 +1,12 @@
-// Dialog templates are laid out in dialog units of an 8-point sans font.
+// Dialog templates are laid out in dialog units of an 8-point sans font. The
+// viewer's and the installer's dialogs share these units.
 #pragma once
 
 #include <QFont>
 #include <QRect>
 #include <cmath>
 
-namespace orb {
+namespace platform {
 
 inline int DluX(int units) {
     return static_cast<int>(std::lround(units * 1.5));
@@ -23,4 +24,4 @@ inline QFont DialogFont() {
     return font;
 }
 
-}  // namespace orb
+}  // namespace platform
