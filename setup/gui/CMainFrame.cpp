@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "setup/gui/Caption.h"
 #include "setup/res/ResourceIds.h"
 
 namespace orbsetup {
@@ -13,9 +14,8 @@ CMainFrame::CMainFrame(QWidget* view)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     // No minimise or maximise box and no title of the document: the caption
-    // is empty for the whole run. The toolkit writes the program's name into
-    // a caption left empty, so the caption is a single blank.
-    setWindowTitle(QStringLiteral(" "));
+    // is empty for the whole run.
+    SetCaption(*this, QString());
     BuildMenu();
     BindKeys();
     setCentralWidget(view);

@@ -6,13 +6,14 @@
 #include <algorithm>
 
 #include "platform/qt/DialogUnits.h"
+#include "setup/gui/Caption.h"
 
 namespace orbsetup {
 
 ModelessDialog::ModelessDialog(QWidget* parent, const QString& caption, int width, int height)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setWindowTitle(caption);
+    SetCaption(*this, caption);
     // A pixel smaller than the viewer's dialogs: at 11 pixels the longest
     // text of the wizard would not fit into the dialog at all. The dialog
     // units stay those of the template font.
