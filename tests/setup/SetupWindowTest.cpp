@@ -149,6 +149,22 @@ void ExpectStretched(const QImage& shown, const QImage& picture) {
             << "picture (" << p.x() << "," << p.y() << ") shown at (" << x << "," << y << ") in "
             << shown.width() << " x " << shown.height();
     }
+    // The picture's own edges reach the client area's edges: nothing of it is
+    // cut off or moved in, which the gradient alone would hide.
+    const QPoint last(picture.width() - 1, picture.height() - 1);
+    const QPoint shownLast(shown.width() - 1, shown.height() - 1);
+    for (const auto& [from, to] :
+         {std::pair{QPoint(0, 0), QPoint(0, 0)},
+          std::pair{QPoint(last.x(), 0), QPoint(shownLast.x(), 0)},
+          std::pair{QPoint(0, last.y()), QPoint(0, shownLast.y())}, std::pair{last, shownLast}}) {
+        const QColor want = picture.pixelColor(from);
+        const QColor got = shown.pixelColor(to);
+        EXPECT_LE(std::abs(got.red() - want.red()) + std::abs(got.green() - want.green()) +
+                      std::abs(got.blue() - want.blue()),
+                  24)
+            << "corner (" << from.x() << "," << from.y() << ") shown at (" << to.x() << ","
+            << to.y() << ")";
+    }
 }
 
 QImage Bitmap133() {
