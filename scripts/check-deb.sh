@@ -80,11 +80,14 @@ grep -vE '^(-rwxr-xr-x|-rw-r--r--|drwxr-xr-x) ' "$work/entries" &&
     fail "entries with modes other than 0755 and 0644 (above)"
 cut -d' ' -f3- "$work/entries" | grep -vE '^\./(usr/.*)?$' && fail "entries outside /usr (above)"
 grep ' \./usr/local/' "$work/entries" && fail "entries under /usr/local (above)"
-for file in usr/bin/orbilon-setup "usr/$medium_sub/setup" "usr/$medium_sub/orb.ex_" \
-    usr/share/applications/org.orbilon.Orbilon.Setup.desktop \
-    usr/share/metainfo/org.orbilon.Orbilon.metainfo.xml usr/share/doc/orbilon/copyright \
-    usr/share/icons/hicolor/48x48/apps/orbilon-setup.png; do
-    cut -d" " -f2- "$work/have" | grep -qxF "./$file" || fail "the package lacks /$file"
+# The programs and a few files that must be there, whatever the tree holds.
+for entry in "-rwxr-xr-x usr/bin/orbilon-setup" "-rwxr-xr-x usr/$medium_sub/setup" \
+    "-rw-r--r-- usr/$medium_sub/orb.ex_" \
+    "-rw-r--r-- usr/share/applications/org.orbilon.Orbilon.Setup.desktop" \
+    "-rw-r--r-- usr/share/metainfo/org.orbilon.Orbilon.metainfo.xml" \
+    "-rw-r--r-- usr/share/doc/orbilon/copyright" \
+    "-rw-r--r-- usr/share/icons/hicolor/48x48/apps/orbilon-setup.png"; do
+    grep -qxF -e "${entry%% *} ./${entry#* }" "$work/have" || fail "the package lacks $entry"
 done
 echo "$(wc -l <"$work/have") files in the package"
 

@@ -73,8 +73,9 @@ for size in "${icon_sizes[@]}"; do
     read -r -a ihdr < <(od -An -tu1 -j16 -N8 "$icon")
     width=$(((ihdr[0] << 24) | (ihdr[1] << 16) | (ihdr[2] << 8) | ihdr[3]))
     height=$(((ihdr[4] << 24) | (ihdr[5] << 16) | (ihdr[6] << 8) | ihdr[7]))
-    [ "$width" = "$size" ] && [ "$height" = "$size" ] ||
+    if [ "$width" != "$size" ] || [ "$height" != "$size" ]; then
         fail "the ${size}x${size} icon is ${width}x${height}"
+    fi
 done
 
 # What the menu entry and the metadata name is installed.
