@@ -11,6 +11,9 @@ packages=(
     clang-14 libclang-rt-14-dev
     fonts-liberation2
     xvfb xauth
+    # the packaging checks: validators of menu entries and metadata, and what
+    # cpack needs to compute the Debian package's dependencies
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
