@@ -4,8 +4,11 @@
 #include <QDir>
 #include <QMessageBox>
 #include <cstdio>
+#include <iostream>
 #include <memory>
+#include <optional>
 
+#include "platform/CommandLineAnswer.h"
 #include "setup/gui/COrbSetupApp.h"
 #include "setup/gui/InstallPass.h"
 #include "setup/gui/QtWindowTimers.h"
@@ -28,6 +31,15 @@ void ReportPassFailure(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Answered before the application exists: these need no display.
+    const platform::ProgramInfo program{
+        "setup", ORB_VERSION,
+        "Orbilon's upgrade installer: brings an installation directory up to date.",
+        "Start it from the distribution medium, where it finds the files it installs."};
+    if (const std::optional<int> status =
+            platform::AnswerCommandLine(program, argc, argv, std::cout, std::cerr)) {
+        return *status;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(orbsetup::res::kAppTitle));
     QApplication::setWindowIcon(orbsetup::res::AppIcon());
