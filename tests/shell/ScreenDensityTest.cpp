@@ -1,0 +1,64 @@
+// The view on a screen of twice the density: the window's pixels double and
+// the drawing stays sharp.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+#include "shell/CMainFrame.h"
+#include "shell/OrbViewWidget.h"
+#include "support/DoubledPixels.h"
+#include "support/ShellRig.h"
+
+namespace orb {
+namespace {
+
+using ScreenDensity = orbtest::ShellRig;
+
+// The view's window drawn into an image of twice its size in device pixels.
+QImage RenderDoubled(QWidget& widget) {
+    QImage shown(widget.size() * 2, QImage::Format_RGB32);
+    shown.setDevicePixelRatio(2);
+    shown.fill(Qt::magenta);
+    widget.render(&shown);
+    return shown;
+}
+
+TEST_F(ScreenDensity, EachPixelOfTheFrameBecomesATwoByTwoBlockOfItsColour) {
+    auto app = Start();
+    ASSERT_TRUE(started) << failure;
+    OrbViewWidget* view = app->ViewWidget();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(app->MainFrame()));
+    // The clock and the date row bring edges one pixel wide to the picture.
+    const QImage shown = RenderDoubled(*view);
+    ASSERT_EQ(shown.size(),
+              QSize(2 * OrbViewWidget::kClientWidth, 2 * OrbViewWidget::kClientHeight));
+
+    const orbtest::DoubledCheck check = orbtest::CheckDoubled(
+        shown, view->size(),
+        [view](int x, int y) { return static_cast<QRgb>(view->Frame().PixelAt(x, y)); });
+    EXPECT_EQ(check.mismatches, 0) << check.first;
+    EXPECT_GT(check.narrowFeatures, 100);
+}
+
+// What the test above rests on: smoothing, had the view asked for it, would
+// blend the blocks' edges and be seen.
+TEST_F(ScreenDensity, SmoothingWouldBeSeenByTheCheck) {
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    picture.setPixel(3, 3, qRgb(255, 255, 255));
+    QImage shown(16, 16, QImage::Format_RGB32);
+    shown.setDevicePixelRatio(2);
+    QPainter painter(&shown);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(0, 0, picture);
+    painter.end();
+    const orbtest::DoubledCheck check = orbtest::CheckDoubled(
+        shown, picture.size(), [&picture](int x, int y) { return picture.pixel(x, y); });
+    EXPECT_GT(check.mismatches, 0);
+    EXPECT_EQ(check.narrowFeatures, 1);
+}
+
+}  // namespace
+}  // namespace orb
