@@ -11,6 +11,7 @@ packages=(
     clang-14 libclang-rt-14-dev
     fonts-liberation2
     xvfb xauth
+    desktop-file-utils
 )
 
 missing=()
