@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QPainter>
 #include <QTest>
 
 #include "shell/CMainFrame.h"
@@ -40,24 +39,6 @@ TEST_F(ScreenDensity, EachPixelOfTheFrameBecomesATwoByTwoBlockOfItsColour) {
         [view](int x, int y) { return static_cast<QRgb>(view->Frame().PixelAt(x, y)); });
     EXPECT_EQ(check.mismatches, 0) << check.first;
     EXPECT_GT(check.narrowFeatures, 100);
-}
-
-// What the test above rests on: smoothing, had the view asked for it, would
-// blend the blocks' edges and be seen.
-TEST_F(ScreenDensity, SmoothingWouldBeSeenByTheCheck) {
-    QImage picture(8, 8, QImage::Format_RGB32);
-    picture.fill(Qt::black);
-    picture.setPixel(3, 3, qRgb(255, 255, 255));
-    QImage shown(16, 16, QImage::Format_RGB32);
-    shown.setDevicePixelRatio(2);
-    QPainter painter(&shown);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(0, 0, picture);
-    painter.end();
-    const orbtest::DoubledCheck check = orbtest::CheckDoubled(
-        shown, picture.size(), [&picture](int x, int y) { return picture.pixel(x, y); });
-    EXPECT_GT(check.mismatches, 0);
-    EXPECT_EQ(check.narrowFeatures, 1);
 }
 
 }  // namespace
