@@ -197,19 +197,12 @@ TEST_F(SetupWindow, BackgroundIsStretchedOverTheWholeClientArea) {
 TEST_F(SetupWindow, AtTwiceTheDensityTheBackgroundIsDrawnAtDevicePixels) {
     StartShown();
     const QImage picture = Bitmap133();
-    const auto renderDoubled = [this] {
-        QImage shown(View().size() * 2, QImage::Format_RGB32);
-        shown.setDevicePixelRatio(2);
-        shown.fill(Qt::magenta);
-        View().render(&shown);
-        return shown;
-    };
     {
         SCOPED_TRACE("maximised");
-        ExpectStretched(renderDoubled(), picture);
+        ExpectStretched(orbtest::RenderDoubled(View()), picture);
     }
     View().resize(picture.size());
-    const QImage shown = renderDoubled();
+    const QImage shown = orbtest::RenderDoubled(View());
     ASSERT_EQ(shown.size(), QSize(1600, 1200));
     const orbtest::DoubledCheck check = orbtest::CheckDoubled(
         shown, picture.size(), [&picture](int x, int y) { return picture.pixel(x, y); });

@@ -15,22 +15,13 @@ namespace {
 
 using ScreenDensity = orbtest::ShellRig;
 
-// The view's window drawn into an image of twice its size in device pixels.
-QImage RenderDoubled(QWidget& widget) {
-    QImage shown(widget.size() * 2, QImage::Format_RGB32);
-    shown.setDevicePixelRatio(2);
-    shown.fill(Qt::magenta);
-    widget.render(&shown);
-    return shown;
-}
-
 TEST_F(ScreenDensity, EachPixelOfTheFrameBecomesATwoByTwoBlockOfItsColour) {
     auto app = Start();
     ASSERT_TRUE(started) << failure;
     OrbViewWidget* view = app->ViewWidget();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(app->MainFrame()));
     // The clock and the date row bring edges one pixel wide to the picture.
-    const QImage shown = RenderDoubled(*view);
+    const QImage shown = orbtest::RenderDoubled(*view);
     ASSERT_EQ(shown.size(),
               QSize(2 * OrbViewWidget::kClientWidth, 2 * OrbViewWidget::kClientHeight));
 

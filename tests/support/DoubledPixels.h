@@ -6,10 +6,21 @@
 #include <QImage>
 #include <QRgb>
 #include <QSize>
+#include <QWidget>
 #include <sstream>
 #include <string>
 
 namespace orbtest {
+
+// `widget` drawn as on a screen of twice the density: an image of twice its
+// size in device pixels.
+inline QImage RenderDoubled(QWidget& widget) {
+    QImage shown(widget.size() * 2, QImage::Format_RGB32);
+    shown.setDevicePixelRatio(2);
+    shown.fill(Qt::magenta);
+    widget.render(&shown);
+    return shown;
+}
 
 struct DoubledCheck {
     int mismatches = 0;      // device pixels of another colour than their logical pixel
