@@ -26,7 +26,9 @@ session() {
     sleep 1
 
     cd "$medium"
-    ./setup 2>"$scratch/setup.err" &
+    # The viewer's desktop entry goes to a scratch applications folder, not
+    # into the menus of whoever takes the pictures.
+    XDG_DATA_HOME="$scratch/share" ./setup 2>"$scratch/setup.err" &
     pids+=($!)
     win="$(xdotool search --sync --name 'Upgrade  Setup  Wizard' | head -1)"
     sleep 1

@@ -62,7 +62,10 @@ void COrbSetupView::DrawBackground(QPainter& painter) {
     platform::Dc dc(m_picture);
     dc.BitBlt(0, 0, platform::Framebuffer::kWidth, platform::Framebuffer::kHeight, memory, 0, 0);
     memory.SelectBitmap(nullptr);
-    // 800 x 600 units to the client area, whatever its size.
+    // 800 x 600 units to the client area, whatever its size, sampled at the
+    // device's own pixels and without smoothing, so that a screen of higher
+    // density shows the picture as sharp as one of ordinary density.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(rect(), platform::FrameImage(std::as_const(m_picture)));
 }
 

@@ -1,9 +1,13 @@
 #include "setup/gui/InstallPass.h"
 
+#include <utility>
+
 namespace orbsetup {
 
-InstallPass PassFromCurrentDirectory() {
-    return [](const std::string& directory) { return Installation("").Run(directory); };
+InstallPass PassFromCurrentDirectory(std::optional<std::string> applications) {
+    return [applications = std::move(applications)](const std::string& directory) {
+        return Installation("", applications).Run(directory);
+    };
 }
 
 }  // namespace orbsetup

@@ -4,11 +4,18 @@
 #include <QDir>
 #include <QMessageBox>
 #include <cstdio>
+#include <cstdlib>
+#include <iostream>
 #include <memory>
+#include <optional>
+#include <string>
+#include <utility>
 
+#include "platform/CommandLineAnswer.h"
 #include "setup/gui/COrbSetupApp.h"
 #include "setup/gui/InstallPass.h"
 #include "setup/gui/QtWindowTimers.h"
+#include "setup/install/ApplicationsFolder.h"
 #include "setup/res/AppIcon.h"
 #include "setup/res/ResourceIds.h"
 
@@ -28,12 +35,29 @@ void ReportPassFailure(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Answered before the application exists: these need no display.
+    const platform::ProgramInfo program{
+        "setup", ORB_VERSION,
+        "Orbilon's upgrade installer: brings an installation directory up to date.",
+        "Start it from the distribution medium, where it finds the files it installs."};
+    if (const std::optional<int> status =
+            platform::AnswerCommandLine(program, argc, argv, std::cout, std::cerr)) {
+        return *status;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(orbsetup::res::kAppTitle));
     QApplication::setWindowIcon(orbsetup::res::AppIcon());
 
+    // The viewer's desktop entry goes into the user's menus too.
+    std::optional<std::string> applications =
+        orbsetup::UserApplicationsFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    if (!applications) {
+        std::fprintf(stderr,
+                     "setup: neither XDG_DATA_HOME nor HOME names a directory: the viewer's "
+                     "desktop entry is written only into the installation directory\n");
+    }
     orbsetup::COrbSetupApp setupApp(
-        orbsetup::PassFromCurrentDirectory(), QDir::homePath().toStdString(),
+        orbsetup::PassFromCurrentDirectory(std::move(applications)), QDir::homePath().toStdString(),
         std::make_unique<orbsetup::QtWindowTimers>(), &ReportStartFailure, &ReportPassFailure);
     if (!setupApp.InitInstance()) {
         return 1;

@@ -6,11 +6,13 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 #include "platform/File.h"
 #include "platform/FileException.h"
 #include "platform/Path.h"
 #include "platform/ReplacingFile.h"
+#include "setup/install/DesktopEntry.h"
 #include "setup/install/InstallPaths.h"
 #include "setup/install/InstalledFiles.h"
 #include "setup/patch/InstallPathWriter.h"
@@ -21,6 +23,8 @@ namespace {
 
 constexpr mode_t kViewerPermissions = 0755;
 constexpr mode_t kFilePermissions = 0644;
+// File managers start only the entries they may execute.
+constexpr mode_t kEntryPermissions = 0755;
 constexpr unsigned kReadFlags = platform::File::modeRead | platform::File::shareDenyWrite;
 
 // Every file moves through this one buffer, read whole and written whole. It
@@ -59,12 +63,17 @@ void ReadFirst(const std::string& path, std::size_t count) {
     }
 }
 
-// Puts the buffer's first `count` bytes in the target's place, all or nothing.
-void WriteFromBuffer(const std::string& path, std::size_t count, mode_t permissions) {
+// Puts `count` bytes in the target's place, all or nothing.
+void WriteBytes(const std::string& path, const void* bytes, std::size_t count, mode_t permissions) {
     platform::ReplacingFile file;
     file.Create(path, permissions);
-    file.Write(g_transfer.data(), count);
+    file.Write(bytes, count);
     file.Commit();
+}
+
+// Puts the buffer's first `count` bytes in the target's place.
+void WriteFromBuffer(const std::string& path, std::size_t count, mode_t permissions) {
+    WriteBytes(path, g_transfer.data(), count, permissions);
 }
 
 // One level; a directory that is there already is fine.
@@ -75,9 +84,19 @@ void CreateDirectory(const std::string& path) {
     }
 }
 
+// Every level of `path` that is missing, from the top down.
+void CreateDirectoryWithParents(const std::string& path) {
+    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+        CreateDirectory(path.substr(0, slash));
+    }
+    CreateDirectory(path);
+}
+
 }  // namespace
 
-Installation::Installation(std::string medium) : m_medium(std::move(medium)) {}
+Installation::Installation(std::string medium, std::optional<std::string> applications)
+    : m_medium(std::move(medium)), m_applications(std::move(applications)) {}
 
 PassOutcome Installation::Run(const std::string& directory) {
     PassOutcome outcome;
@@ -86,6 +105,7 @@ PassOutcome Installation::Run(const std::string& directory) {
         InstallViewer(directory);
         InstallFiles(directory);
         AddMissingScenes(directory);
+        InstallDesktopEntries(directory);
         outcome.complete = true;
     } catch (const platform::FileException& error) {
         outcome.failedPath = platform::ResolvePath(error.Path());
@@ -130,6 +150,33 @@ void Installation::AddMissingScenes(const std::string& directory) const {
         }
         const std::size_t length = ReadWhole(MediumPath(m_medium, kSceneSubdirectory, name));
         WriteFromBuffer(target, length, kFilePermissions);
+    }
+}
+
+void Installation::InstallDesktopEntries(const std::string& directory) const {
+    const std::size_t length = ReadWhole(MediumPath(m_medium, "", StoredName(kIconInstalledName)));
+    WriteFromBuffer(TargetPath(directory, "", kIconInstalledName), length, kFilePermissions);
+
+    // The entry names the files as the host has them, whatever case was typed.
+    DesktopEntryPlaces places;
+    places.viewer = platform::ResolvePath(TargetPath(directory, "", kViewerInstalledName));
+    places.icon = platform::ResolvePath(TargetPath(directory, "", kIconInstalledName));
+    places.directory = places.viewer.substr(0, places.viewer.rfind('/'));
+    if (places.directory.empty()) {
+        places.directory = "/";
+    }
+    // The icon's and the directory's paths are the viewer's but for its name.
+    const std::string problem = DesktopEntryProblem(places.viewer);
+    if (!problem.empty()) {
+        Refuse(places.directory, problem);
+    }
+    const std::string text = DesktopEntryText(places);
+    WriteBytes(TargetPath(directory, "", kInstalledEntryName), text.data(), text.size(),
+               kEntryPermissions);
+    if (m_applications) {
+        CreateDirectoryWithParents(*m_applications);
+        WriteBytes(*m_applications + "/" + DesktopEntryFileName(places.directory), text.data(),
+                   text.size(), kFilePermissions);
     }
 }
 

@@ -3,6 +3,7 @@
 // and sound files, and the scene files a first installation lacks.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace orbsetup {
@@ -15,15 +16,19 @@ struct PassOutcome {
 
 class Installation {
   public:
-    // `medium` holds "orb.ex_", the stored files and DATA's scene files;
-    // empty means the current directory.
-    explicit Installation(std::string medium);
+    // `medium` holds "orb.ex_", the stored files, the icon and DATA's scene
+    // files; empty means the current directory. `applications`, when given,
+    // is the user's applications folder, which then also receives the
+    // viewer's desktop entry; it is made, with its parents, when missing.
+    explicit Installation(std::string medium,
+                          std::optional<std::string> applications = std::nullopt);
 
     // One pass into `directory` (as CheckInstallDirectory gives it): the
     // directory and its "data" and "example" subdirectories, the viewer as
     // "orb.exe" with its install-path field filled and made executable, the
-    // 13 files in order, then each scene file of the medium that the
-    // directory's DATA lacks. Stops at the first failure. A target is
+    // 13 files in order, each scene file of the medium that the directory's
+    // DATA lacks, and last the icon and the viewer's desktop entry, beside
+    // the viewer and in the applications folder. Stops at the first failure. A target is
     // replaced only by a complete new copy, so a failed pass leaves every
     // file either as it was or complete; running again continues the work.
     // Refused without writing: a viewer image larger than the transfer
@@ -38,8 +43,10 @@ class Installation {
     void InstallViewer(const std::string& directory) const;
     void InstallFiles(const std::string& directory) const;
     void AddMissingScenes(const std::string& directory) const;
+    void InstallDesktopEntries(const std::string& directory) const;
 
     std::string m_medium;
+    std::optional<std::string> m_applications;
 };
 
 }  // namespace orbsetup

@@ -18,6 +18,9 @@ struct InstalledFile {
 
 inline constexpr const char* kViewerStoredName = "orb.ex_";
 inline constexpr const char* kViewerInstalledName = "orb.exe";
+// The picture of the viewer's desktop entry: not one of the 13, but stored
+// on the medium the same way ("orbilon.pn_").
+inline constexpr const char* kIconInstalledName = "orbilon.png";
 // Every file goes through one buffer of this size, read whole and written whole.
 inline constexpr std::size_t kTransferBufferSize = 8388608;
 // Where the scene files lie, on the medium and in an installation.

@@ -104,6 +104,12 @@ TEST_F(InstalledFromTheMedium, EveryFileIsTheMediumsCopy) {
     for (const std::string& scene : orbsetup::SceneFiles()) {
         EXPECT_TRUE(ReadAll(Dir() / "data" / scene) == ReadAll(kMedium / "DATA" / scene)) << scene;
     }
+    // The desktop entry's icon: the viewer's own, a PNG 256 pixels square.
+    const std::string icon = ReadAll(Dir() / orbsetup::kIconInstalledName);
+    EXPECT_TRUE(icon == ReadAll(kMedium / "orbilon.pn_"));
+    ASSERT_GE(icon.size(), 24u);
+    EXPECT_EQ(icon.substr(0, 8), "\x89PNG\r\n\x1a\n");
+    EXPECT_EQ(icon.substr(16, 8), std::string("\0\0\x01\0\0\0\x01\0", 8));  // IHDR width, height
 }
 
 TEST_F(InstalledFromTheMedium, TheInstalledViewerStartsAndFindsItsDatabank) {

@@ -19,6 +19,7 @@
 #include "platform/Bitmap.h"
 #include "platform/LoadBitmap.h"
 #include "setup/gui/QtWindowTimers.h"
+#include "support/DoubledPixels.h"
 #include "support/ModalWatch.h"
 #include "support/SetupRig.h"
 
@@ -204,6 +205,25 @@ TEST_F(SetupWindow, BackgroundIsStretchedOverTheWholeClientArea) {
             QStringLiteral("%1 x %2").arg(View().width()).arg(View().height()).toStdString());
         ExpectStretched(View().grab().toImage(), picture);
     }
+}
+
+// On a screen of twice the density the picture is drawn at the device's own
+// pixels: at 800 x 600 each of its pixels is a sharp 2 x 2 block, and
+// stretched it looks as it does at ordinary density.
+TEST_F(SetupWindow, AtTwiceTheDensityTheBackgroundIsDrawnAtDevicePixels) {
+    StartShown();
+    const QImage picture = Bitmap133();
+    {
+        SCOPED_TRACE("maximised");
+        ExpectStretched(orbtest::RenderDoubled(View()), picture);
+    }
+    View().resize(picture.size());
+    const QImage shown = orbtest::RenderDoubled(View());
+    ASSERT_EQ(shown.size(), QSize(1600, 1200));
+    const orbtest::DoubledCheck check = orbtest::CheckDoubled(
+        shown, picture.size(), [&picture](int x, int y) { return picture.pixel(x, y); });
+    EXPECT_EQ(check.mismatches, 0) << check.first;
+    EXPECT_GT(check.narrowFeatures, 100);
 }
 
 // Counts the paints a widget receives.

@@ -1,7 +1,7 @@
 // A distribution medium made in a scratch directory: a small program with an
 // install-path field stored as "orb.ex_", each stored file at its size in
-// InstalledFiles() with contents that name the file and a generation, and
-// every scene file of the base installation.
+// InstalledFiles() and the icon, with contents that name the file and a
+// generation, and every scene file of the base installation.
 #pragma once
 
 #include <filesystem>
@@ -36,13 +36,17 @@ class FakeMedium {
         }
     }
 
-    // Every stored file as the given generation has it.
+    // Every stored file and the icon as the given generation has them.
     void WriteFiles(int generation) const {
         for (const orbsetup::InstalledFile& file : orbsetup::InstalledFiles()) {
             m_dir.Write(orbsetup::StoredName(file.name),
                         Contents(file.name, file.bytes, generation));
         }
+        m_dir.Write(orbsetup::StoredName(orbsetup::kIconInstalledName),
+                    Contents(orbsetup::kIconInstalledName, kIconBytes, generation));
     }
+
+    static constexpr std::size_t kIconBytes = 300;
 
     std::filesystem::path Stored(const std::string& installedName) const {
         return m_dir.Path() / orbsetup::StoredName(installedName);

@@ -1,5 +1,5 @@
-// A pass's surroundings: a stand-in medium, a scratch place to install into
-// and the installation reading from that medium.
+// A pass's surroundings: a stand-in medium, a scratch place to install into,
+// a scratch applications folder and the installation reading from that medium.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -32,7 +32,10 @@ class InstallationFixture : public ::testing::Test {
 
     FakeMedium medium{ORB_FIELD_PROBE, 1};
     TempDir place;
-    orbsetup::Installation installation{medium.Dir().Str()};
+    // The user's applications folder, its parents still to be made.
+    TempDir dataHome;
+    std::filesystem::path applications = dataHome.Path() / "share" / "applications";
+    orbsetup::Installation installation{medium.Dir().Str(), applications.string()};
 };
 
 }  // namespace orbtest

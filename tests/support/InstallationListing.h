@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "setup/install/DesktopEntry.h"
 #include "setup/install/InstalledFiles.h"
 
 namespace orbtest {
@@ -20,9 +21,10 @@ inline std::string InstalledRelative(const orbsetup::InstalledFile& file) {
 }
 
 // A complete first installation: the viewer, the two subdirectories, the 13
-// files and every scene file.
+// files, every scene file, the icon and the viewer's desktop entry.
 inline std::set<std::string> CompleteInstallation() {
-    std::set<std::string> names{orbsetup::kViewerInstalledName, "data", "example"};
+    std::set<std::string> names{orbsetup::kViewerInstalledName, "data", "example",
+                                orbsetup::kIconInstalledName, orbsetup::kInstalledEntryName};
     for (const orbsetup::InstalledFile& file : orbsetup::InstalledFiles()) {
         names.insert(InstalledRelative(file));
     }

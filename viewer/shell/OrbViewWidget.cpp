@@ -108,6 +108,9 @@ void OrbViewWidget::paintEvent(QPaintEvent*) {
     platform::Dc dc(m_frame, m_stockFont.get());
     m_view->OnDraw(dc);
     QPainter painter(this);
+    // On a screen of higher density each pixel of the drawing becomes a block
+    // of device pixels, kept sharp: no smoothing between them.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(0, 0, platform::FrameImage(std::as_const(m_frame)));
 }
 

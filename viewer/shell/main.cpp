@@ -3,9 +3,12 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
+#include <iostream>
 #include <memory>
+#include <optional>
 
 #include "display/ViewState.h"
+#include "platform/CommandLineAnswer.h"
 #include "platform/SoundPlayer.h"
 #include "platform/SystemClock.h"
 #include "platform/SystemSound.h"
@@ -32,6 +35,15 @@ void ReportFailure(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Answered before the application exists: these need no display.
+    const platform::ProgramInfo program{
+        "orb", ORB_VERSION,
+        "Orbilon: travels through time from the year -15,000,000,000 to 15,000,000,000.",
+        "Start it from its installation directory, where it finds its sounds."};
+    if (const std::optional<int> status =
+            platform::AnswerCommandLine(program, argc, argv, std::cout, std::cerr)) {
+        return *status;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbilon"));
     QApplication::setApplicationVersion(QString::fromLatin1(orb::res::kVersion));

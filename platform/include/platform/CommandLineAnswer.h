@@ -1,0 +1,31 @@
+// A program's answer to its command line before the toolkit starts: the
+// usage or the version on standard output, or the reason for refusing it
+// with a hint on standard error.
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+struct ProgramInfo {
+    const char* name;     // "orb": the version line's name
+    const char* version;  // "1.2.0"
+    const char* summary;  // what the program does, in one line
+    const char* note;     // one more line of help, or null
+};
+
+// "orb (Orbilon) 1.2.0".
+std::string VersionLine(const ProgramInfo& program);
+
+// The help text; `invokedAs` is the name the program was started by.
+std::string UsageText(const ProgramInfo& program, const std::string& invokedAs);
+
+// The exit status when the command line is answered here (0 after the
+// help or version, 1 when they could not be written, 2 for a refused
+// line); nothing when the program is to run.
+std::optional<int> AnswerCommandLine(const ProgramInfo& program, int argc, const char* const* argv,
+                                     std::ostream& out, std::ostream& err);
+
+}  // namespace platform

@@ -1,0 +1,130 @@
+#include "setup/install/DesktopEntry.h"
+
+#include <cstdint>
+
+namespace orbsetup {
+
+namespace {
+
+// The length of the UTF-8 sequence that starts at `text[at]`, or 0 when
+// none does (a stray byte, a cut sequence, an overlong or surrogate form).
+std::size_t Utf8SequenceAt(std::string_view text, std::size_t at) {
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    if (lead < 0x80) {
+        return 1;
+    }
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (at + length > text.size() || byte(at + 1) < low || byte(at + 1) > high) {
+        return 0;
+    }
+    for (std::size_t i = 2; i < length; ++i) {
+        if (byte(at + i) < 0x80 || byte(at + i) > 0xBF) {
+            return 0;
+        }
+    }
+    return length;
+}
+
+// A value of the string kinds: a backslash stands for itself doubled.
+std::string Escaped(std::string_view value) {
+    std::string out;
+    for (char c : value) {
+        if (c == '\\') {
+            out += '\\';
+        }
+        out += c;
+    }
+    return out;
+}
+
+// One argument of Exec, quoted: inside the quotes ", `, $ and \ take a
+// backslash, and % is doubled wherever it stands, as it starts field codes.
+std::string QuotedArgument(std::string_view argument) {
+    std::string out = "\"";
+    for (char c : argument) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\') {
+            out += '\\';
+        } else if (c == '%') {
+            out += '%';
+        }
+        out += c;
+    }
+    return out + "\"";
+}
+
+// FNV-1a, 32 bits: short, and stable across builds and machines.
+std::uint32_t Fnv1a(std::string_view text) {
+    std::uint32_t hash = 2166136261u;
+    for (char c : text) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 16777619u;
+    }
+    return hash;
+}
+
+}  // namespace
+
+std::string DesktopEntryProblem(std::string_view path) {
+    for (std::size_t at = 0; at < path.size();) {
+        const auto byte = static_cast<unsigned char>(path[at]);
+        if (byte < 0x20 || byte == 0x7F) {
+            return "a desktop entry cannot name a path that holds control characters";
+        }
+        const std::size_t length = Utf8SequenceAt(path, at);
+        if (length == 0) {
+            return "a desktop entry cannot name a path that is not UTF-8 text";
+        }
+        at += length;
+    }
+    return {};
+}
+
+std::string DesktopEntryText(const DesktopEntryPlaces& places) {
+    return "[Desktop Entry]\n"
+           "Type=Application\n"
+           "Version=1.0\n"
+           "Name=Orbilon\n"
+           "Comment=Orbilon installed in " +
+           Escaped(places.directory) +
+           "\n"
+           "Exec=" +
+           Escaped(QuotedArgument(places.viewer)) +
+           "\n"
+           "Path=" +
+           Escaped(places.directory) +
+           "\n"
+           "Icon=" +
+           Escaped(places.icon) +
+           "\n"
+           "Categories=Education;History;\n"
+           "Terminal=false\n";
+}
+
+std::string DesktopEntryFileName(std::string_view directory) {
+    constexpr char kDigits[] = "0123456789abcdef";
+    std::uint32_t hash = Fnv1a(directory);
+    std::string hex(8, '0');
+    for (auto digit = hex.rbegin(); digit != hex.rend(); ++digit) {
+        *digit = kDigits[hash & 0xFu];
+        hash >>= 4;
+    }
+    return "orbilon-" + hex + ".desktop";
+}
+
+}  // namespace orbsetup

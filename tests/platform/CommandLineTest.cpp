@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/CommandLine.h"
+#include "platform/CommandLineAnswer.h"
+
+namespace {
+
+using platform::CommandLineAction;
+
+struct Args {
+    explicit Args(std::vector<std::string> words) : m_words(std::move(words)) {
+        for (const std::string& word : m_words) {
+            m_argv.push_back(word.c_str());
+        }
+        m_argv.push_back(nullptr);
+    }
+    int argc() const { return static_cast<int>(m_words.size()); }
+    const char* const* argv() const { return m_argv.data(); }
+
+  private:
+    std::vector<std::string> m_words;
+    std::vector<const char*> m_argv;
+};
+
+const char* Name(CommandLineAction action) {
+    switch (action) {
+        case CommandLineAction::Run:
+            return "Run";
+        case CommandLineAction::Help:
+            return "Help";
+        case CommandLineAction::Version:
+            return "Version";
+        case CommandLineAction::Refuse:
+            return "Refuse";
+    }
+    return "?";
+}
+
+TEST(DecideCommandLine, ReadsTheArgumentsInOrder) {
+    const struct {
+        std::vector<std::string> args;
+        CommandLineAction action;
+        std::string problem;
+    } cases[] = {
+        {{}, CommandLineAction::Run, ""},
+        {{"--help"}, CommandLineAction::Help, ""},
+        {{"-h"}, CommandLineAction::Help, ""},
+        {{"--version"}, CommandLineAction::Version, ""},
+        // The first of them decides, whatever follows.
+        {{"--version", "--help"}, CommandLineAction::Version, ""},
+        {{"--help", "--bogus"}, CommandLineAction::Help, ""},
+        {{"--bogus", "--help"}, CommandLineAction::Refuse, "unknown option '--bogus'"},
+        {{"-version"}, CommandLineAction::Refuse, "unknown option '-version'"},
+        {{"--HELP"}, CommandLineAction::Refuse, "unknown option '--HELP'"},
+        {{"--help=yes"}, CommandLineAction::Refuse, "unknown option '--help=yes'"},
+        {{"/opt/orbilon"}, CommandLineAction::Refuse, "unexpected argument '/opt/orbilon'"},
+        {{"-"}, CommandLineAction::Refuse, "unexpected argument '-'"},
+        {{""}, CommandLineAction::Refuse, "unexpected argument ''"},
+        // Qt's options, with one dash or two, pass with their values.
+        {{"-platform", "offscreen"}, CommandLineAction::Run, ""},
+        {{"--platform", "offscreen", "-display", ":1"}, CommandLineAction::Run, ""},
+        {{"-style=fusion", "-reverse", "--sync"}, CommandLineAction::Run, ""},
+        {{"-stylesheet", "a.qss", "-geometry", "800x600"}, CommandLineAction::Run, ""},
+        // A value is taken as it is, even one that looks like an option.
+        {{"-qwindowtitle", "--help"}, CommandLineAction::Run, ""},
+        {{"-platform", "offscreen", "--version"}, CommandLineAction::Version, ""},
+        {{"-platform"}, CommandLineAction::Refuse, "option '-platform' needs a value"},
+        {{"-reverse", "extra"}, CommandLineAction::Refuse, "unexpected argument 'extra'"},
+        // Only the two options whose value is joined take one that way.
+        {{"-style="}, CommandLineAction::Refuse, "unknown option '-style='"},
+        {{"-platform=offscreen"},
+         CommandLineAction::Refuse,
+         "unknown option '-platform=offscreen'"},
+        {{"---platform", "x"}, CommandLineAction::Refuse, "unknown option '---platform'"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> words{"orb"};
+        words.insert(words.end(), c.args.begin(), c.args.end());
+        const Args args(words);
+        const platform::CommandLineDecision decision =
+            platform::DecideCommandLine(args.argc(), args.argv());
+        const std::string line = ::testing::PrintToString(c.args);
+        EXPECT_STREQ(Name(decision.action), Name(c.action)) << line;
+        EXPECT_EQ(decision.problem, c.problem) << line;
+    }
+}
+
+const platform::ProgramInfo kProgram{"orb", "9.8.7", "Travels through time.", "Start it there."};
+
+struct Answer {
+    std::optional<int> status;
+    std::string out;
+    std::string err;
+};
+
+Answer AnswerTo(std::vector<std::string> words) {
+    const Args args(std::move(words));
+    std::ostringstream out;
+    std::ostringstream err;
+    Answer answer;
+    answer.status = platform::AnswerCommandLine(kProgram, args.argc(), args.argv(), out, err);
+    answer.out = out.str();
+    answer.err = err.str();
+    return answer;
+}
+
+TEST(AnswerCommandLine, WritesTheVersionOrTheHelpOrTheRefusal) {
+    const Answer version = AnswerTo({"/opt/orbilon/orb.exe", "--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "orb (Orbilon) 9.8.7\n");
+    EXPECT_EQ(version.err, "");
+
+    // The help names the program as it was started.
+    const Answer help = AnswerTo({"/opt/orbilon/orb.exe", "-platform", "xcb", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: orb.exe [--help | --version]\nTravels through time.\n"
+                             "Start it there.\n",
+                             0),
+              0u)
+        << help.out;
+    EXPECT_NE(help.out.find("--version"), std::string::npos);
+    EXPECT_NE(help.out.find("-platform NAME"), std::string::npos);
+    EXPECT_EQ(help.err, "");
+
+    const Answer refused = AnswerTo({"./orb", "--fast"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err,
+              "orb: unknown option '--fast'\nTry 'orb --help' for more information.\n");
+
+    const Answer run = AnswerTo({"orb", "-platform", "offscreen"});
+    EXPECT_FALSE(run.status.has_value());
+    EXPECT_EQ(run.out + run.err, "");
+}
+
+TEST(AnswerCommandLine, WithoutItsNameTheProgramIsCalledByItsOwn) {
+    EXPECT_EQ(AnswerTo({"", "-x"}).err.rfind("orb: unknown option '-x'\nTry 'orb --help'", 0), 0u);
+    EXPECT_EQ(platform::UsageText(kProgram, "orb").find("Usage: orb ["), 0u);
+    const platform::ProgramInfo noNote{"setup", "1.0.0", "Installs.", nullptr};
+    EXPECT_EQ(
+        UsageText(noNote, "setup").rfind("Usage: setup [--help | --version]\nInstalls.\n\n", 0),
+        0u);
+}
+
+TEST(AnswerCommandLine, AnOutputThatCannotBeWrittenFailsTheAnswer) {
+    const Args args({"orb", "--version"});
+    std::ostringstream out;
+    out.setstate(std::ios::badbit);
+    std::ostringstream err;
+    EXPECT_EQ(platform::AnswerCommandLine(kProgram, args.argc(), args.argv(), out, err), 1);
+}
+
+}  // namespace
