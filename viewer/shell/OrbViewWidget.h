@@ -48,6 +48,10 @@ class OrbViewWidget final : public QWidget, public ViewHost {
 
     bool IsTimerRunning(int id) const;
 
+  signals:
+    // Once, when the first paint that drew the whole travel screen is done.
+    void firstTravelScreenPainted();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -60,6 +64,8 @@ class OrbViewWidget final : public QWidget, public ViewHost {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
+    ViewState& m_state;
+    bool m_travelScreenPainted = false;
     platform::Framebuffer m_frame;
     // What the window's contexts draw text with until a font is selected.
     std::unique_ptr<platform::Font> m_stockFont;
