@@ -1,9 +1,9 @@
 #include "shell/FirstPaintReport.h"
 
-#include <time.h>
 #include <unistd.h>
 
 #include <charconv>
+#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <sstream>
