@@ -79,7 +79,7 @@ class Installation {
 
   private:
     fs::path m_dir;
-    char m_field[111];
+    char m_field[111]{};
 };
 
 // A view standing on the travel screen at noon, its frame already drawn.

@@ -46,8 +46,8 @@ QImage ProbabilityMeterPainter::Paint() {
     p.setFont(console::SansFont(10, true));
     p.setPen(QColor(255, 255, 255));
     struct Label {
-        const char* text;
-        double at;  // fraction along the bar
+        const char* text = nullptr;
+        double at = 0.0;  // fraction along the bar
         Qt::Alignment align;
     };
     const Label labels[] = {

@@ -19,7 +19,7 @@ namespace {
 
 TEST(FirstPaintReport, ReadsAStartTimeWithEitherDecimalMark) {
     const struct {
-        const char* setting;
+        const char* setting = nullptr;
         std::optional<double> seconds;
     } cases[] = {
         {"1700000000.250000", 1700000000.25},
