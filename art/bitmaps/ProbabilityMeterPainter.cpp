@@ -65,7 +65,8 @@ QImage ProbabilityMeterPainter::Paint() {
         } else if (label.align == Qt::AlignRight) {
             box.moveRight(x);
         }
-        p.drawText(box, label.align | Qt::AlignVCenter, QString::fromLatin1(label.text));
+        p.drawText(box, static_cast<int>(label.align | Qt::AlignVCenter),
+                   QString::fromLatin1(label.text));
     }
     // Rows past the shown part are left as plain panel.
     return image;
