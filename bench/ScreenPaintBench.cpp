@@ -74,6 +74,8 @@ class Installation {
         std::error_code ignored;
         fs::remove_all(m_dir, ignored);
     }
+    Installation(const Installation&) = delete;
+    Installation& operator=(const Installation&) = delete;
     const fs::path& Dir() const { return m_dir; }
     volatile char* Field() { return m_field; }
 

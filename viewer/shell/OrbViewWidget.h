@@ -23,6 +23,7 @@ namespace orb {
 
 class OrbViewWidget final : public QWidget, public ViewHost {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(OrbViewWidget)
   public:
     // What a classic 800 x 580 frame with a caption and a menu bar leaves for
     // the view: the right and bottom edges of the drawing fall outside.
