@@ -146,6 +146,7 @@ QImage RandomPaletteImage(int colours) {
         return state >> 8;
     };
     std::vector<QRgb> palette;
+    palette.reserve(static_cast<std::size_t>(colours));
     for (int i = 0; i < colours; ++i) {
         palette.push_back(qRgb(static_cast<int>(next() & 255u), static_cast<int>(next() & 255u),
                                static_cast<int>(next() & 255u)));
