@@ -17,8 +17,6 @@
 #include "support/FileTree.h"
 #include "support/TempDir.h"
 
-extern char** environ;
-
 namespace {
 
 namespace fs = std::filesystem;
