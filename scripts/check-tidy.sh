@@ -31,7 +31,7 @@ start=$SECONDS
 log="$(mktemp)"
 trap 'rm -f "$log"' EXIT
 status=0
-run-clang-tidy -clang-tidy-binary clang-tidy-14 -j2 -p "$build" -quiet \
+run-clang-tidy-14 -clang-tidy-binary clang-tidy-14 -j2 -p "$build" -quiet \
     -header-filter="$own" "$@" "$sources" >"$log" 2>&1 || status=$?
 # Without colours, and without the counts of warnings in system headers.
 sed 's/\x1b\[[0-9;]*m//g' "$log" |
