@@ -4,9 +4,9 @@
 # trees stay out. Prints the findings and fails when there is one.
 #   scripts/check-tidy.sh [--shipped] [BUILD_DIR [CLANG_TIDY_OPTION...]]
 # Without --shipped it reads every source of the project: the programs, the
-# art generators, the tests and the benchmarks (on two cores, about 14
+# art generators, the tests and the benchmarks (on two cores, about 16
 # minutes). With --shipped only what the programs are built from (platform/,
-# viewer/, setup/), the part ./test runs (about 3 minutes).
+# viewer/, setup/), the part ./test runs (under 2 minutes).
 # BUILD_DIR (default build) must be built: its compile_commands.json lists
 # the sources, and moc's outputs must exist. The static analyser, left out of
 # the routine run for its time, on its own:
