@@ -74,12 +74,14 @@ class Installation {
         std::error_code ignored;
         fs::remove_all(m_dir, ignored);
     }
+    Installation(const Installation&) = delete;
+    Installation& operator=(const Installation&) = delete;
     const fs::path& Dir() const { return m_dir; }
     volatile char* Field() { return m_field; }
 
   private:
     fs::path m_dir;
-    char m_field[111];
+    char m_field[111]{};
 };
 
 // A view standing on the travel screen at noon, its frame already drawn.

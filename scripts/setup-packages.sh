@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format binutils
-    clang-14 libclang-rt-14-dev
+    clang-14 libclang-rt-14-dev clang-tidy-14
     fonts-liberation2
     xvfb xauth
     # the packaging checks: validators of menu entries and metadata, and what

@@ -46,8 +46,8 @@ QImage ProbabilityMeterPainter::Paint() {
     p.setFont(console::SansFont(10, true));
     p.setPen(QColor(255, 255, 255));
     struct Label {
-        const char* text;
-        double at;  // fraction along the bar
+        const char* text = nullptr;
+        double at = 0.0;  // fraction along the bar
         Qt::Alignment align;
     };
     const Label labels[] = {
@@ -65,7 +65,8 @@ QImage ProbabilityMeterPainter::Paint() {
         } else if (label.align == Qt::AlignRight) {
             box.moveRight(x);
         }
-        p.drawText(box, label.align | Qt::AlignVCenter, QString::fromLatin1(label.text));
+        p.drawText(box, static_cast<int>(label.align | Qt::AlignVCenter),
+                   QString::fromLatin1(label.text));
     }
     // Rows past the shown part are left as plain panel.
     return image;

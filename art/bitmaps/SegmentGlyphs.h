@@ -14,10 +14,10 @@
 namespace orb::art {
 
 struct SegmentCell {
-    QRectF box;        // centre lines of the outer segments
-    double thickness;  // stroke width of a segment
-    double gap;        // clearance where two segments meet
-    double slant;      // how far the top leans right of the bottom, in pixels
+    QRectF box;              // centre lines of the outer segments
+    double thickness = 0.0;  // stroke width of a segment
+    double gap = 0.0;        // clearance where two segments meet
+    double slant = 0.0;      // how far the top leans right of the bottom, in pixels
 };
 
 // Bits of the fourteen-segment cell. The seven-segment cell uses the first

@@ -13,6 +13,7 @@ namespace orb::art {
 class CanvasPainter : public QPainter {
   public:
     explicit CanvasPainter(QImage& image);
+    ~CanvasPainter() = default;
     CanvasPainter(const CanvasPainter&) = delete;
     CanvasPainter& operator=(const CanvasPainter&) = delete;
 };

@@ -39,7 +39,7 @@ class FloatCanvas {
     // softKnee > 0 compresses values above 1 - softKnee smoothly into [.., 1].
     QImage ToImage(double exposure = 1.0, double softKnee = 0.0) const;
     // Starts from an existing picture.
-    static FloatCanvas FromImage(const QImage& image);
+    static FloatCanvas FromImage(const QImage& source);
 
   private:
     int m_width;

@@ -39,7 +39,7 @@ QColor Mix(const QColor& a, const QColor& b, double t);
 
 // Mix through a list of stops (positions ascending in [0, 1]).
 struct ColorStop {
-    double pos;
+    double pos = 0.0;
     QColor color;
 };
 QColor Ramp(const ColorStop* stops, int count, double t);

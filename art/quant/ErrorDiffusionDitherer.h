@@ -20,7 +20,7 @@ class ErrorDiffusionDitherer {
                                     ColorSpace space = ColorSpace::ScaledAxes());
 
     // palette holds 1..256 colours; the result uses the same indices.
-    IndexedImage Apply(const QImage& image, const std::vector<QRgb>& palette) const;
+    IndexedImage Apply(const QImage& source, const std::vector<QRgb>& palette) const;
 
   private:
     float m_strength;

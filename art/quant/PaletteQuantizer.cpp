@@ -353,6 +353,7 @@ std::vector<Bin> MakeBins(const std::vector<QRgb>& colors, const std::vector<dou
 IndexedImage MapToNearest(const QImage& image, const std::vector<QRgb>& palette,
                           const ColorSpace& space) {
     std::vector<Vec3> centres;
+    centres.reserve(palette.size());
     for (QRgb c : palette) {
         centres.push_back(Coordinates(c, space));
     }
@@ -446,6 +447,7 @@ std::vector<QRgb> PaletteQuantizer::BuildPalette(const QImage& source) const {
     Refine(bins, centres, pinned, m_options);
 
     std::vector<QRgb> palette;
+    palette.reserve(centres.size());
     for (const auto& c : centres) {
         palette.push_back(ToRgb(c, space));
     }

@@ -66,9 +66,9 @@ class PaletteQuantizer {
 
     // Steps 1 to 4: at most maxColors entries, in a fixed order for a given
     // picture; distinct from each other when the options compact.
-    std::vector<QRgb> BuildPalette(const QImage& image) const;
+    std::vector<QRgb> BuildPalette(const QImage& source) const;
     // All steps: the picture as palette indices.
-    IndexedImage Reduce(const QImage& image) const;
+    IndexedImage Reduce(const QImage& source) const;
 
   private:
     QuantizeOptions m_options;

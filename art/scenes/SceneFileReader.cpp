@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -28,7 +29,8 @@ bool SceneFileReader::Read(int scene, IndexedImage* image) const {
     }
     std::vector<QRgb> palette;
     for (int i = 0; i < SceneFileFormat::kPaletteEntries; ++i) {
-        const auto* e = reinterpret_cast<const std::uint8_t*>(entries.constData()) + i * 4;
+        const auto* e = reinterpret_cast<const std::uint8_t*>(entries.constData()) +
+                        static_cast<std::ptrdiff_t>(i) * 4;
         palette.push_back(qRgb(e[0], e[1], e[2]));
     }
     const auto* p = reinterpret_cast<const std::uint8_t*>(pixels.constData());

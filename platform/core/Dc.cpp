@@ -35,8 +35,6 @@ bool ClipToFrame(int x, int y, int width, int height, Span* out) {
 }  // namespace
 
 Dc::Dc(Framebuffer& target, const Font* stockFont) : m_target(target), m_stockFont(stockFont) {}
-Dc::~Dc() = default;
-
 ColorRef Dc::SetTextColor(ColorRef colour) {
     return std::exchange(m_textColour, colour);
 }

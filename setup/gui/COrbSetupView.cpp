@@ -114,8 +114,9 @@ long COrbSetupView::OnSetupDialogDone(int, int) {
 
 void COrbSetupView::customEvent(QEvent* event) {
     if (event->type() == SetupDialogDoneEvent::kType) {
-        const auto* done = static_cast<const SetupDialogDoneEvent*>(event);
-        OnSetupDialogDone(done->WParam(), done->LParam());
+        if (const auto* done = dynamic_cast<const SetupDialogDoneEvent*>(event)) {
+            OnSetupDialogDone(done->WParam(), done->LParam());
+        }
     }
 }
 

@@ -28,6 +28,7 @@ class WindowTimers;
 
 class COrbSetupView final : public QWidget {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(COrbSetupView)
   public:
     // Told about each new reason why a pass could not finish.
     using Reporter = std::function<void(const std::string& message)>;

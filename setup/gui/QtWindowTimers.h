@@ -14,6 +14,8 @@ class QtWindowTimers final : public WindowTimers {
   public:
     QtWindowTimers();
     ~QtWindowTimers() override;
+    QtWindowTimers(const QtWindowTimers&) = delete;
+    QtWindowTimers& operator=(const QtWindowTimers&) = delete;
 
     void SetTimer(int id, int periodMs, Tick tick) override;
 

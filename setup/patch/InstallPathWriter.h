@@ -28,7 +28,7 @@ std::string_view WithoutTrailingSeparator(std::string_view typed);
 // Finds the field through the image's ELF section headers: exactly one section
 // of the field's name, exactly the field's size, holding only the fill and the
 // final NUL. Anything else is refused; no byte search can pick wrong bytes.
-FieldLocation LocateInstallPathField(const std::uint8_t* image, std::size_t size);
+FieldLocation LocateInstallPathField(const std::uint8_t* data, std::size_t size);
 FieldLocation LocateInstallPathField(const std::vector<std::uint8_t>& image);
 
 // Copies the directory's characters into the field, with no terminator: the

@@ -458,6 +458,7 @@ TEST_P(BitmapQuantizer, KeepsAPictureOfFewColoursExactly) {
     const int colours = GetParam();
     QImage image(kFaceW, kFaceH, QImage::Format_RGB32);
     std::vector<QRgb> used;
+    used.reserve(static_cast<std::size_t>(colours));
     for (int i = 0; i < colours; ++i) {
         // 37, 91 and 53 are odd, so the reds alone are already distinct.
         used.push_back(qRgb(i * 37 % 256, i * 91 % 256, i * 53 % 256));

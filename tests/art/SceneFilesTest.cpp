@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <set>
 #include <vector>
@@ -96,7 +97,7 @@ TEST_P(SceneFile, UsesOnlyDefinedPaletteEntries) {
     const auto* entries = reinterpret_cast<const std::uint8_t*>(pal.constData() + header);
     std::set<std::uint32_t> colours;
     for (int i = 0; i < 256; ++i) {
-        const std::uint8_t* e = entries + i * 4;
+        const std::uint8_t* e = entries + static_cast<std::ptrdiff_t>(i) * 4;
         EXPECT_EQ(e[3], 0) << "entry " << i;
         const std::uint32_t rgb = (std::uint32_t{e[0]} << 16) | (std::uint32_t{e[1]} << 8) | e[2];
         if (i < count) {
@@ -145,6 +146,7 @@ QImage RandomPaletteImage(int colours) {
         return state >> 8;
     };
     std::vector<QRgb> palette;
+    palette.reserve(static_cast<std::size_t>(colours));
     for (int i = 0; i < colours; ++i) {
         palette.push_back(qRgb(static_cast<int>(next() & 255u), static_cast<int>(next() & 255u),
                                static_cast<int>(next() & 255u)));

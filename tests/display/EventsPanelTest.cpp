@@ -32,7 +32,7 @@ class EventsPanel : public ::testing::Test {
         s->m_fontLarge = std::make_unique<orbtest::RecordingFont>("large", 12, 30, &draws);
         s->m_memDC = std::make_unique<platform::MemoryDc>();
         s->m_memDC->CreateCompatible();
-        std::vector<std::uint32_t> meter(253u * 127u, 0xFF123456u);
+        std::vector<std::uint32_t> meter(std::size_t{253} * 127, 0xFF123456u);
         s->m_bmp132 = platform::Bitmap(253, 127, std::move(meter), 24, 132);
         s->m_eventsScroll = 20;
     }

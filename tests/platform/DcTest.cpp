@@ -164,7 +164,7 @@ TEST(Font, MeasuresEachTextAsItsOwnAgainAndAgain) {
 TEST(Dc, IndexedPictureGoesThroughTheColourTable) {
     platform::Framebuffer frame(kGrey);
     platform::Dc dc(frame);
-    std::vector<std::uint8_t> rows(512 * 320);
+    std::vector<std::uint8_t> rows(std::size_t{512} * 320);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         rows[i] = static_cast<std::uint8_t>(i / 512);  // index = row
     }

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -17,8 +16,6 @@
 #include "support/ChildProcess.h"
 #include "support/FileTree.h"
 #include "support/TempDir.h"
-
-extern char** environ;
 
 namespace {
 
@@ -155,7 +152,9 @@ TEST(ReplacingFile, ReplacesARunningProgram) {
     orbtest::TempDir dir;
     const fs::path program = dir.Path() / "orb.exe";
     fs::copy_file("/bin/sleep", program);
-    char* const argv[] = {const_cast<char*>("orb.exe"), const_cast<char*>("30"), nullptr};
+    char name[] = "orb.exe";
+    char seconds[] = "30";
+    char* const argv[] = {name, seconds, nullptr};
     pid_t pid = 0;
     ASSERT_EQ(::posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ), 0);
     EXPECT_EQ(::truncate(program.c_str(), 0), -1);

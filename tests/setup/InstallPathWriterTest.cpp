@@ -179,7 +179,7 @@ TEST(InstallPathWriter, RefusesDamagedFilesWithoutReadingPastThem) {
     Bytes wildOffset = good;
     Put(wildOffset, 0x28, 0xFFFFFFFFFFFF0000ull, 8);
     Bytes wildName = good;
-    Put(wildName, wildName.size() - 2 * 64, 0x7FFFFFFF, 4);  // first section's name
+    Put(wildName, wildName.size() - std::size_t{2} * 64, 0x7FFFFFFF, 4);  // first section's name
     Bytes tiny(10, 0x7F);
     for (Bytes* image : {&notElf, &cut, &wildOffset, &wildName, &tiny}) {
         EXPECT_FALSE(orbsetup::LocateInstallPathField(*image).found);

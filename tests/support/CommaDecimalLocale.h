@@ -6,8 +6,8 @@
 // machine. If it cannot be made, Active() is false and the test must fail.
 #pragma once
 
-#include <locale.h>
-#include <stdlib.h>
+#include <clocale>
+#include <cstdlib>
 
 #include <QProcess>
 #include <QString>

@@ -22,7 +22,7 @@ struct InstalledField {
         std::memcpy(bytes, directory.data(), directory.size());
     }
 
-    char bytes[orb::kInstallPathFieldSize];
+    char bytes[orb::kInstallPathFieldSize]{};
 };
 
 }  // namespace orbtest

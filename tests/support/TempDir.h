@@ -29,7 +29,7 @@ class TempDir {
 
     // Writes `bytes` to the relative path `name`, making directories on the way.
     std::filesystem::path Write(const std::string& name, std::string_view bytes) const {
-        const std::filesystem::path file = m_path / name;
+        std::filesystem::path file = m_path / name;
         std::filesystem::create_directories(file.parent_path());
         std::ofstream out(file, std::ios::binary);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

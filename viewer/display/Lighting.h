@@ -12,9 +12,9 @@ inline constexpr int kNightLight = 64;
 // Above this speed (seconds per tick) days flicker past and average out.
 inline constexpr double kFlickerSpeed = 40000.0;
 
-// Level for a second of the day already folded about noon (0..43,200), or
+// Level for `s`, a second of the day already folded about noon (0..43,200), or
 // negative for a moment whose time of day is unknown.
-int DaylightLevel(std::int64_t foldedSecond);
+int DaylightLevel(std::int64_t s);
 
 // Sets m_brightness and m_absSpeed for the moment just derived. Folds
 // m_secondOfDay about noon (afternoon mirrors morning). With day/night

@@ -23,7 +23,7 @@ class Dc;
 namespace orb {
 
 inline constexpr std::size_t kEventsDataSize = 31125;
-inline constexpr std::size_t kScenePixelsSize = 512 * 320;
+inline constexpr std::size_t kScenePixelsSize = std::size_t{512} * 320;
 inline constexpr std::size_t kScenePaletteSize = 1024;
 inline constexpr std::size_t kSceneInfoSize = 1064;  // bitmap header and 256 colours
 

@@ -1,12 +1,12 @@
 #include "shell/CAutopilotDlg.h"
 
-#include <locale.h>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <cerrno>
+#include <clocale>
 #include <cstdlib>
 #include <memory>
 #include <type_traits>

@@ -22,6 +22,7 @@ class OrbViewWidget;
 
 class COrbApp final : public QObject {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(COrbApp)
   public:
     // Told why start-up failed, in words for the user.
     using FailureReporter = std::function<void(const std::string& message)>;

@@ -31,6 +31,7 @@ OrbViewWidget::OrbViewWidget(ViewState& state, const platform::Clock& clock,
                              platform::SoundPlayer& sound, volatile char* installPathField,
                              QWidget* parent)
     : QWidget(parent),
+      m_state(state),
       m_frame(WindowColour()),
       m_stockFont(platform::CreateFont("Arial", -16)),
       m_screenDc(m_frame, m_stockFont.get()),
@@ -105,6 +106,8 @@ void OrbViewWidget::Warn(const std::string& message) {
 }
 
 void OrbViewWidget::paintEvent(QPaintEvent*) {
+    const bool wholeTravelScreen = !m_travelScreenPainted && m_state.m_repaintFrame != 0 &&
+                                   m_state.time.m_browseMode < kBrowsingScreenFrom;
     platform::Dc dc(m_frame, m_stockFont.get());
     m_view->OnDraw(dc);
     QPainter painter(this);
@@ -112,6 +115,10 @@ void OrbViewWidget::paintEvent(QPaintEvent*) {
     // of device pixels, kept sharp: no smoothing between them.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(0, 0, platform::FrameImage(std::as_const(m_frame)));
+    if (wholeTravelScreen) {
+        m_travelScreenPainted = true;
+        emit firstTravelScreenPainted();
+    }
 }
 
 void OrbViewWidget::keyPressEvent(QKeyEvent* event) {

@@ -23,6 +23,7 @@ namespace orb {
 
 class OrbViewWidget final : public QWidget, public ViewHost {
     Q_OBJECT
+    Q_DISABLE_COPY_MOVE(OrbViewWidget)
   public:
     // What a classic 800 x 580 frame with a caption and a menu bar leaves for
     // the view: the right and bottom edges of the drawing fall outside.
@@ -48,6 +49,10 @@ class OrbViewWidget final : public QWidget, public ViewHost {
 
     bool IsTimerRunning(int id) const;
 
+  signals:
+    // Once, when the first paint that drew the whole travel screen is done.
+    void firstTravelScreenPainted();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -60,6 +65,8 @@ class OrbViewWidget final : public QWidget, public ViewHost {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
+    ViewState& m_state;
+    bool m_travelScreenPainted = false;
     platform::Framebuffer m_frame;
     // What the window's contexts draw text with until a font is selected.
     std::unique_ptr<platform::Font> m_stockFont;

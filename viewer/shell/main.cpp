@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -14,7 +16,9 @@
 #include "platform/SystemSound.h"
 #include "res/ResourceIds.h"
 #include "shell/COrbApp.h"
+#include "shell/FirstPaintReport.h"
 #include "shell/InstallPath.h"
+#include "shell/OrbViewWidget.h"
 
 namespace {
 
@@ -30,6 +34,24 @@ void ReportFailure(const std::string& message) {
     std::fprintf(stderr, "orb: %s\n", message.c_str());
     QMessageBox::critical(nullptr, QString::fromLatin1(orb::res::kAppTitle),
                           QString::fromStdString(message));
+}
+
+// With ORB_REPORT_FIRST_PAINT set, says on standard error when the first
+// complete travel-screen paint is on screen. The report waits for the next
+// turn of the event loop: the window's pixels are handed to the display
+// after the paint event returns.
+void ReportFirstPaint(const orb::COrbApp& orbApp, std::optional<orb::FirstPaintReport>& report) {
+    const char* setting = std::getenv("ORB_REPORT_FIRST_PAINT");
+    if (setting == nullptr || *setting == '\0') {
+        return;
+    }
+    report.emplace(setting);
+    QObject::connect(orbApp.ViewWidget(), &orb::OrbViewWidget::firstTravelScreenPainted,
+                     orbApp.ViewWidget(), [&report] {
+                         QTimer::singleShot(0, [&report] {
+                             std::fprintf(stderr, "%s\n", report->Line().c_str());
+                         });
+                     });
 }
 
 }  // namespace
@@ -58,5 +80,7 @@ int main(int argc, char** argv) {
     if (!orbApp.InitInstance()) {
         return 1;
     }
+    std::optional<orb::FirstPaintReport> firstPaint;
+    ReportFirstPaint(orbApp, firstPaint);
     return QApplication::exec();
 }

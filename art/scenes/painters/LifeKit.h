@@ -57,12 +57,12 @@ void Theropod(QPainter& p, double x, double groundY, double s, bool left, QColor
 void Mammoth(QPainter& p, double x, double groundY, double s, bool left, QColor body,
              bool shaggy = true);
 struct UngulateShape {
-    double bodyLen;
-    double bodyH;
-    double legLen;
-    double neckLen;
-    bool grazing;
-    bool horns;
+    double bodyLen = 0.0;
+    double bodyH = 0.0;
+    double legLen = 0.0;
+    double neckLen = 0.0;
+    bool grazing = false;
+    bool horns = false;
     QColor body;
     QColor belly;
 };

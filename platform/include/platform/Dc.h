@@ -21,7 +21,7 @@ class Dc {
     // fresh context starts with the system font; it belongs to whoever makes
     // the context and must outlive it. Without one, such text is not drawn.
     explicit Dc(Framebuffer& target, const Font* stockFont = nullptr);
-    ~Dc();
+    ~Dc() = default;
     Dc(const Dc&) = delete;
     Dc& operator=(const Dc&) = delete;
 
