@@ -126,7 +126,7 @@ void BM_Paint(benchmark::State& state, int scene) {
 BENCHMARK_CAPTURE(BM_Paint, TravelPaint, 8)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Paint, WarpPaint, 99)->Unit(benchmark::kMicrosecond);
 
-// A browsing paint after a click that stepped: the label, the speculation
+// A browsing paint after a click that stepped: the label, the future
 // marks and the events list, the whole databank scanned.
 void BM_BrowsingPaint(benchmark::State& state) {
     TravelView travel(8);

@@ -30,7 +30,7 @@
 #include "display/EraLabel.h"
 #include "display/EventDate.h"
 #include "display/EventRecords.h"
-#include "display/Speculation.h"
+#include "display/FutureMarks.h"
 #include "display/TimeState.h"
 #include "display/TravelTimer.h"
 #include "display/ViewHost.h"
@@ -203,7 +203,7 @@ void CheckPaint(const Rig& rig, bool meterWasShown, bool refilled) {
     const platform::Framebuffer& frame = rig.frame;
     Require(s.m_repaintBrowse == 0, "the paint answers the repaint request");
     Require(!rig.host.travelTimerRunning, "time stands while the user browses");
-    const bool shown = orb::SpeculationShown(t.m_year, t.m_yearStep);
+    const bool shown = orb::FutureMarksShown(t.m_year, t.m_yearStep);
     Require(s.m_meterShown == (shown ? 1 : 0), "m_meterShown says whether the meter is shown");
     Require(s.m_eventLines >= 0 && s.m_eventLines <= kMostEventLines,
             "m_eventLines counts the events of one page");

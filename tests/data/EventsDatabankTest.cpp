@@ -21,7 +21,7 @@ constexpr std::size_t kMaxDateLine = 196;
 constexpr std::size_t kMaxTextLine = 199;
 constexpr std::size_t kBreakLength = 100;  // texts this long are broken at a blank
 constexpr std::int64_t kYearLimit = 15000000000LL;
-constexpr std::int64_t kFirstSpeculatedYear = 2027;
+constexpr std::int64_t kFirstForecastYear = 2027;
 constexpr std::string_view kMarkers = "!@#$%&";
 
 using Problems = std::vector<std::string>;
@@ -159,10 +159,10 @@ Problems RecordProblems(const std::vector<Record>& records) {
             record.text.find(' ') > kBreakLength) {  // npos is larger too
             problems.push_back(where + "long text without a blank to break at");
         }
-        const bool speculated = date.year >= kFirstSpeculatedYear;
-        if (HasMarker(record.text) != speculated) {
-            problems.push_back(where + (speculated ? "future event without a probability marker"
-                                                   : "probability marker on a past event"));
+        const bool forecast = date.year >= kFirstForecastYear;
+        if (HasMarker(record.text) != forecast) {
+            problems.push_back(where + (forecast ? "future event without a probability marker"
+                                                 : "probability marker on a past event"));
         }
     }
     return problems;

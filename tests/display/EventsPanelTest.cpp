@@ -1,4 +1,4 @@
-// The events list and the speculation marks, drawn with fonts that record
+// The events list and the future marks, drawn with fonts that record
 // what they draw, on a real framebuffer.
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 
 #include "display/Colours.h"
 #include "display/EventsPanel.h"
-#include "display/Speculation.h"
+#include "display/FutureMarks.h"
 #include "display/ViewState.h"
 #include "fakes/RecordingFont.h"
 #include "platform/Dc.h"
@@ -238,17 +238,17 @@ TEST_F(EventsPanel, RecordsWithoutAUsableYearNeverMatch) {
     EXPECT_EQ(Shown()[1].text, "1969");
 }
 
-class SpeculationMarks : public EventsPanel {
+class FutureMarks : public EventsPanel {
   protected:
-    void Speculate(std::int64_t year, std::int64_t step) {
+    void MarkFuture(std::int64_t year, std::int64_t step) {
         s->time.m_year = year;
         s->time.m_yearStep = step;
         draws.clear();
-        DrawSpeculation(*s, dc);
+        DrawFutureMarks(*s, dc);
     }
 };
 
-TEST_F(SpeculationMarks, TheNearFutureAtFineSteps) {
+TEST_F(FutureMarks, TheNearFutureAtFineSteps) {
     const struct {
         std::int64_t year, step;
         bool shown;
@@ -256,12 +256,12 @@ TEST_F(SpeculationMarks, TheNearFutureAtFineSteps) {
                  {2050, 10000, false}, {10000, 1, false}, {-2050, 1, false},  {2050, 9999, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.year << " at " << c.step);
-        EXPECT_EQ(SpeculationShown(c.year, c.step), c.shown);
+        EXPECT_EQ(FutureMarksShown(c.year, c.step), c.shown);
     }
 }
 
-TEST_F(SpeculationMarks, DrawnThenErasedWithTheMeter) {
-    Speculate(2050, 1);
+TEST_F(FutureMarks, DrawnThenErasedWithTheMeter) {
+    MarkFuture(2050, 1);
     ASSERT_EQ(draws.size(), 1u);
     EXPECT_TRUE(SameDraw(draws[0], "medium", "SPECULATED", 0, 30, kMarkerRed));
     EXPECT_TRUE(Filled(frame, 1, 31, 79, 19, kPanelPurple));  // the word's cells
@@ -272,7 +272,7 @@ TEST_F(SpeculationMarks, DrawnThenErasedWithTheMeter) {
     EXPECT_EQ(dc.TextColor(), kLabelYellow);
 
     platform::Dc(frame).FillSolidRect(703, 0, 1, 80, kWhite);  // just right of the meter
-    Speculate(1999, 1);
+    MarkFuture(1999, 1);
     EXPECT_TRUE(draws.empty());
     EXPECT_TRUE(Filled(frame, 703, 0, 1, 80, kWhite));
     EXPECT_TRUE(Filled(frame, 0, 30, 130, 30, kColumnBlue));
@@ -283,7 +283,7 @@ TEST_F(SpeculationMarks, DrawnThenErasedWithTheMeter) {
 
     // Without the meter on screen, its place is left alone.
     platform::Dc(frame).FillSolidRect(450, 0, 10, 10, kWhite);
-    Speculate(1999, 1);
+    MarkFuture(1999, 1);
     EXPECT_TRUE(Filled(frame, 450, 0, 10, 10, kWhite));
 }
 

@@ -6,7 +6,7 @@
 #include "display/DrawImage.h"
 #include "display/EraLabel.h"
 #include "display/EventsPanel.h"
-#include "display/Speculation.h"
+#include "display/FutureMarks.h"
 #include "display/TravelTimer.h"
 #include "display/ViewHost.h"
 #include "display/ViewState.h"
@@ -45,7 +45,7 @@ void DrawBrowsingScreen(ViewState& s, ViewHost& host, platform::Dc& dc) {
     // Time stands while the user browses; the click that leaves starts it again.
     host.KillTimer(kTravelTimerId);
     dc.TextOut(140, 10, label);
-    DrawSpeculation(s, dc);
+    DrawFutureMarks(s, dc);
     DrawEventsList(s, dc);
     s.m_repaintBrowse = 0;
 }

@@ -8,7 +8,7 @@ namespace orb {
 
 // One browsing-screen paint: the panels refilled when asked or when the step
 // changed, the buttons with the zoom face for the step, timer 1 stopped, the
-// era label, the speculation marks and the events list.
+// era label, the future marks and the events list.
 void DrawBrowsingScreen(ViewState& s, ViewHost& host, platform::Dc& dc);
 
 }  // namespace orb

@@ -1,4 +1,4 @@
-#include "display/Speculation.h"
+#include "display/FutureMarks.h"
 
 #include "display/Colours.h"
 #include "display/DrawImage.h"
@@ -16,14 +16,14 @@ constexpr int kMeterRows = 80;
 
 }  // namespace
 
-bool SpeculationShown(std::int64_t year, std::int64_t step) {
+bool FutureMarksShown(std::int64_t year, std::int64_t step) {
     return year > 1999 && year < 10000 && step < 10000;
 }
 
-void DrawSpeculation(ViewState& s, platform::Dc& dc) {
+void DrawFutureMarks(ViewState& s, platform::Dc& dc) {
     dc.SetTextColor(kMarkerRed);
     dc.SelectFont(s.m_fontMedium.get());
-    if (SpeculationShown(s.time.m_year, s.time.m_yearStep)) {
+    if (FutureMarksShown(s.time.m_year, s.time.m_yearStep)) {
         dc.SetBkColor(kPanelPurple);
         dc.TextOut(0, 30, "SPECULATED");
         dc.SetTextColor(kLabelYellow);

@@ -10,10 +10,10 @@ namespace orb {
 
 // Whether the marks belong to `year` at `step`: the years 2000 to 9999, at
 // steps below ten thousand.
-bool SpeculationShown(std::int64_t year, std::int64_t step);
+bool FutureMarksShown(std::int64_t year, std::int64_t step);
 
 // Draws the marks, or erases them (the meter only if it was shown), and keeps
 // m_meterShown.
-void DrawSpeculation(ViewState& s, platform::Dc& dc);
+void DrawFutureMarks(ViewState& s, platform::Dc& dc);
 
 }  // namespace orb
