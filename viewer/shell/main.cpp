@@ -1,6 +1,5 @@
 // The viewer: travels through time from -15,000,000,000 to 15,000,000,000.
 #include <QApplication>
-#include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
@@ -14,6 +13,7 @@
 #include "platform/SoundPlayer.h"
 #include "platform/SystemClock.h"
 #include "platform/SystemSound.h"
+#include "platform/qt/ResourceIcon.h"
 #include "res/ResourceIds.h"
 #include "shell/COrbApp.h"
 #include "shell/FirstPaintReport.h"
@@ -21,14 +21,6 @@
 #include "shell/OrbViewWidget.h"
 
 namespace {
-
-QIcon AppIcon() {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/orb-%1.png").arg(size), QSize(size, size));
-    }
-    return icon;
-}
 
 void ReportFailure(const std::string& message) {
     std::fprintf(stderr, "orb: %s\n", message.c_str());
@@ -69,7 +61,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbilon"));
     QApplication::setApplicationVersion(QString::fromLatin1(orb::res::kVersion));
-    QApplication::setWindowIcon(AppIcon());
+    QApplication::setWindowIcon(platform::ResourceIcon(QStringLiteral("orb")));
 
     // The viewer's one state record, for the whole run. It holds fonts, so it
     // is made after the application and goes before it.
