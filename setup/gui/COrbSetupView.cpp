@@ -76,7 +76,6 @@ void COrbSetupView::RunPendingInstallation() {
     try {
         outcome = m_pass(*m_pendingDirectory);
     } catch (const std::exception& error) {
-        outcome.complete = false;
         outcome.failedPath = *m_pendingDirectory;
         outcome.reason = error.what();
     }
