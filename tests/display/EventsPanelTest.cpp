@@ -271,8 +271,12 @@ TEST_F(FutureMarks, DrawnThenErasedWithTheMeter) {
     EXPECT_EQ(s->m_meterShown, 1);
     EXPECT_EQ(dc.TextColor(), kLabelYellow);
 
-    platform::Dc(frame).FillSolidRect(703, 0, 1, 80, kWhite);  // just right of the meter
+    platform::Dc(frame).FillSolidRect(703, 0, 1, 80, kWhite);   // just right of the meter
+    platform::Dc(frame).FillSolidRect(0, 60, 131, 1, kWhite);   // just below the word's place
+    platform::Dc(frame).FillSolidRect(130, 30, 1, 30, kWhite);  // just right of it
     MarkFuture(1999, 1);
+    EXPECT_TRUE(Filled(frame, 0, 60, 131, 1, kWhite));
+    EXPECT_TRUE(Filled(frame, 130, 30, 1, 30, kWhite));
     EXPECT_TRUE(draws.empty());
     EXPECT_TRUE(Filled(frame, 703, 0, 1, 80, kWhite));
     EXPECT_TRUE(Filled(frame, 0, 30, 130, 30, kColumnBlue));
