@@ -19,11 +19,12 @@
 #include "display/TravelTick.h"
 #include "display/ViewHost.h"
 #include "display/ViewState.h"
-#include "platform/CreateFont.h"
 #include "platform/Dc.h"
 #include "platform/File.h"
 #include "platform/FixedClock.h"
 #include "platform/Framebuffer.h"
+#include "platform/qt/QtBitmapSource.h"
+#include "platform/qt/QtFontSource.h"
 
 namespace fs = std::filesystem;
 
@@ -87,9 +88,9 @@ class Installation {
 // A view standing on the travel screen at noon, its frame already drawn.
 struct TravelView {
     explicit TravelView(int scene) {
-        view = std::make_unique<orb::COrbView>(*state, host, clock, install.Field());
+        view = std::make_unique<orb::COrbView>(*state, host, sources, install.Field());
         frame = std::make_unique<platform::Framebuffer>(platform::Rgb(212, 208, 200));
-        stockFont = platform::CreateFont("Arial", -16);
+        stockFont = fonts.CreateFont("Arial", -16);
         Paint();
         orb::TimeState& t = state->time;
         t.m_year = 2026;
@@ -110,6 +111,10 @@ struct TravelView {
     std::unique_ptr<orb::ViewState> state = std::make_unique<orb::ViewState>();
     QuietHost host;
     platform::FixedClock clock{platform::LocalTime{2026, 12, 8, 21, 5, 0}};
+    // The toolkit's own fonts and bitmaps: what the program pays for.
+    platform::QtFontSource fonts;
+    platform::QtBitmapSource bitmaps;
+    orb::ViewSources sources{clock, fonts, bitmaps};
     std::unique_ptr<orb::COrbView> view;
     std::unique_ptr<platform::Framebuffer> frame;
     std::unique_ptr<platform::Font> stockFont;

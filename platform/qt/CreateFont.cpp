@@ -1,4 +1,4 @@
-#include "platform/CreateFont.h"
+#include "platform/qt/CreateFont.h"
 
 #include "qt/QtFont.h"
 

@@ -1,4 +1,4 @@
-#include "platform/LoadBitmap.h"
+#include "platform/qt/LoadBitmap.h"
 
 #include <QByteArray>
 #include <QFile>

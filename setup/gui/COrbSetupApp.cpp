@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <utility>
 
-#include "platform/LoadBitmap.h"
+#include "platform/qt/LoadBitmap.h"
 #include "setup/gui/CMainFrame.h"
 #include "setup/gui/COrbSetupView.h"
 #include "setup/gui/WindowTimers.h"

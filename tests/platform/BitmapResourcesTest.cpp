@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Bitmap.h"
-#include "platform/LoadBitmap.h"
+#include "platform/qt/LoadBitmap.h"
 #include "res/BitmapList.h"
 
 namespace {

@@ -4,12 +4,12 @@
 #include <utility>
 
 #include "platform/Bitmap.h"
-#include "platform/CreateFont.h"
 #include "platform/Dc.h"
 #include "platform/Font.h"
 #include "platform/Framebuffer.h"
-#include "platform/LoadBitmap.h"
 #include "platform/MemoryDc.h"
+#include "platform/qt/CreateFont.h"
+#include "platform/qt/LoadBitmap.h"
 
 namespace {
 

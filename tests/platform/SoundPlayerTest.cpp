@@ -8,7 +8,7 @@
 
 #include "platform/SoundFlags.h"
 #include "platform/SoundPlayer.h"
-#include "platform/SystemSound.h"
+#include "platform/qt/SystemSound.h"
 #include "support/TempDir.h"
 
 namespace {

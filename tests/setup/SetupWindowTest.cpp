@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "platform/Bitmap.h"
-#include "platform/LoadBitmap.h"
+#include "platform/qt/LoadBitmap.h"
 #include "setup/gui/QtWindowTimers.h"
 #include "support/DoubledPixels.h"
 #include "support/ModalWatch.h"

@@ -1,5 +1,6 @@
-// The viewer's application over a scratch installation, with a fixed clock
-// and no sound: what a test needs to drive the real windows.
+// The viewer's application over a scratch installation, with a fixed clock,
+// the toolkit's fonts and bitmaps and no sound: what a test needs to drive
+// the real windows.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@
 #include "platform/FixedClock.h"
 #include "platform/SoundBackend.h"
 #include "platform/SoundPlayer.h"
+#include "platform/qt/QtBitmapSource.h"
+#include "platform/qt/QtFontSource.h"
 #include "shell/COrbApp.h"
 #include "support/InstalledField.h"
 #include "support/TempDir.h"
@@ -32,7 +35,7 @@ class ShellRig : public ::testing::Test {
     }
 
     std::unique_ptr<orb::COrbApp> Start() {
-        auto app = std::make_unique<orb::COrbApp>(*state, clock, sound, field.bytes,
+        auto app = std::make_unique<orb::COrbApp>(*state, sources, sound, field.bytes,
                                                   [this](const std::string& m) { failure = m; });
         started = app->InitInstance();
         return app;
@@ -42,6 +45,9 @@ class ShellRig : public ::testing::Test {
     InstalledField field;
     std::unique_ptr<orb::ViewState> state = std::make_unique<orb::ViewState>();
     platform::FixedClock clock{platform::LocalTime{}};
+    platform::QtFontSource fonts;
+    platform::QtBitmapSource bitmaps;
+    orb::ViewSources sources{clock, fonts, bitmaps};
     platform::SoundPlayer sound{std::make_unique<SilentBackend>()};
     std::string failure;
     bool started = false;

@@ -7,11 +7,11 @@
 #include "display/TravelScreen.h"
 #include "display/TravelTick.h"
 #include "field/InstallPathField.h"
+#include "platform/BitmapSource.h"
 #include "platform/Clock.h"
-#include "platform/CreateFont.h"
 #include "platform/Dc.h"
 #include "platform/File.h"
-#include "platform/LoadBitmap.h"
+#include "platform/FontSource.h"
 #include "res/ResourceIds.h"
 
 namespace orb {
@@ -20,15 +20,11 @@ namespace {
 
 constexpr int kStartScene = 8;
 
-void Load(platform::Bitmap& bitmap, int id) {
-    bitmap = platform::LoadBitmap(id);
-}
-
 }  // namespace
 
-COrbView::COrbView(ViewState& state, ViewHost& host, const platform::Clock& clock,
+COrbView::COrbView(ViewState& state, ViewHost& host, const ViewSources& sources,
                    volatile char* installPathField)
-    : m_state(state), m_host(host), m_clock(clock) {
+    : m_state(state), m_host(host), m_sources(sources) {
     ViewState& s = m_state;
     s.m_installDir = TakeInstallDirectory(installPathField);
     s.m_screenDC = &m_host.ScreenDc();
@@ -74,16 +70,19 @@ std::string COrbView::EventsPath(const std::string& installDir) {
 
 void COrbView::LoadBitmaps() {
     ViewState& s = m_state;
+    const auto load = [this](platform::Bitmap& bitmap, int id) {
+        bitmap = m_sources.bitmaps.LoadBitmap(id);
+    };
     // Slot 0 of the months stays empty: months count from 1.
     for (std::size_t month = 1; month < s.m_bmpMonth.size(); ++month) {
-        Load(s.m_bmpMonth[month], res::IDB_MONTH_FIRST + static_cast<int>(month) - 1);
+        load(s.m_bmpMonth[month], res::IDB_MONTH_FIRST + static_cast<int>(month) - 1);
     }
     for (std::size_t digit = 0; digit < s.m_bmpDigitSmall.size(); ++digit) {
         const int value = static_cast<int>(digit);
-        Load(s.m_bmpDigitLarge[digit], res::IDB_DIGIT_LARGE_FIRST + value);
-        Load(s.m_bmpDigitSmall[digit], res::SmallDigitId(value));
+        load(s.m_bmpDigitLarge[digit], res::IDB_DIGIT_LARGE_FIRST + value);
+        load(s.m_bmpDigitSmall[digit], res::SmallDigitId(value));
     }
-    Load(s.m_bmpDigitLarge.back(), res::IDB_DIGIT_LARGE_BLANK);
+    load(s.m_bmpDigitLarge.back(), res::IDB_DIGIT_LARGE_BLANK);
     const struct {
         platform::Bitmap& bitmap;
         int id;
@@ -97,14 +96,15 @@ void COrbView::LoadBitmaps() {
         {s.m_bmp190, res::IDB_BADGE_BC},
     };
     for (const auto& single : singles) {
-        Load(single.bitmap, single.id);
+        load(single.bitmap, single.id);
     }
 }
 
 void COrbView::CreateFonts() {
-    m_state.m_fontLarge = platform::CreateFont("Arial", -30);
-    m_state.m_fontSmall = platform::CreateFont("Times New Roman", -15);
-    m_state.m_fontMedium = platform::CreateFont("Arial", -20);
+    const platform::FontSource& fonts = m_sources.fonts;
+    m_state.m_fontLarge = fonts.CreateFont("Arial", -30);
+    m_state.m_fontSmall = fonts.CreateFont("Times New Roman", -15);
+    m_state.m_fontMedium = fonts.CreateFont("Arial", -20);
 }
 
 void COrbView::OnDraw(platform::Dc& dc) {
@@ -138,7 +138,7 @@ void COrbView::OnDraw(platform::Dc& dc) {
 }
 
 void COrbView::OnTimer(int timerId) {
-    SnapshotClock(m_state.time, m_clock);
+    SnapshotClock(m_state.time, m_sources.clock);
     if (timerId == kTravelTimerId) {
         TravelTick(m_state, m_host);
     }

@@ -4,10 +4,10 @@
 
 #include "display/TravelTimer.h"
 #include "display/ViewHost.h"
+#include "display/ViewSources.h"
 #include "display/ViewState.h"
 
 namespace platform {
-class Clock;
 class Dc;
 }  // namespace platform
 
@@ -16,9 +16,10 @@ namespace orb {
 class COrbView {
   public:
     // Fills `state`: install directory from `installPathField`, the databank,
-    // bitmaps, fonts and the present moment. Throws platform::FileException
-    // when the databank cannot be read; the view then does not exist.
-    COrbView(ViewState& state, ViewHost& host, const platform::Clock& clock,
+    // bitmaps and fonts from `sources`, and the present moment. Throws
+    // platform::FileException when the databank cannot be read; the view then
+    // does not exist. The sources must outlive the view.
+    COrbView(ViewState& state, ViewHost& host, const ViewSources& sources,
              volatile char* installPathField);
     ~COrbView();
     COrbView(const COrbView&) = delete;
@@ -50,7 +51,7 @@ class COrbView {
 
     ViewState& m_state;
     ViewHost& m_host;
-    const platform::Clock& m_clock;
+    ViewSources m_sources;
 };
 
 }  // namespace orb

@@ -1,6 +1,7 @@
 // The viewer's single state record. The view object holds nothing itself:
 // every handler reads and writes this record, which outlives the view. Its
-// fonts are the toolkit's, so the record must not outlive the application.
+// fonts come from the view's font source; the toolkit's must not outlive the
+// application, so neither may the record.
 #pragma once
 
 #include <array>

@@ -8,10 +8,10 @@
 
 namespace orb {
 
-COrbApp::COrbApp(ViewState& state, const platform::Clock& clock, platform::SoundPlayer& sound,
+COrbApp::COrbApp(ViewState& state, const ViewSources& sources, platform::SoundPlayer& sound,
                  volatile char* installPathField, FailureReporter reportFailure)
     : m_state(state),
-      m_clock(clock),
+      m_sources(sources),
       m_sound(sound),
       m_installPathField(installPathField),
       m_reportFailure(std::move(reportFailure)) {}
@@ -32,7 +32,7 @@ bool COrbApp::InitInstance() {
     // leaves nothing half-made on screen.
     std::unique_ptr<OrbViewWidget> view;
     try {
-        view = std::make_unique<OrbViewWidget>(m_state, m_clock, m_sound, m_installPathField);
+        view = std::make_unique<OrbViewWidget>(m_state, m_sources, m_sound, m_installPathField);
     } catch (const platform::FileException& error) {
         if (m_reportFailure) {
             m_reportFailure(DatabankFailureMessage(platform::ResolvePath(error.Path())));

@@ -7,10 +7,10 @@
 #include <memory>
 #include <string>
 
+#include "display/ViewSources.h"
 #include "shell/COrbDoc.h"
 
 namespace platform {
-class Clock;
 class SoundPlayer;
 }  // namespace platform
 
@@ -27,7 +27,8 @@ class COrbApp final : public QObject {
     // Told why start-up failed, in words for the user.
     using FailureReporter = std::function<void(const std::string& message)>;
 
-    COrbApp(ViewState& state, const platform::Clock& clock, platform::SoundPlayer& sound,
+    // The sources and the sound player must outlive the application object.
+    COrbApp(ViewState& state, const ViewSources& sources, platform::SoundPlayer& sound,
             volatile char* installPathField, FailureReporter reportFailure);
     ~COrbApp() override;
 
@@ -44,7 +45,7 @@ class COrbApp final : public QObject {
 
   private:
     ViewState& m_state;
-    const platform::Clock& m_clock;
+    ViewSources m_sources;
     platform::SoundPlayer& m_sound;
     volatile char* m_installPathField;
     FailureReporter m_reportFailure;

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "platform/CreateFont.h"
+#include "platform/FontSource.h"
 #include "platform/SoundPlayer.h"
 #include "platform/qt/FrameImage.h"
 #include "shell/CAutopilotDlg.h"
@@ -27,13 +27,13 @@ platform::ColorRef WindowColour() {
 
 }  // namespace
 
-OrbViewWidget::OrbViewWidget(ViewState& state, const platform::Clock& clock,
+OrbViewWidget::OrbViewWidget(ViewState& state, const ViewSources& sources,
                              platform::SoundPlayer& sound, volatile char* installPathField,
                              QWidget* parent)
     : QWidget(parent),
       m_state(state),
       m_frame(WindowColour()),
-      m_stockFont(platform::CreateFont("Arial", -16)),
+      m_stockFont(sources.fonts.CreateFont("Arial", -16)),
       m_screenDc(m_frame, m_stockFont.get()),
       m_sound(sound) {
     // Paints never erase: the framebuffer keeps what earlier paints drew.
@@ -43,7 +43,7 @@ OrbViewWidget::OrbViewWidget(ViewState& state, const platform::Clock& clock,
     // The lever follows the pointer without a button held.
     setMouseTracking(true);
     setFixedSize(kClientWidth, kClientHeight);
-    m_view = std::make_unique<COrbView>(state, *this, clock, installPathField);
+    m_view = std::make_unique<COrbView>(state, *this, sources, installPathField);
 }
 
 OrbViewWidget::~OrbViewWidget() {

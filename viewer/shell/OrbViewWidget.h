@@ -8,12 +8,12 @@
 
 #include "display/COrbView.h"
 #include "display/ViewHost.h"
+#include "display/ViewSources.h"
 #include "platform/Dc.h"
 #include "platform/Font.h"
 #include "platform/Framebuffer.h"
 
 namespace platform {
-class Clock;
 class SoundPlayer;
 }  // namespace platform
 
@@ -31,7 +31,7 @@ class OrbViewWidget final : public QWidget, public ViewHost {
     static constexpr int kClientHeight = 536;
 
     // Builds the view; throws platform::FileException when it cannot load.
-    OrbViewWidget(ViewState& state, const platform::Clock& clock, platform::SoundPlayer& sound,
+    OrbViewWidget(ViewState& state, const ViewSources& sources, platform::SoundPlayer& sound,
                   volatile char* installPathField, QWidget* parent = nullptr);
     ~OrbViewWidget() override;
 

@@ -12,8 +12,10 @@
 #include "platform/CommandLineAnswer.h"
 #include "platform/SoundPlayer.h"
 #include "platform/SystemClock.h"
-#include "platform/SystemSound.h"
+#include "platform/qt/QtBitmapSource.h"
+#include "platform/qt/QtFontSource.h"
 #include "platform/qt/ResourceIcon.h"
+#include "platform/qt/SystemSound.h"
 #include "res/ResourceIds.h"
 #include "shell/COrbApp.h"
 #include "shell/FirstPaintReport.h"
@@ -66,9 +68,12 @@ int main(int argc, char** argv) {
     // The viewer's one state record, for the whole run. It holds fonts, so it
     // is made after the application and goes before it.
     const auto viewState = std::make_unique<orb::ViewState>();
-    platform::SystemClock clock;
+    const platform::SystemClock clock;
+    const platform::QtFontSource fonts;
+    const platform::QtBitmapSource bitmaps;
     platform::SoundPlayer sound(platform::CreateSystemSoundBackend());
-    orb::COrbApp orbApp(*viewState, clock, sound, g_szInstallPath, &ReportFailure);
+    orb::COrbApp orbApp(*viewState, orb::ViewSources{clock, fonts, bitmaps}, sound, g_szInstallPath,
+                        &ReportFailure);
     if (!orbApp.InitInstance()) {
         return 1;
     }

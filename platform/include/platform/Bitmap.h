@@ -1,5 +1,5 @@
 // A picture in the framebuffer's pixel format, as a device-dependent bitmap
-// is held. Loading one from the program's resources is LoadBitmap's work.
+// is held. The program's own come from a BitmapSource.
 #pragma once
 
 #include <cstddef>

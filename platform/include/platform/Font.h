@@ -1,6 +1,6 @@
 // A font chosen by face name and a negative height: the em height in pixels,
 // without internal leading. The toolkit behind it measures and draws; fonts
-// are made by CreateFont.
+// come from a FontSource.
 #pragma once
 
 #include <string>

@@ -1,4 +1,4 @@
-// The system's audio output, through the toolkit's sound effects.
+// The system's audio output, through Qt Multimedia's sound effects.
 #pragma once
 
 #include <memory>

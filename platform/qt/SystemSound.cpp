@@ -1,8 +1,8 @@
+#include "platform/qt/SystemSound.h"
+
 #include <QSoundEffect>
 #include <QUrl>
 #include <memory>
-
-#include "platform/SystemSound.h"
 
 namespace platform {
 

@@ -1,5 +1,5 @@
-// Fonts are the toolkit's: creating one needs the application's GUI to exist,
-// and the font must go before the application does.
+// Fonts drawn by Qt: creating one needs the application's GUI to exist, and
+// the font must go before the application does.
 #pragma once
 
 #include <memory>

@@ -1,5 +1,5 @@
-// Bitmaps from the program's resources and from BMP files. Decoding is the
-// toolkit's, so these need the application's GUI to exist.
+// Bitmaps from the program's Qt resources and from BMP files, decoded by Qt:
+// these need the application's GUI to exist.
 #pragma once
 
 #include <cstddef>

@@ -1,0 +1,11 @@
+#include "platform/qt/QtBitmapSource.h"
+
+#include "platform/qt/LoadBitmap.h"
+
+namespace platform {
+
+Bitmap QtBitmapSource::LoadBitmap(int id) const {
+    return platform::LoadBitmap(id);
+}
+
+}  // namespace platform
