@@ -18,6 +18,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -35,11 +36,12 @@
 #include "display/TravelTimer.h"
 #include "display/ViewHost.h"
 #include "display/ViewState.h"
+#include "fakes/FakeBitmapSource.h"
+#include "fakes/FakeFontSource.h"
 #include "fuzz/FuzzCheck.h"
 #include "platform/Bitmap.h"
 #include "platform/Colour.h"
 #include "platform/Dc.h"
-#include "platform/Font.h"
 #include "platform/Framebuffer.h"
 #include "platform/MemoryDc.h"
 
@@ -88,38 +90,19 @@ int ScrollPosition(std::int32_t raw) {
     return start - 300 * static_cast<int>((bits >> 1) % (kMostPagesDown + 1));
 }
 
-// Fixed cells and one ink pixel at the top left of each non-blank character.
-// Every character is read, so a view past its buffer shows under
-// AddressSanitizer, and checked: only printable bytes reach the screen.
-class CellFont final : public platform::Font {
-  public:
-    CellFont(const char* face, int cellWidth, int cellHeight)
-        : Font(face, -cellHeight), m_cellWidth(cellWidth), m_cellHeight(cellHeight) {}
-
-    void Extent(std::string_view text, int* width, int* height) const override {
-        *width = static_cast<int>(text.size()) * m_cellWidth;
-        *height = m_cellHeight;
-    }
-
-    void Draw(platform::Framebuffer& target, int x, int y, std::string_view text,
-              platform::ColorRef colour) const override {
-        Require(text.size() <= kLongestText, "no text drawn is longer than a databank line");
-        Require(y >= 0 && y + m_cellHeight <= kPanelsBottom, "text stays on the panels");
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            const auto c = static_cast<unsigned char>(text[i]);
-            Require(c >= 32 && c < 128, "only printable bytes are drawn");
-            const int cx = x + static_cast<int>(i) * m_cellWidth;
-            if (c != ' ' && target.Contains(cx, y)) {
-                target.Data()[static_cast<std::size_t>(y * target.Stride() + cx)] =
-                    platform::ToPixel(colour);
-            }
+// What a paint may draw as text: no longer than the longest line the
+// databank walk keeps, on the panels, and only printable bytes. Every byte is
+// read, so a view past its buffer shows under AddressSanitizer.
+void CheckTexts(const std::vector<orbtest::TextDraw>& draws) {
+    for (const orbtest::TextDraw& d : draws) {
+        Require(d.text.size() <= kLongestText, "no text drawn is longer than a databank line");
+        Require(d.y >= 0 && d.y + std::abs(d.height) <= kPanelsBottom, "text stays on the panels");
+        for (const char c : d.text) {
+            const auto byte = static_cast<unsigned char>(c);
+            Require(byte >= 32 && byte < 128, "only printable bytes are drawn");
         }
     }
-
-  private:
-    int m_cellWidth;
-    int m_cellHeight;
-};
+}
 
 // A window that only keeps what a paint must and must not ask of it.
 class PaintHost final : public orb::ViewHost {
@@ -148,40 +131,28 @@ class PaintHost final : public orb::ViewHost {
     platform::Dc m_screen;
 };
 
-// Each pixel tells its bitmap and place, so a shifted or clipped copy shows.
-platform::Bitmap Patterned(int width, int height, int id) {
-    std::vector<std::uint32_t> pixels;
-    pixels.reserve(static_cast<std::size_t>(width * height));
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            pixels.push_back(0xFF000000u | static_cast<std::uint32_t>((id & 0xFF) << 16) |
-                             static_cast<std::uint32_t>((y & 0xFF) << 8) |
-                             static_cast<std::uint32_t>(x & 0xFF));
-        }
-    }
-    platform::Bitmap bitmap(width, height, std::move(pixels), 24, id);
-    Require(!bitmap.IsNull(), "the fake bitmaps hold their pixels");
-    return bitmap;
-}
-
 // The record is large: made once, its fuzzed fields set again for each input.
 struct Rig {
     Rig() {
         orb::ViewState& s = *state;
         s.m_memDC = std::make_unique<platform::MemoryDc>();
         s.m_memDC->CreateCompatible();
-        s.m_fontLarge = std::make_unique<CellFont>("Arial", 15, 30);
-        s.m_fontMedium = std::make_unique<CellFont>("Arial", 10, 20);
-        s.m_fontSmall = std::make_unique<CellFont>("Times New Roman", 7, 15);
-        s.m_bmp104 = Patterned(160, 60, 104);
-        s.m_bmp105 = Patterned(160, 60, 105);
-        s.m_bmp106 = Patterned(160, 60, 106);
-        s.m_bmp108 = Patterned(160, 60, 108);
-        s.m_bmp109 = Patterned(160, 60, 109);
-        s.m_bmp132 = Patterned(253, 127, 132);
+        s.m_fontLarge = fonts.CreateFont("Arial", -30);
+        s.m_fontMedium = fonts.CreateFont("Arial", -20);
+        s.m_fontSmall = fonts.CreateFont("Times New Roman", -15);
+        for (const auto& [bitmap, id] :
+             {std::pair{&s.m_bmp104, 104}, std::pair{&s.m_bmp105, 105}, std::pair{&s.m_bmp106, 106},
+              std::pair{&s.m_bmp108, 108}, std::pair{&s.m_bmp109, 109},
+              std::pair{&s.m_bmp132, 132}}) {
+            *bitmap = bitmaps.LoadBitmap(id);
+            Require(!bitmap->IsNull(), "the fake bitmaps hold their pixels");
+        }
         s.time.m_browseMode = orb::kBrowsingMode;
     }
 
+    std::vector<orbtest::TextDraw> draws;
+    orbtest::FakeFontSource fonts{&draws};
+    orbtest::FakeBitmapSource bitmaps;
     std::unique_ptr<orb::ViewState> state = std::make_unique<orb::ViewState>();
     PaintHost host;
     platform::Framebuffer frame{kDesktop};
@@ -246,8 +217,10 @@ void Paint(Rig& rig) {
     const bool meterWasShown = s.m_meterShown != 0;
     const bool refilled = s.m_repaintBrowse != 0 || s.time.m_yearStep != s.m_drawnYearStep;
     rig.host.travelTimerRunning = true;
+    rig.draws.clear();
     platform::Dc dc(rig.frame);
     orb::DrawBrowsingScreen(s, rig.host, dc);
+    CheckTexts(rig.draws);
     CheckPaint(rig, meterWasShown, refilled);
 }
 

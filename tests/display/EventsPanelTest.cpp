@@ -1,5 +1,5 @@
-// The events list and the future marks, drawn with fonts that record
-// what they draw, on a real framebuffer.
+// The events list, drawn with fonts that record what they draw, on a real
+// framebuffer.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,9 +10,8 @@
 
 #include "display/Colours.h"
 #include "display/EventsPanel.h"
-#include "display/FutureMarks.h"
 #include "display/ViewState.h"
-#include "fakes/RecordingFont.h"
+#include "fakes/FakeFont.h"
 #include "platform/Dc.h"
 #include "platform/Framebuffer.h"
 #include "platform/MemoryDc.h"
@@ -27,13 +26,12 @@ using orbtest::TextDraw;
 class EventsPanel : public ::testing::Test {
   protected:
     void SetUp() override {
-        s->m_fontSmall = std::make_unique<orbtest::RecordingFont>("small", 6, 15, &draws);
-        s->m_fontMedium = std::make_unique<orbtest::RecordingFont>("medium", 8, 20, &draws);
-        s->m_fontLarge = std::make_unique<orbtest::RecordingFont>("large", 12, 30, &draws);
+        // Cells of 6 x 15, 8 x 20 and 12 x 30.
+        s->m_fontSmall = std::make_unique<orbtest::FakeFont>("small", -15, &draws);
+        s->m_fontMedium = std::make_unique<orbtest::FakeFont>("medium", -20, &draws);
+        s->m_fontLarge = std::make_unique<orbtest::FakeFont>("large", -30, &draws);
         s->m_memDC = std::make_unique<platform::MemoryDc>();
         s->m_memDC->CreateCompatible();
-        std::vector<std::uint32_t> meter(std::size_t{253} * 127, 0xFF123456u);
-        s->m_bmp132 = platform::Bitmap(253, 127, std::move(meter), 24, 132);
         s->m_eventsScroll = 20;
     }
 
@@ -236,59 +234,6 @@ TEST_F(EventsPanel, RecordsWithoutAUsableYearNeverMatch) {
     Paint(1969, 1000000000);  // the whole billion years after Christ
     ASSERT_EQ(Shown().size(), 2u);
     EXPECT_EQ(Shown()[1].text, "1969");
-}
-
-class FutureMarks : public EventsPanel {
-  protected:
-    void MarkFuture(std::int64_t year, std::int64_t step) {
-        s->time.m_year = year;
-        s->time.m_yearStep = step;
-        draws.clear();
-        DrawFutureMarks(*s, dc);
-    }
-};
-
-TEST_F(FutureMarks, TheNearFutureAtFineSteps) {
-    const struct {
-        std::int64_t year, step;
-        bool shown;
-    } cases[] = {{1999, 1, false},     {2000, 1, true},   {9999, 1000, true}, {9999, 10000, false},
-                 {2050, 10000, false}, {10000, 1, false}, {-2050, 1, false},  {2050, 9999, true}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.year << " at " << c.step);
-        EXPECT_EQ(FutureMarksShown(c.year, c.step), c.shown);
-    }
-}
-
-TEST_F(FutureMarks, DrawnThenErasedWithTheMeter) {
-    MarkFuture(2050, 1);
-    ASSERT_EQ(draws.size(), 1u);
-    EXPECT_TRUE(SameDraw(draws[0], "medium", "SPECULATED", 0, 30, kMarkerRed));
-    EXPECT_TRUE(Filled(frame, 1, 31, 79, 19, kPanelPurple));  // the word's cells
-    EXPECT_EQ(frame.PixelAt(450, 0), 0xFF123456u);
-    EXPECT_EQ(frame.PixelAt(702, 79), 0xFF123456u);
-    EXPECT_EQ(frame.PixelAt(450, 80), platform::ToPixel(kPanelPurple));  // top 80 rows only
-    EXPECT_EQ(s->m_meterShown, 1);
-    EXPECT_EQ(dc.TextColor(), kLabelYellow);
-
-    platform::Dc(frame).FillSolidRect(703, 0, 1, 80, kWhite);   // just right of the meter
-    platform::Dc(frame).FillSolidRect(0, 60, 131, 1, kWhite);   // just below the word's place
-    platform::Dc(frame).FillSolidRect(130, 30, 1, 30, kWhite);  // just right of it
-    MarkFuture(1999, 1);
-    EXPECT_TRUE(Filled(frame, 0, 60, 131, 1, kWhite));
-    EXPECT_TRUE(Filled(frame, 130, 30, 1, 30, kWhite));
-    EXPECT_TRUE(draws.empty());
-    EXPECT_TRUE(Filled(frame, 703, 0, 1, 80, kWhite));
-    EXPECT_TRUE(Filled(frame, 0, 30, 130, 30, kColumnBlue));
-    EXPECT_TRUE(Filled(frame, 450, 0, 253, 80, kPanelPurple));
-    EXPECT_EQ(s->m_meterShown, 0);
-    EXPECT_EQ(dc.TextColor(), kLabelYellow);
-    EXPECT_EQ(dc.BkColor(), kPanelPurple);
-
-    // Without the meter on screen, its place is left alone.
-    platform::Dc(frame).FillSolidRect(450, 0, 10, 10, kWhite);
-    MarkFuture(1999, 1);
-    EXPECT_TRUE(Filled(frame, 450, 0, 10, 10, kWhite));
 }
 
 }  // namespace

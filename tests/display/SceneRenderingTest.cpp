@@ -189,19 +189,6 @@ TEST(SceneBlit, FullDaylightKeepsTheFileColoursAndNoneIsBlack) {
     }
 }
 
-TEST(SceneBlit, WritesTheBitmapHeader) {
-    auto s = NewState();
-    s->m_sceneInfo->fill(0xFF);
-    platform::Framebuffer frame(0);
-    platform::Dc dc(frame);
-    BlitScene(*s, dc);
-    // Size 40, width 512, height 320, 1 plane, 8 bits, the rest 0; little-endian.
-    const std::array<std::uint8_t, 16> start{40, 0, 0, 0, 0, 2, 0, 0, 64, 1, 0, 0, 1, 0, 8, 0};
-    for (std::size_t i = 0; i < 40; ++i) {
-        EXPECT_EQ(s->m_sceneInfo->at(i), i < start.size() ? start[i] : 0) << i;
-    }
-}
-
 // ---- The picture on the framebuffer ----
 
 constexpr platform::ColorRef kBackground = Rgb(1, 2, 3);

@@ -1,29 +1,32 @@
+// The travel screen on the framebuffer, painted through the view: the frame,
+// clock, date row, badge, scene picture and warp tunnel.
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "display/Colours.h"
-#include "platform/Dc.h"
-#include "platform/LoadBitmap.h"
-#include "support/FrameProbe.h"
+#include "display/TimeModel.h"
+#include "display/TravelTimer.h"
+#include "res/ResourceIds.h"
+#include "support/LocalTimeAt.h"
 #include "support/ViewRig.h"
 
 namespace orb {
 namespace {
 
 using orbtest::Filled;
-using orbtest::Shows;
-
-// Resource ids of the images, as the resource list numbers them.
-constexpr int kSmallDigit[10] = {119, 111, 112, 113, 114, 115, 116, 117, 118, 110};
-constexpr int kLargeDigit0 = 165;
-constexpr int kBlankCell = 187;
-constexpr int kJanuary = 175;
-constexpr int kColon = 303;
+using res::SmallDigitId;
 
 int Large(int digit) {
-    return kLargeDigit0 + digit;
+    return res::IDB_DIGIT_LARGE_FIRST + digit;
+}
+
+constexpr int kBlankCell = res::IDB_DIGIT_LARGE_BLANK;
+
+int Month(int month) {
+    return res::IDB_MONTH_FIRST + month - 1;
 }
 
 class TravelScreen : public ::testing::Test {
@@ -46,30 +49,20 @@ class TravelScreen : public ::testing::Test {
         t.m_brightness = 256;
     }
 
-    ::testing::AssertionResult ShowsImage(int id, int x, int y) const {
-        return Shows(rig.host.frame, platform::LoadBitmap(id), x, y);
-    }
-
-    // Paints over a rectangle, so that a test can see whether a paint draws there.
-    void Smudge(int x, int y, int width, int height) {
-        platform::Dc dc(rig.host.frame);
-        dc.FillSolidRect(x, y, width, height, kWhite);
-    }
-
     orbtest::ViewRig rig;
 };
 
 TEST_F(TravelScreen, FullRepaintDrawsTheStaticFrame) {
-    EXPECT_TRUE(ShowsImage(189, 70, 60));    // speed scale
-    EXPECT_TRUE(ShowsImage(302, 100, 460));  // SET DESTINATION
-    EXPECT_TRUE(ShowsImage(301, 300, 460));  // TIMELINE
-    EXPECT_TRUE(ShowsImage(306, 500, 460));  // fuel gauge
-    EXPECT_TRUE(ShowsImage(191, 600, 399));  // AD
+    EXPECT_TRUE(rig.ShowsImage(res::IDB_SPEED_SCALE, 70, 60));
+    EXPECT_TRUE(rig.ShowsImage(res::IDB_SET_DESTINATION, 100, 460));
+    EXPECT_TRUE(rig.ShowsImage(res::IDB_TIMELINE, 300, 460));
+    EXPECT_TRUE(rig.ShowsImage(res::IDB_FUEL_GAUGE, 500, 460));
+    EXPECT_TRUE(rig.ShowsImage(res::IDB_BADGE_AD, 600, 399));
     EXPECT_TRUE(Filled(rig.host.frame, 0, 0, 70, 60, kBlack));
     EXPECT_TRUE(Filled(rig.host.frame, 160, 65, 512, 320, platform::Rgb(10, 20, 30)));
 
     // Only a request repaints the frame.
-    Smudge(0, 0, 50, 50);
+    rig.Smudge(0, 0, 50, 50);
     rig.Paint();
     EXPECT_TRUE(Filled(rig.host.frame, 1, 1, 49, 49, kWhite));
     rig.state->m_repaintFrame = 1;
@@ -77,17 +70,36 @@ TEST_F(TravelScreen, FullRepaintDrawsTheStaticFrame) {
     EXPECT_TRUE(Filled(rig.host.frame, 0, 0, 50, 50, kBlack));
 }
 
+// The badge of a full repaint follows the year, whatever the last paint drew.
+TEST_F(TravelScreen, FullRepaintDrawsTheBadgeOfTheYear) {
+    const struct {
+        std::int64_t year;
+        int badge;
+    } cases[] = {{-44, res::IDB_BADGE_BC}, {-1, res::IDB_BADGE_BC}, {1, res::IDB_BADGE_AD}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.year);
+        SetMoment(c.year, 3, 15, 12, 0);
+        rig.state->m_lastDrawnYear = c.year;  // no change of sign to redraw it for
+        rig.state->m_repaintFrame = 1;
+        rig.Smudge(600, 399, 48, 48);
+        rig.Paint();
+        EXPECT_TRUE(rig.ShowsImage(c.badge, 600, 399));
+    }
+}
+
 TEST_F(TravelScreen, ClockShowsHourAndMinute) {
-    const struct { int hour, minute; } times[] = {{21, 5}, {9, 59}, {0, 0}, {13, 47}};
+    const struct {
+        int hour, minute;
+    } times[] = {{21, 5}, {9, 59}, {0, 0}, {16, 38}, {14, 27}};  // every digit
     for (const auto& time : times) {
         SCOPED_TRACE(testing::Message() << time.hour << ":" << time.minute);
         SetMoment(1999, 7, 2, time.hour, time.minute);
         rig.Paint();
-        EXPECT_TRUE(ShowsImage(kSmallDigit[time.hour / 10], 680, 65));
-        EXPECT_TRUE(ShowsImage(kSmallDigit[time.hour % 10], 700, 65));
-        EXPECT_TRUE(ShowsImage(kColon, 720, 65));
-        EXPECT_TRUE(ShowsImage(kSmallDigit[time.minute / 10], 730, 65));
-        EXPECT_TRUE(ShowsImage(kSmallDigit[time.minute % 10], 750, 65));
+        EXPECT_TRUE(rig.ShowsImage(SmallDigitId(time.hour / 10), 680, 65));
+        EXPECT_TRUE(rig.ShowsImage(SmallDigitId(time.hour % 10), 700, 65));
+        EXPECT_TRUE(rig.ShowsImage(res::IDB_CLOCK_COLON, 720, 65));
+        EXPECT_TRUE(rig.ShowsImage(SmallDigitId(time.minute / 10), 730, 65));
+        EXPECT_TRUE(rig.ShowsImage(SmallDigitId(time.minute % 10), 750, 65));
     }
 }
 
@@ -107,7 +119,7 @@ TEST_F(TravelScreen, ClockAreaIsBlackFarOutOrWithTheClockOff) {
         rig.state->m_showClock = c.showClock;
         rig.Paint();
         if (c.shown) {
-            EXPECT_TRUE(ShowsImage(kSmallDigit[2], 680, 65));
+            EXPECT_TRUE(rig.ShowsImage(SmallDigitId(2), 680, 65));
         } else {
             EXPECT_TRUE(Filled(rig.host.frame, 680, 65, 120, 32, kBlack));
         }
@@ -123,17 +135,17 @@ TEST_F(TravelScreen, DateRowShowsDayMonthAndFourYearDigitsBelowTenThousand) {
         {9999,
          7,
          2,
-         {Large(0), Large(2), kBlankCell, kJanuary + 6, kBlankCell, Large(9), Large(9), Large(9),
+         {Large(0), Large(2), kBlankCell, Month(7), kBlankCell, Large(9), Large(9), Large(9),
           Large(9)}},
         {-33,
          12,
          31,
-         {Large(3), Large(1), kBlankCell, kJanuary + 11, kBlankCell, Large(0), Large(0), Large(3),
+         {Large(3), Large(1), kBlankCell, Month(12), kBlankCell, Large(0), Large(0), Large(3),
           Large(3)}},
         {1,
          1,
          1,
-         {Large(0), Large(1), kBlankCell, kJanuary, kBlankCell, Large(0), Large(0), Large(0),
+         {Large(0), Large(1), kBlankCell, Month(1), kBlankCell, Large(0), Large(0), Large(0),
           Large(1)}},
     };
     const int xs[] = {160, 200, 240, 280, 400, 440, 480, 520, 560};
@@ -142,7 +154,7 @@ TEST_F(TravelScreen, DateRowShowsDayMonthAndFourYearDigitsBelowTenThousand) {
         SetMoment(c.year, c.month, c.day, 12, 0);
         rig.Paint();
         for (std::size_t i = 0; i < c.cells.size(); ++i) {
-            EXPECT_TRUE(ShowsImage(c.cells[i], xs[i], 385)) << "cell at " << xs[i];
+            EXPECT_TRUE(rig.ShowsImage(c.cells[i], xs[i], 385)) << "cell at " << xs[i];
         }
     }
 }
@@ -167,8 +179,33 @@ TEST_F(TravelScreen, DateRowShowsTheYearAloneFromTenThousandOn) {
         rig.Paint();
         for (std::size_t cell = 0; cell < 11; ++cell) {
             const int id = c.digits[cell] < 0 ? kBlankCell : Large(c.digits[cell]);
-            EXPECT_TRUE(ShowsImage(id, 160 + 40 * static_cast<int>(cell), 385)) << cell;
+            EXPECT_TRUE(rig.ShowsImage(id, 160 + 40 * static_cast<int>(cell), 385)) << cell;
         }
+    }
+}
+
+// Travelling on from 1 January at midnight: the day of the year the moment
+// reaches, turned into day and month by the table of days before each month.
+TEST_F(TravelScreen, DateRowDuringTravelThroughTheYear) {
+    const struct {
+        int daysOn;  // from 1 January, counted by hand in a year of 365 days
+        int day, month;
+    } cases[] = {{0, 1, 1},    {31, 1, 2},    {58, 28, 2},  {59, 1, 3},   {90, 1, 4},
+                 {120, 1, 5},  {151, 1, 6},   {181, 1, 7},  {211, 31, 7}, {212, 1, 8},
+                 {242, 31, 8}, {243, 1, 9},   {272, 30, 9}, {273, 1, 10}, {303, 31, 10},
+                 {304, 1, 11}, {333, 30, 11}, {334, 1, 12}, {364, 31, 12}};
+    rig.clock.Set(orbtest::At(2026, 1, 1, 0, 0, 0));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.daysOn);
+        TimeState& t = rig.state->time;
+        t.m_travelSeconds = kPresentSeconds + c.daysOn * 86400.0 + 12 * 3600.0;
+        t.m_speed = 0.25;
+        rig.view->OnTimer(kTravelTimerId);
+        rig.Paint();
+        EXPECT_TRUE(rig.ShowsImage(Large(c.day / 10), 160, 385));
+        EXPECT_TRUE(rig.ShowsImage(Large(c.day % 10), 200, 385));
+        EXPECT_TRUE(rig.ShowsImage(Month(c.month), 280, 385));
+        EXPECT_TRUE(rig.ShowsImage(Large(6), 560, 385));  // still 2026
     }
 }
 
@@ -176,14 +213,15 @@ TEST_F(TravelScreen, BadgeIsRedrawnOnlyWhenTheYearChangesSign) {
     const struct {
         std::int64_t year;
         int badge;  // 0: not redrawn
-    } steps[] = {{-1, 190}, {-2, 0}, {1, 191}, {2, 0}, {-1, 190}, {0, 0}};
+    } steps[] = {{-1, res::IDB_BADGE_BC}, {-2, 0}, {1, res::IDB_BADGE_AD}, {2, 0},
+                 {-1, res::IDB_BADGE_BC}, {0, 0}};
     for (const auto& step : steps) {
         SCOPED_TRACE(step.year);
-        Smudge(600, 399, 48, 48);
+        rig.Smudge(600, 399, 48, 48);
         SetMoment(step.year, 7, 2, 12, 0);
         rig.Paint();
         if (step.badge != 0) {
-            EXPECT_TRUE(ShowsImage(step.badge, 600, 399));
+            EXPECT_TRUE(rig.ShowsImage(step.badge, 600, 399));
         } else {
             EXPECT_TRUE(Filled(rig.host.frame, 600, 399, 48, 48, kWhite));
         }
@@ -199,74 +237,46 @@ TEST_F(TravelScreen, AMissingSceneKeepsTheLastPictureAndThePaintGoesOn) {
     rig.Paint();
     rig.Paint();
     EXPECT_TRUE(Filled(rig.host.frame, 160, 65, 512, 320, platform::Rgb(10, 20, 30)));
-    EXPECT_TRUE(ShowsImage(kSmallDigit[2], 680, 65));  // the clock still moved on
-    EXPECT_EQ(rig.host.warnings.size(), 2u);           // once for each file, not every paint
+    EXPECT_TRUE(rig.ShowsImage(SmallDigitId(2), 680, 65));  // the clock still moved on
+    EXPECT_EQ(rig.host.warnings.size(), 2u);                // once for each file, not every paint
     EXPECT_EQ(rig.state->m_lastDrawnYear, 2026);
 }
 
-class BrowsingScreen : public TravelScreen {
-  protected:
-    void Browse(std::int64_t step) {
-        rig.state->time.m_browseMode = 100;
-        rig.state->time.m_yearStep = step;
-        rig.state->m_drawnYearStep = step;
-        rig.Paint();
+// The tunnel's picture: its middle half (rows 80..239, columns 128..383) in
+// one colour, the rest in another.
+std::string TunnelPicture() {
+    std::string picture(kScenePixelsSize, '\x06');
+    for (int row = 80; row < 240; ++row) {
+        for (int column = 128; column < 384; ++column) {
+            picture[static_cast<std::size_t>(row * kSceneWidth + column)] = '\x05';
+        }
     }
-};
-
-TEST_F(BrowsingScreen, PanelsButtonsAndTheStoppedTimer) {
-    ASSERT_EQ(rig.host.timers.count(1), 1u);
-    Browse(1);
-    // Below the label and the list, the panels as they were filled.
-    EXPECT_TRUE(Filled(rig.host.frame, 130, 400, 650, 50, kPanelPurple));
-    EXPECT_TRUE(Filled(rig.host.frame, 0, 400, 130, 50, kColumnBlue));
-    // The fill stops short of the last column, which the window never shows.
-    EXPECT_TRUE(Filled(rig.host.frame, 0, 450, 799, 10, kBlack));
-    EXPECT_TRUE(Filled(rig.host.frame, 660, 460, 139, 60, kBlack));
-    EXPECT_TRUE(ShowsImage(104, 100, 460));
-    EXPECT_TRUE(ShowsImage(105, 300, 460));
-    EXPECT_TRUE(ShowsImage(109, 500, 460));  // no finer step than one year
-    EXPECT_EQ(rig.host.timers.count(1), 0u);
-    EXPECT_EQ(rig.state->m_repaintBrowse, 0);
+    return picture;
 }
 
-TEST_F(BrowsingScreen, ZoomFaceFollowsTheStep) {
-    const struct {
-        std::int64_t step;
-        int face;
-    } cases[] = {{1, 109}, {10, 106}, {100000000, 106}, {1000000000, 108}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.step);
-        Browse(c.step);
-        EXPECT_TRUE(ShowsImage(c.face, 500, 460));
-    }
-}
+TEST_F(TravelScreen, WarpPaintShowsTheTunnelZoomedAboutItsMiddle) {
+    constexpr platform::ColorRef kMiddle = platform::Rgb(250, 40, 160);
+    constexpr platform::ColorRef kOuter = platform::Rgb(20, 200, 90);
+    std::string palette(kScenePaletteSize, '\0');
+    orbtest::ViewRig::SetEntry(palette, 5, 250, 40, 160);
+    orbtest::ViewRig::SetEntry(palette, 6, 20, 200, 90);
+    rig.WriteScene(kWarpScene, TunnelPicture(), palette);
+    rig.state->time.m_scene = kWarpScene;
 
-TEST_F(BrowsingScreen, PanelsAreRefilledOnRequestOrWhenTheStepChanged) {
-    Browse(1);
-    Smudge(300, 200, 10, 10);
-    rig.Paint();  // nothing asked for: the panel keeps what is drawn on it
-    EXPECT_TRUE(Filled(rig.host.frame, 300, 200, 10, 10, kWhite));
-
-    rig.state->time.m_yearStep = 10;  // a zoom click changed the step
+    // At half size the middle half fills the whole picture.
+    rig.state->time.m_warpZoom = 0.5;
     rig.Paint();
-    EXPECT_TRUE(Filled(rig.host.frame, 300, 200, 10, 10, kPanelPurple));
+    EXPECT_TRUE(Filled(rig.host.frame, 160, 65, 512, 320, kMiddle));
 
-    Smudge(300, 200, 10, 10);
-    rig.state->m_drawnYearStep = 10;
-    rig.state->m_repaintBrowse = 1;
+    // At three quarters it reaches from row 54 to row 266 of the picture, and
+    // from column 86 to column 426.
+    rig.state->time.m_warpZoom = 0.75;
     rig.Paint();
-    EXPECT_TRUE(Filled(rig.host.frame, 300, 200, 10, 10, kPanelPurple));
-}
-
-TEST_F(BrowsingScreen, ReturningToTravelRedrawsTheFrame) {
-    Browse(1);
-    rig.state->time.m_browseMode = 0;
-    rig.state->m_repaintFrame = 1;
-    rig.Paint();
-    EXPECT_TRUE(ShowsImage(189, 70, 60));
-    EXPECT_TRUE(ShowsImage(301, 300, 460));
-    EXPECT_TRUE(Filled(rig.host.frame, 160, 65, 512, 320, platform::Rgb(10, 20, 30)));
+    EXPECT_TRUE(Filled(rig.host.frame, 160 + 86, 65 + 54, 341, 213, kMiddle));
+    EXPECT_TRUE(Filled(rig.host.frame, 160, 65, 512, 54, kOuter));
+    EXPECT_TRUE(Filled(rig.host.frame, 160, 65 + 267, 512, 53, kOuter));
+    EXPECT_TRUE(Filled(rig.host.frame, 160, 65, 86, 320, kOuter));
+    EXPECT_TRUE(Filled(rig.host.frame, 160 + 427, 65, 85, 320, kOuter));
 }
 
 }  // namespace

@@ -2,14 +2,12 @@
 #pragma once
 
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "display/ViewHost.h"
-#include "platform/CreateFont.h"
+#include "fakes/FakeFont.h"
 #include "platform/Dc.h"
-#include "platform/Font.h"
 #include "platform/Framebuffer.h"
 
 namespace orbtest {
@@ -17,9 +15,7 @@ namespace orbtest {
 class FakeViewHost final : public orb::ViewHost {
   public:
     explicit FakeViewHost(platform::ColorRef background = platform::Rgb(212, 208, 200))
-        : frame(background),
-          stockFont(platform::CreateFont("Arial", -16)),
-          screen(frame, stockFont.get()) {}
+        : frame(background), screen(frame, &stockFont) {}
 
     platform::Dc& ScreenDc() override { return screen; }
     void Invalidate() override { ++invalidations; }
@@ -43,7 +39,7 @@ class FakeViewHost final : public orb::ViewHost {
     };
 
     platform::Framebuffer frame;
-    std::unique_ptr<platform::Font> stockFont;
+    FakeFont stockFont{"Arial", -16};
     platform::Dc screen;
     int invalidations = 0;
     std::map<int, int> timers;  // running timers and their periods

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "fakes/RecordingFont.h"
+#include "fakes/FakeFont.h"
 #include "platform/Dc.h"
 #include "platform/Font.h"
 #include "platform/Framebuffer.h"
@@ -24,7 +24,7 @@ std::pair<int, int> Extent(const platform::Dc& dc, std::string_view text) {
     return size;
 }
 
-using orbtest::RecordingFont;
+using orbtest::FakeFont;
 using orbtest::TextDraw;
 
 std::vector<std::string> Texts(const std::vector<TextDraw>& draws, const char* face) {
@@ -41,8 +41,8 @@ class DcText : public ::testing::Test {
   protected:
     std::vector<TextDraw> draws;
     platform::Framebuffer frame{kGrey};
-    RecordingFont stock{"System", 4, 4, &draws};
-    RecordingFont label{"Label", 10, 20, &draws};
+    FakeFont stock{"System", -10, &draws};  // cells of 4 x 10
+    FakeFont label{"Label", -25, &draws};   // cells of 10 x 25
     platform::Dc dc{frame, &stock};
 };
 
@@ -56,11 +56,11 @@ TEST_F(DcText, SelectedFontDrawsOverItsFilledCells) {
     EXPECT_EQ(dc.GetPixel(100, 50), Rgb(255, 255, 0));  // ink
     EXPECT_EQ(dc.GetPixel(110, 50), Rgb(255, 255, 0));
     EXPECT_EQ(dc.GetPixel(105, 60), Rgb(80, 0, 80));  // cell background
-    EXPECT_EQ(dc.GetPixel(119, 69), Rgb(80, 0, 80));  // last pixel of the cells
+    EXPECT_EQ(dc.GetPixel(119, 74), Rgb(80, 0, 80));  // last pixel of the cells
     EXPECT_EQ(dc.GetPixel(120, 60), kGrey);
-    EXPECT_EQ(dc.GetPixel(105, 70), kGrey);
+    EXPECT_EQ(dc.GetPixel(105, 75), kGrey);
     EXPECT_EQ(dc.GetPixel(99, 60), kGrey);
-    EXPECT_EQ(Extent(dc, "ABC"), std::make_pair(30, 20));
+    EXPECT_EQ(Extent(dc, "ABC"), std::make_pair(30, 25));
 }
 
 TEST_F(DcText, WithoutASelectionTheStockFontDraws) {
@@ -69,7 +69,7 @@ TEST_F(DcText, WithoutASelectionTheStockFontDraws) {
     dc.TextOut(0, 0, "x");
     EXPECT_EQ(Texts(draws, "System"), std::vector<std::string>{"x"});
     EXPECT_TRUE(Texts(draws, "Label").empty());
-    EXPECT_EQ(Extent(dc, "xy"), std::make_pair(8, 4));
+    EXPECT_EQ(Extent(dc, "xy"), std::make_pair(8, 10));
 }
 
 TEST_F(DcText, EmptyTextFillsNothing) {

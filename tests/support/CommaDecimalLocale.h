@@ -9,12 +9,10 @@
 #include <clocale>
 #include <cstdlib>
 
-#include <QProcess>
-#include <QString>
-#include <QStringList>
 #include <cstdio>
 #include <string>
 
+#include "support/ChildProcess.h"
 #include "support/TempDir.h"
 
 namespace orbtest {
@@ -38,11 +36,8 @@ class CommaDecimalLocale {
 
         // localedef warns about the categories left out and says so in its exit
         // status; whether the locale loads is what counts.
-        QProcess compiler;
-        compiler.start(QStringLiteral("localedef"),
-                       {QStringLiteral("-c"), QStringLiteral("-f"), Path("charmap"),
-                        QStringLiteral("-i"), Path("source"), Path(kName)});
-        compiler.waitForFinished(60000);
+        CommandOutput("localedef -c -f '" + Path("charmap") + "' -i '" + Path("source") + "' '" +
+                      Path(kName) + "' 2>&1");
 
         // Locales are looked up under LOCPATH when it is set; it is put back at
         // once. The process's numbers change, as the user's locale changes them.
@@ -73,9 +68,7 @@ class CommaDecimalLocale {
   private:
     static constexpr const char* kName = "comma";
 
-    QString Path(const char* name) const {
-        return QString::fromStdString((m_dir.Path() / name).string());
-    }
+    std::string Path(const char* name) const { return (m_dir.Path() / name).string(); }
 
     TempDir m_dir;
     std::string m_previous;

@@ -1,0 +1,51 @@
+// A font that needs no toolkit: fixed cells two fifths of the height wide,
+// glyphs that spell each character's code along the cell's top row, and an
+// optional record of every text drawn with it.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Font.h"
+
+namespace orbtest {
+
+struct TextDraw {
+    std::string face;
+    int height;  // as the font was asked for
+    std::string text;
+    int x;
+    int y;
+    platform::ColorRef colour;
+};
+
+class FakeFont final : public platform::Font {
+  public:
+    // `log`, when given, must outlive the font.
+    FakeFont(const std::string& face, int height, std::vector<TextDraw>* log = nullptr);
+
+    int CellWidth() const { return m_cellWidth; }
+    int CellHeight() const { return m_cellHeight; }
+
+    void Extent(std::string_view text, int* width, int* height) const override;
+    // Leaves the cells' background alone, as a font does: only the top row
+    // takes ink. Its first pixel marks a character other than a blank; the
+    // next seven, as far as the cell reaches, hold the character's low seven
+    // bits, lowest first.
+    void Draw(platform::Framebuffer& target, int x, int y, std::string_view text,
+              platform::ColorRef colour) const override;
+
+  private:
+    int m_cellWidth;
+    int m_cellHeight;
+    std::vector<TextDraw>* m_log;
+};
+
+// The text the fake glyphs spell in `count` cells of `cellWidth` from (x, y),
+// in ink of `colour`; a cell without the mark reads as a blank. Only cells of
+// eight pixels or more hold whole characters.
+std::string ReadFakeText(const platform::Framebuffer& frame, int x, int y, int cellWidth, int count,
+                         platform::ColorRef colour);
+
+}  // namespace orbtest
