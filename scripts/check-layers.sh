@@ -5,9 +5,14 @@
 # - the drawing code (viewer/display) includes no Qt, no shell and no Qt
 #   backend header;
 # - the platform's public headers (platform/include) include no Qt;
+# - the drawing code's tests and the fuzzers (tests/display, tests/fakes,
+#   fuzz) include no Qt and no Qt backend header either;
 # - the installer (setup) takes nothing from the viewer but the install-path
 #   field's shared definitions;
-# - includes of the project's own headers name their folder.
+# - includes of the project's own headers name their folder;
+# - the Qt backend (platform/qt) implements only its own headers: each source
+#   starts with the header of its own name under platform/qt, and none bears
+#   the name of a header of platform/include, whose sources are toolkit-free.
 set -uo pipefail
 root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
 cd "$root" || exit 2
@@ -47,6 +52,12 @@ check() {
         '"platform/qt/'*) breach "$where" "the drawing code includes the Qt backend ($header)" ;;
         esac
         ;;
+    tests/display/* | tests/fakes/* | fuzz/*)
+        is_qt "$header" && breach "$where" "the drawing code's tests include Qt ($header)"
+        case "$header" in
+        '"platform/qt/'*) breach "$where" "the drawing code's tests include the Qt backend ($header)" ;;
+        esac
+        ;;
     platform/include/*)
         is_qt "$header" && breach "$where" "a platform header includes Qt ($header)"
         ;;
@@ -64,6 +75,21 @@ while IFS= read -r entry; do
     [ -n "$entry" ] || continue
     check "${entry%:*}" "${entry##*:}"
 done < <(for dir in art bench fuzz platform setup tests viewer; do includes "$dir"; done)
+
+# The Qt backend's sources against the platform's public headers.
+while IFS= read -r source; do
+    [ -n "$source" ] || continue
+    stem="$(basename "$source" .cpp)"
+    if [ -e "platform/include/platform/$stem.h" ]; then
+        breach "$source" "the Qt backend implements platform/include/platform/$stem.h"
+    fi
+    first="$(grep -m 1 -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]' "$source" |
+        sed -E 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*([<"][^>"]*[>"]).*/\1/')"
+    case "$first" in
+    "\"platform/qt/$stem.h\"" | "\"qt/$stem.h\"") ;;
+    *) breach "$source" "a Qt backend source starts with its own header under platform/qt, not ${first:-nothing}" ;;
+    esac
+done < <([ -d platform/qt ] && find platform/qt -type f -name '*.cpp' | sort)
 
 [ "$status" -eq 0 ] && echo "layer rules hold"
 exit "$status"

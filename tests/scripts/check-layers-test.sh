@@ -10,9 +10,12 @@ failures=0
 # Writes a tree with one clean file per layer, plus the given file and line.
 tree() {
     local dir="$work/$1"
-    mkdir -p "$dir/viewer/display" "$dir/platform/include/platform" "$dir/setup/patch" "$dir/tests"
+    mkdir -p "$dir/viewer/display" "$dir/platform/include/platform" "$dir/setup/patch" "$dir/tests" \
+        "$dir/platform/qt/include/platform/qt"
     printf '#include "display/TimeModel.h"\n#include <cstdint>\n' >"$dir/viewer/display/A.cpp"
     printf '#include "platform/Colour.h"\n' >"$dir/platform/include/platform/B.h"
+    printf '#include "platform/FontSource.h"\n' >"$dir/platform/qt/include/platform/qt/Q.h"
+    printf '#include "platform/qt/Q.h"\n\n#include <QFont>\n' >"$dir/platform/qt/Q.cpp"
     printf '#include "field/InstallPathField.h"\n#include "setup/patch/W.h"\n' >"$dir/setup/patch/W.cpp"
     printf '#include "support/TempDir.h"\n' >"$dir/tests/T.cpp"
     if [ $# -ge 3 ]; then
@@ -51,6 +54,14 @@ expect fail "viewer path in the installer" \
     "$(tree setupviewerpath setup/patch/W.cpp '#include "viewer/display/COrbView.h"')"
 expect fail "include without its folder" "$(tree nofolder tests/T.cpp '#include "TempDir.h"')"
 expect fail "relative include" "$(tree relative tests/T.cpp '#include "../support/TempDir.h"')"
+expect fail "Qt in the drawing code's tests" \
+    "$(tree qttests tests/display/T.cpp '#include <QImage>')"
+expect fail "Qt backend in a fuzzer" \
+    "$(tree qtfuzz fuzz/F.cpp '#include "platform/qt/CreateFont.h"')"
+expect fail "Qt backend source named after a platform header" \
+    "$(tree qtimplements platform/qt/B.cpp '#include "platform/qt/B.h"')"
+expect fail "Qt backend source without its own header first" \
+    "$(tree qtownheader platform/qt/R.cpp '#include "platform/Font.h"')"
 expect pass "standard headers anywhere" "$(tree std viewer/display/A.cpp '#include <string>')"
 
 [ $failures -eq 0 ] || exit 1
