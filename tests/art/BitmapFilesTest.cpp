@@ -1,5 +1,5 @@
-// The generated bitmaps and icons: every resource id in its size and colour
-// depth as a plain Windows BMP, the pictures carrying what the screens rely
+// The generated bitmaps and icons: every row of the bitmap table in its size
+// and colour depth as a plain Windows BMP, the pictures carrying what the screens rely
 // on (stop band and speed marks, meter rows, digit ids, zoom halves), and a
 // second run of the generator giving the same bytes.
 #include <gtest/gtest.h>
@@ -7,17 +7,18 @@
 #include <QByteArray>
 #include <QDir>
 #include <QImage>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <map>
 #include <set>
 #include <vector>
 
 #include "art/GeneratorRun.h"
+#include "bitmaps/BitmapTable.h"
 #include "io/Files.h"
 #include "io/LittleEndian.h"
 
@@ -33,53 +34,7 @@ QString BitmapPath(int id) {
     return ArtPath(QStringLiteral("bitmaps/%1.bmp").arg(id));
 }
 
-// The numbers of one list in the art manifest, e.g. ORB_VIEWER_BITMAP_IDS.
-std::vector<int> ManifestList(const QString& name) {
-    const QByteArray text =
-        ReadFileBytes(QDir(QStringLiteral(ORB_SOURCE_DIR)).filePath("cmake/OrbArtManifest.cmake"));
-    const QRegularExpression re(QStringLiteral("set\\(%1\\s+([^)]*)\\)").arg(name));
-    const auto match = re.match(QString::fromUtf8(text));
-    std::vector<int> out;
-    if (!match.hasMatch()) {
-        return out;
-    }
-    for (const QString& word :
-         match.captured(1).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
-        out.push_back(word.toInt());
-    }
-    return out;
-}
-
-struct BitmapSpec {
-    int id;
-    int width;
-    int height;
-    int bits;
-};
-
-std::vector<BitmapSpec> ExpectedBitmaps() {
-    std::vector<BitmapSpec> specs;
-    for (int id = 165; id <= 174; ++id) {
-        specs.push_back({id, 40, 64, 8});  // large digits
-    }
-    specs.push_back({187, 40, 64, 8});  // blank cell
-    for (int id = 110; id <= 119; ++id) {
-        specs.push_back({id, 20, 32, 8});  // clock digits
-    }
-    specs.push_back({303, 10, 32, 8});
-    for (int id = 175; id <= 186; ++id) {
-        specs.push_back({id, 120, 64, 8});  // months
-    }
-    for (int id : {104, 105, 106, 108, 109, 301, 302, 306}) {
-        specs.push_back({id, 160, 60, 8});
-    }
-    specs.push_back({189, 84, 400, 24});
-    specs.push_back({132, 253, 127, 24});
-    specs.push_back({190, 48, 48, 4});
-    specs.push_back({191, 48, 48, 4});
-    specs.push_back({133, 800, 600, 24});
-    return specs;
-}
+const int kIconSizes[] = {ORB_ICON_SIZES};
 
 QImage LoadBitmap(int id) {
     return QImage(BitmapPath(id)).convertToFormat(QImage::Format_RGB32);
@@ -105,24 +60,8 @@ int CountLit(const QImage& image, const QRect& area) {
     return n;
 }
 
-TEST(BitmapFiles, ListsMatchTheManifest) {
-    std::set<int> expected;
-    for (const auto& spec : ExpectedBitmaps()) {
-        expected.insert(spec.id);
-    }
-    std::set<int> listed;
-    for (int id : ManifestList(QStringLiteral("ORB_VIEWER_BITMAP_IDS"))) {
-        listed.insert(id);
-    }
-    for (int id : ManifestList(QStringLiteral("ORB_SETUP_BITMAP_IDS"))) {
-        listed.insert(id);
-    }
-    EXPECT_EQ(listed.size(), 47u);
-    EXPECT_EQ(listed, expected);
-}
-
-TEST(BitmapFiles, EveryIdHasItsSizeAndDepth) {
-    for (const auto& spec : ExpectedBitmaps()) {
+TEST(BitmapFiles, EveryRowOfTheTableInItsSizeAndDepth) {
+    for (const BitmapRow& spec : kBitmapTable) {
         SCOPED_TRACE(spec.id);
         const QByteArray b = ReadFileBytes(BitmapPath(spec.id));
         ASSERT_GE(b.size(), 54);
@@ -132,15 +71,15 @@ TEST(BitmapFiles, EveryIdHasItsSizeAndDepth) {
         EXPECT_EQ(static_cast<std::int32_t>(ReadU32(b, 18)), spec.width);
         EXPECT_EQ(static_cast<std::int32_t>(ReadU32(b, 22)), spec.height);  // bottom-up
         EXPECT_EQ(ReadU16(b, 26), 1u);
-        EXPECT_EQ(ReadU16(b, 28), static_cast<std::uint32_t>(spec.bits));
+        EXPECT_EQ(ReadU16(b, 28), static_cast<std::uint32_t>(spec.bitsPerPixel));
         EXPECT_EQ(ReadU32(b, 30), 0u);  // uncompressed
-        const std::uint32_t tableEntries = spec.bits == 24 ? 0u : (1u << spec.bits);
+        const std::uint32_t tableEntries = spec.bitsPerPixel == 24 ? 0u : (1u << spec.bitsPerPixel);
         const std::uint32_t used = ReadU32(b, 46);
-        EXPECT_TRUE(used == tableEntries || (used == 0 && spec.bits == 24)) << used;
+        EXPECT_TRUE(used == tableEntries || (used == 0 && spec.bitsPerPixel == 24)) << used;
         const std::uint32_t offset = 54 + 4 * tableEntries;
         EXPECT_EQ(ReadU32(b, 10), offset);
         const std::uint32_t stride =
-            static_cast<std::uint32_t>((spec.width * spec.bits + 31) / 32 * 4);
+            static_cast<std::uint32_t>((spec.width * spec.bitsPerPixel + 31) / 32 * 4);
         EXPECT_EQ(static_cast<std::uint32_t>(b.size()),
                   offset + stride * static_cast<std::uint32_t>(spec.height));
 
@@ -151,9 +90,7 @@ TEST(BitmapFiles, EveryIdHasItsSizeAndDepth) {
 }
 
 TEST(BitmapFiles, IconsInEverySize) {
-    const auto sizes = ManifestList(QStringLiteral("ORB_ICON_SIZES"));
-    ASSERT_FALSE(sizes.empty());
-    for (int size : sizes) {
+    for (int size : kIconSizes) {
         for (const char* kind : {"orb", "setup"}) {
             SCOPED_TRACE(QStringLiteral("%1-%2").arg(kind).arg(size).toStdString());
             const QImage icon(ArtPath(QStringLiteral("icons/%1-%2.png").arg(kind).arg(size)));
@@ -380,7 +317,7 @@ TEST(BitmapGenerator, SecondRunGivesTheSameBytes) {
     ASSERT_TRUE(dir.isValid());
     const GeneratorRun run = RunGenerator(QStringLiteral(ORB_GEN_BITMAPS), {dir.path()});
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
-    int compared = 0;
+    std::size_t compared = 0;
     for (const QString& sub : {QStringLiteral("bitmaps"), QStringLiteral("icons")}) {
         const QDir fresh(QDir(dir.path()).filePath(sub));
         for (const QString& name : fresh.entryList(QDir::Files)) {
@@ -390,7 +327,7 @@ TEST(BitmapGenerator, SecondRunGivesTheSameBytes) {
             ++compared;
         }
     }
-    EXPECT_EQ(compared, 47 + 2 * static_cast<int>(ManifestList("ORB_ICON_SIZES").size()));
+    EXPECT_EQ(compared, std::size(kBitmapTable) + 2 * std::size(kIconSizes));
 }
 
 }  // namespace
