@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -153,6 +154,12 @@ TEST_F(Shell, AboutBoxClosesWithOkOrEscapeAndChangesNothing) {
             ASSERT_NE(about, nullptr);
             seen = true;
             EXPECT_TRUE(about->windowTitle().startsWith("About Orbilon"));
+            QStringList texts;
+            for (const QLabel* label : about->findChildren<QLabel*>()) {
+                texts << label->text();
+            }
+            EXPECT_TRUE(texts.contains(QStringLiteral("Orbilon v.1.2")))
+                << texts.join('|').toStdString();
             EXPECT_FALSE(about->windowFlags() & Qt::WindowSystemMenuHint);
             if (useEscape) {
                 QTest::keyClick(about, Qt::Key_Escape);

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "res/BitmapIds.h"
+#include "version/ShownVersion.h"
 
 namespace orb::res {
 
@@ -27,8 +28,8 @@ constexpr int ID_APP_EXIT = 57665;
 constexpr int IDS_APP_TITLE = 57344;
 constexpr const char* kAppTitle = "ORBILON";
 constexpr const char* kDocumentString = "Orb\n\nOrb\n\n\nOrb.Document\nOrb Document";
-constexpr const char* kMainCaption = "Orbilon 1.2";
-constexpr const char* kVersion = "1.2";
+constexpr const char* kMainCaption = "Orbilon " ORB_SHOWN_VERSION;
+constexpr const char* kVersion = ORB_SHOWN_VERSION;
 
 // Bitmaps: res/BitmapIds.h has IDB_<name> for each row of the bitmap table.
 // The view finds a month and a large digit by counting from the first id.
