@@ -1,11 +1,15 @@
 include_guard(GLOBAL)
 # Compiles generated bitmaps and icons into `target` as Qt resources:
-# :/bitmaps/<id>.bmp for each of BITMAP_IDS and :/icons/<ICON_PREFIX>-<size>.png
-# for each icon size. The art generators run first.
+# :/bitmaps/<id>.bmp for each bitmap the bitmap table has LOADS load, and
+# :/icons/<ICON_PREFIX>-<size>.png for each icon size. The art generators run
+# first.
 function(orb_add_art_resources target)
-    cmake_parse_arguments(ARG "" "ICON_PREFIX" "BITMAP_IDS" ${ARGN})
+    cmake_parse_arguments(ARG "" "LOADS;ICON_PREFIX" "" ${ARGN})
+    if(NOT ORB_BITMAP_IDS_${ARG_LOADS})
+        message(FATAL_ERROR "no bitmap in the table is loaded by '${ARG_LOADS}'")
+    endif()
     set(bitmaps)
-    foreach(id IN LISTS ARG_BITMAP_IDS)
+    foreach(id IN LISTS ORB_BITMAP_IDS_${ARG_LOADS})
         list(APPEND bitmaps ${ORB_ART_DIR}/bitmaps/${id}.bmp)
     endforeach()
     set(icons)

@@ -1,5 +1,7 @@
 #include "bitmaps/BitmapCatalogue.h"
 
+#include <string>
+
 #include "bitmaps/ButtonPainter.h"
 #include "bitmaps/EraBadgePainter.h"
 #include "bitmaps/FuelGaugePainter.h"
@@ -11,37 +13,35 @@
 
 namespace orb::art {
 
-std::vector<BitmapEntry> BitmapCatalogue::Entries() {
-    std::vector<BitmapEntry> out;
-    const BitDepth p8 = BitDepth::kPalette8;
+std::vector<BitmapPainter> BitmapCatalogue::Painters() {
+    std::vector<BitmapPainter> out;
     for (int digit = 0; digit <= 9; ++digit) {
-        out.push_back({165 + digit, p8, [digit] { return SegmentDigitPainter::Large(digit); }});
+        const std::string number = std::to_string(digit);
+        out.push_back(
+            {"DIGIT_LARGE_" + number, [digit] { return SegmentDigitPainter::Large(digit); }});
+        out.push_back(
+            {"DIGIT_SMALL_" + number, [digit] { return SegmentDigitPainter::Small(digit); }});
     }
-    out.push_back({187, p8, [] { return SegmentDigitPainter::Large(-1); }});
-    // The clock digits run backwards at the ends: 0 is 119, 1..8 are
-    // 111..118 and 9 is 110.
-    for (int digit = 0; digit <= 9; ++digit) {
-        const int id = digit == 0 ? 119 : digit == 9 ? 110 : 110 + digit;
-        out.push_back({id, p8, [digit] { return SegmentDigitPainter::Small(digit); }});
-    }
-    out.push_back({303, p8, [] { return SegmentDigitPainter::Colon(); }});
+    out.push_back({"DIGIT_LARGE_BLANK", [] { return SegmentDigitPainter::Large(-1); }});
+    out.push_back({"CLOCK_COLON", [] { return SegmentDigitPainter::Colon(); }});
     for (int month = 1; month <= 12; ++month) {
-        out.push_back({174 + month, p8, [month] { return MonthPainter::Month(month); }});
+        out.push_back({std::string("MONTH_") + MonthPainter::Name(month),
+                       [month] { return MonthPainter::Month(month); }});
     }
-    out.push_back({189, BitDepth::kTrue24, [] { return SpeedScalePainter::Paint(); }});
-    out.push_back(
-        {302, p8, [] { return ButtonPainter::Text(QStringLiteral("SET DESTINATION"), 16); }});
-    out.push_back({301, p8, [] { return ButtonPainter::Text(QStringLiteral("TIMELINE"), 21); }});
-    out.push_back({306, p8, [] { return FuelGaugePainter::Paint(); }});
-    out.push_back({104, p8, [] { return ButtonPainter::Arrow(true); }});
-    out.push_back({105, p8, [] { return ButtonPainter::Arrow(false); }});
-    out.push_back({106, p8, [] { return ButtonPainter::Zoom(true, true); }});
-    out.push_back({108, p8, [] { return ButtonPainter::Zoom(true, false); }});
-    out.push_back({109, p8, [] { return ButtonPainter::Zoom(false, true); }});
-    out.push_back({191, BitDepth::kPalette4, [] { return EraBadgePainter::Paint(true); }});
-    out.push_back({190, BitDepth::kPalette4, [] { return EraBadgePainter::Paint(false); }});
-    out.push_back({132, BitDepth::kTrue24, [] { return ProbabilityMeterPainter::Paint(); }});
-    out.push_back({133, BitDepth::kTrue24, [] { return SetupBackgroundPainter::Paint(); }});
+    out.push_back({"SPEED_SCALE", [] { return SpeedScalePainter::Paint(); }});
+    out.push_back({"SET_DESTINATION",
+                   [] { return ButtonPainter::Text(QStringLiteral("SET DESTINATION"), 16); }});
+    out.push_back({"TIMELINE", [] { return ButtonPainter::Text(QStringLiteral("TIMELINE"), 21); }});
+    out.push_back({"FUEL_GAUGE", [] { return FuelGaugePainter::Paint(); }});
+    out.push_back({"STEP_BACK", [] { return ButtonPainter::Arrow(true); }});
+    out.push_back({"STEP_FORWARD", [] { return ButtonPainter::Arrow(false); }});
+    out.push_back({"ZOOM_BOTH", [] { return ButtonPainter::Zoom(true, true); }});
+    out.push_back({"ZOOM_NO_OUT", [] { return ButtonPainter::Zoom(true, false); }});
+    out.push_back({"ZOOM_NO_IN", [] { return ButtonPainter::Zoom(false, true); }});
+    out.push_back({"BADGE_AD", [] { return EraBadgePainter::Paint(true); }});
+    out.push_back({"BADGE_BC", [] { return EraBadgePainter::Paint(false); }});
+    out.push_back({"PROBABILITY_METER", [] { return ProbabilityMeterPainter::Paint(); }});
+    out.push_back({"BACKGROUND", [] { return SetupBackgroundPainter::Paint(); }});
     return out;
 }
 

@@ -1,24 +1,16 @@
-// Every bitmap resource the viewer and the installer load, by id, with the
-// colour depth it is stored in and the painter that draws it.
+// Which painter paints which bitmap, listed under the name the bitmap table
+// gives the bitmap; the table has its id, size and colour depth.
 #pragma once
 
-#include <QImage>
-#include <functional>
 #include <vector>
+
+#include "bitmaps/BitmapMaker.h"
 
 namespace orb::art {
 
-enum class BitDepth { kPalette4 = 4, kPalette8 = 8, kTrue24 = 24 };
-
-struct BitmapEntry {
-    int id;
-    BitDepth depth;
-    std::function<QImage()> paint;
-};
-
 class BitmapCatalogue {
   public:
-    static std::vector<BitmapEntry> Entries();
+    static std::vector<BitmapPainter> Painters();
 };
 
 }  // namespace orb::art

@@ -4,12 +4,16 @@
 
 namespace orb::art {
 
-QImage MonthPainter::Month(int month) {
+const char* MonthPainter::Name(int month) {
     static const char* const names[12] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
                                           "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+    return names[(month - 1) % 12];
+}
+
+QImage MonthPainter::Month(int month) {
     QImage image(120, 64, QImage::Format_RGB32);
     image.fill(Qt::black);
-    const char* name = names[(month - 1) % 12];
+    const char* name = Name(month);
     for (int i = 0; i < 3; ++i) {
         const double x = 40.0 * i;
         // Wider than a digit cell so the diagonals have room; same height,

@@ -9,6 +9,8 @@ namespace orb::art {
 class MonthPainter {
   public:
     static QImage Month(int month);  // 1..12
+    // "JAN".."DEC", as the picture spells it.
+    static const char* Name(int month);
 };
 
 }  // namespace orb::art

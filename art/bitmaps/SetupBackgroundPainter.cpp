@@ -7,6 +7,7 @@
 
 #include "bitmaps/ConsoleStyle.h"
 #include "bitmaps/Glow.h"
+#include "version/ShownVersion.h"
 
 namespace orb::art {
 
@@ -42,7 +43,7 @@ QImage SetupBackgroundPainter::Paint() {
     const QRectF titleBox(0, 24, 800, 150);
     const QRectF versionBox(0, 172, 800, 40);
     const QString name = QStringLiteral("ORBILON");
-    const QString line = QStringLiteral("Version 1.2");
+    const QString line = QStringLiteral("Version " ORB_SHOWN_VERSION);
 
     // A soft dark shadow lifts the white letters off the gradient.
     QImage shadow = Glow::NewLayer(800, 600);

@@ -1,20 +1,22 @@
 // Bitmap generator. `orb_gen_bitmaps OUTDIR` writes OUTDIR/bitmaps/<id>.bmp
-// for every resource and OUTDIR/icons/{orb,setup}-<size>.png. The contact
-// sheet (art/contact_sheet) shows the written bitmaps for review.
+// for every row of the bitmap table and OUTDIR/icons/{orb,setup}-<size>.png.
+// The contact sheet (art/contact_sheet) shows the written bitmaps for review.
 #include <QBuffer>
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
+#include <iterator>
+#include <vector>
 
 #include "bitmaps/BitmapCatalogue.h"
-#include "bitmaps/BmpWriter.h"
+#include "bitmaps/BitmapMaker.h"
+#include "bitmaps/BitmapTable.h"
 #include "bitmaps/IconPainter.h"
 #include "io/Files.h"
-#include "quant/PaletteQuantizer.h"
 
 namespace {
 
-const int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+const int kIconSizes[] = {ORB_ICON_SIZES};
 
 bool Write(const QString& path, const QByteArray& bytes) {
     QString error;
@@ -38,18 +40,16 @@ bool WriteAll(const QString& outDir) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(outDir));
         return false;
     }
-    for (const auto& entry : orb::art::BitmapCatalogue::Entries()) {
-        const QImage painted = entry.paint();
-        QByteArray bytes;
-        if (entry.depth == orb::art::BitDepth::kTrue24) {
-            bytes = orb::art::BmpWriter::Encode24(painted);
-        } else {
-            const int bits = static_cast<int>(entry.depth);
-            const orb::art::PaletteQuantizer quantizer(
-                orb::art::QuantizeOptions::ForBitmaps(1 << bits));
-            bytes = orb::art::BmpWriter::EncodeIndexed(quantizer.Reduce(painted), bits);
-        }
-        if (!Write(root.filePath(QStringLiteral("bitmaps/%1.bmp").arg(entry.id)), bytes)) {
+    QString error;
+    const std::vector<orb::art::BitmapFile> files = orb::art::BitmapMaker::Make(
+        {std::begin(orb::art::kBitmapTable), std::end(orb::art::kBitmapTable)},
+        orb::art::BitmapCatalogue::Painters(), &error);
+    if (files.empty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return false;
+    }
+    for (const orb::art::BitmapFile& file : files) {
+        if (!Write(root.filePath(QStringLiteral("bitmaps/%1.bmp").arg(file.id)), file.bytes)) {
             return false;
         }
     }

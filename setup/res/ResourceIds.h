@@ -2,13 +2,14 @@
 // messages.
 #pragma once
 
+#include "setup/res/BitmapIds.h"  // IDB_BACKGROUND, from the bitmap table
+
 namespace orbsetup::res {
 
 // Shared by the document template: menu, accelerators, icon, document string.
 constexpr int IDR_MAINFRAME = 128;
 constexpr int IDD_UPGRADE_WIZARD = 130;
 constexpr int IDD_SETUP_COMPLETE = 145;
-constexpr int IDB_BACKGROUND = 133;
 constexpr int IDC_DIRECTORY = 1000;
 
 // Commands.

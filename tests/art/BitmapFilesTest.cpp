@@ -1,26 +1,29 @@
-// The generated bitmaps and icons: every resource id in its size and colour
-// depth as a plain Windows BMP, the pictures carrying what the screens rely
-// on (stop band and speed marks, meter rows, digit ids, zoom halves), and a
-// second run of the generator giving the same bytes.
+// The generated bitmaps and icons: every row of the bitmap table in its size
+// and colour depth as a plain Windows BMP, the pictures carrying what the screens rely
+// on (stop band and speed marks, meter rows, digit ids, zoom halves), a
+// second run of the generator giving the same bytes, and the generator
+// refusing a table its painters disagree with.
 #include <gtest/gtest.h>
 
 #include <QByteArray>
 #include <QDir>
 #include <QImage>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <map>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "art/GeneratorRun.h"
+#include "bitmaps/BitmapMaker.h"
+#include "bitmaps/BitmapTable.h"
 #include "io/Files.h"
 #include "io/LittleEndian.h"
-#include "quant/PaletteQuantizer.h"
 
 namespace {
 
@@ -34,53 +37,7 @@ QString BitmapPath(int id) {
     return ArtPath(QStringLiteral("bitmaps/%1.bmp").arg(id));
 }
 
-// The numbers of one list in the art manifest, e.g. ORB_VIEWER_BITMAP_IDS.
-std::vector<int> ManifestList(const QString& name) {
-    const QByteArray text =
-        ReadFileBytes(QDir(QStringLiteral(ORB_SOURCE_DIR)).filePath("cmake/OrbArtManifest.cmake"));
-    const QRegularExpression re(QStringLiteral("set\\(%1\\s+([^)]*)\\)").arg(name));
-    const auto match = re.match(QString::fromUtf8(text));
-    std::vector<int> out;
-    if (!match.hasMatch()) {
-        return out;
-    }
-    for (const QString& word :
-         match.captured(1).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
-        out.push_back(word.toInt());
-    }
-    return out;
-}
-
-struct BitmapSpec {
-    int id;
-    int width;
-    int height;
-    int bits;
-};
-
-std::vector<BitmapSpec> ExpectedBitmaps() {
-    std::vector<BitmapSpec> specs;
-    for (int id = 165; id <= 174; ++id) {
-        specs.push_back({id, 40, 64, 8});  // large digits
-    }
-    specs.push_back({187, 40, 64, 8});  // blank cell
-    for (int id = 110; id <= 119; ++id) {
-        specs.push_back({id, 20, 32, 8});  // clock digits
-    }
-    specs.push_back({303, 10, 32, 8});
-    for (int id = 175; id <= 186; ++id) {
-        specs.push_back({id, 120, 64, 8});  // months
-    }
-    for (int id : {104, 105, 106, 108, 109, 301, 302, 306}) {
-        specs.push_back({id, 160, 60, 8});
-    }
-    specs.push_back({189, 84, 400, 24});
-    specs.push_back({132, 253, 127, 24});
-    specs.push_back({190, 48, 48, 4});
-    specs.push_back({191, 48, 48, 4});
-    specs.push_back({133, 800, 600, 24});
-    return specs;
-}
+const int kIconSizes[] = {ORB_ICON_SIZES};
 
 QImage LoadBitmap(int id) {
     return QImage(BitmapPath(id)).convertToFormat(QImage::Format_RGB32);
@@ -106,24 +63,8 @@ int CountLit(const QImage& image, const QRect& area) {
     return n;
 }
 
-TEST(BitmapFiles, ListsMatchTheManifest) {
-    std::set<int> expected;
-    for (const auto& spec : ExpectedBitmaps()) {
-        expected.insert(spec.id);
-    }
-    std::set<int> listed;
-    for (int id : ManifestList(QStringLiteral("ORB_VIEWER_BITMAP_IDS"))) {
-        listed.insert(id);
-    }
-    for (int id : ManifestList(QStringLiteral("ORB_SETUP_BITMAP_IDS"))) {
-        listed.insert(id);
-    }
-    EXPECT_EQ(listed.size(), 47u);
-    EXPECT_EQ(listed, expected);
-}
-
-TEST(BitmapFiles, EveryIdHasItsSizeAndDepth) {
-    for (const auto& spec : ExpectedBitmaps()) {
+TEST(BitmapFiles, EveryRowOfTheTableInItsSizeAndDepth) {
+    for (const BitmapRow& spec : kBitmapTable) {
         SCOPED_TRACE(spec.id);
         const QByteArray b = ReadFileBytes(BitmapPath(spec.id));
         ASSERT_GE(b.size(), 54);
@@ -133,28 +74,22 @@ TEST(BitmapFiles, EveryIdHasItsSizeAndDepth) {
         EXPECT_EQ(static_cast<std::int32_t>(ReadU32(b, 18)), spec.width);
         EXPECT_EQ(static_cast<std::int32_t>(ReadU32(b, 22)), spec.height);  // bottom-up
         EXPECT_EQ(ReadU16(b, 26), 1u);
-        EXPECT_EQ(ReadU16(b, 28), static_cast<std::uint32_t>(spec.bits));
+        EXPECT_EQ(ReadU16(b, 28), static_cast<std::uint32_t>(spec.bitsPerPixel));
         EXPECT_EQ(ReadU32(b, 30), 0u);  // uncompressed
-        const std::uint32_t tableEntries = spec.bits == 24 ? 0u : (1u << spec.bits);
+        const std::uint32_t tableEntries = spec.bitsPerPixel == 24 ? 0u : (1u << spec.bitsPerPixel);
         const std::uint32_t used = ReadU32(b, 46);
-        EXPECT_TRUE(used == tableEntries || (used == 0 && spec.bits == 24)) << used;
+        EXPECT_TRUE(used == tableEntries || (used == 0 && spec.bitsPerPixel == 24)) << used;
         const std::uint32_t offset = 54 + 4 * tableEntries;
         EXPECT_EQ(ReadU32(b, 10), offset);
         const std::uint32_t stride =
-            static_cast<std::uint32_t>((spec.width * spec.bits + 31) / 32 * 4);
+            static_cast<std::uint32_t>((spec.width * spec.bitsPerPixel + 31) / 32 * 4);
         EXPECT_EQ(static_cast<std::uint32_t>(b.size()),
                   offset + stride * static_cast<std::uint32_t>(spec.height));
-
-        const QImage image(BitmapPath(spec.id));
-        ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.size(), QSize(spec.width, spec.height));
     }
 }
 
 TEST(BitmapFiles, IconsInEverySize) {
-    const auto sizes = ManifestList(QStringLiteral("ORB_ICON_SIZES"));
-    ASSERT_FALSE(sizes.empty());
-    for (int size : sizes) {
+    for (int size : kIconSizes) {
         for (const char* kind : {"orb", "setup"}) {
             SCOPED_TRACE(QStringLiteral("%1-%2").arg(kind).arg(size).toStdString());
             const QImage icon(ArtPath(QStringLiteral("icons/%1-%2.png").arg(kind).arg(size)));
@@ -376,132 +311,12 @@ TEST(SetupBackground, BlueGradientUnderAWhiteTitle) {
     EXPECT_GT(white, 5000);
 }
 
-// ---- The colour reduction as the 4- and 8-bit bitmaps use it: exact flat
-// fills, crisp edges, 16 or 256 entries.
-
-constexpr int kFaceW = 160;
-constexpr int kFaceH = 60;
-constexpr int kStripe = 8;            // 8 x 60 pixels: 5 % of the face, well over 1/50
-const QRect kPatch(120, 20, 10, 10);  // 100 pixels: too few to be pinned
-const QRgb kPatchColour = qRgb(201, 77, 150);
-
-// A control face: flat stripes of `fills` on the left, a soft ramp of two
-// thousand colours around them that spans the fills' colours, and a small
-// flat patch of a colour the ramp does not have.
-QImage ControlFace(const std::vector<QRgb>& fills) {
-    QImage image(kFaceW, kFaceH, QImage::Format_RGB32);
-    for (int y = 0; y < kFaceH; ++y) {
-        for (int x = 0; x < kFaceW; ++x) {
-            const auto stripe = static_cast<std::size_t>(x / kStripe);
-            // Each ramp colour covers 2 x 2 pixels, so a dithered mapping
-            // would give its pixels different entries.
-            const int u = x / 2;
-            const int v = y / 2;
-            QRgb c = qRgb(40 + 2 * u, 60 + 4 * v, 120 + (u + v) % 50);
-            if (stripe < fills.size()) {
-                c = fills[stripe];
-            } else if (kPatch.contains(x, y)) {
-                c = kPatchColour;
-            }
-            image.setPixel(x, y, c);
-        }
-    }
-    return image;
-}
-
-orb::art::IndexedImage ReduceForBitmap(const QImage& image, int colours) {
-    return PaletteQuantizer(QuantizeOptions::ForBitmaps(colours)).Reduce(image);
-}
-
-const std::vector<QRgb> kFills = {qRgb(60, 150, 130), qRgb(90, 100, 140), qRgb(150, 120, 160)};
-
-class BitmapQuantizer : public ::testing::TestWithParam<int> {};
-
-// Flat fills keep their exact colour, first in the table, ascending.
-TEST_P(BitmapQuantizer, PinsFlatFillsExactlyAndFirst) {
-    const int colours = GetParam();
-    const QImage face = ControlFace(kFills);
-    const auto reduced = ReduceForBitmap(face, colours);
-    ASSERT_LE(reduced.Palette().size(), static_cast<std::size_t>(colours));
-    ASSERT_GT(reduced.Palette().size(), kFills.size());
-    for (std::size_t i = 0; i < kFills.size(); ++i) {
-        EXPECT_EQ(reduced.Palette()[i], kFills[i]) << "entry " << i;
-    }
-    const QImage shown = reduced.ToImage();
-    for (int y = 0; y < kFaceH; ++y) {
-        for (int x = 0; x < kStripe * static_cast<int>(kFills.size()); ++x) {
-            ASSERT_EQ(shown.pixel(x, y), face.pixel(x, y)) << x << "," << y;
-        }
-    }
-}
-
-// No dithering: every pixel of one colour gets the same entry, so flat
-// areas stay flat instead of speckled.
-TEST_P(BitmapQuantizer, MapsEachColourToOneEntry) {
-    const QImage face = ControlFace(kFills);
-    const auto reduced = ReduceForBitmap(face, GetParam());
-    std::map<QRgb, std::set<std::uint8_t>> entries;
-    for (int y = 0; y < kFaceH; ++y) {
-        for (int x = 0; x < kFaceW; ++x) {
-            entries[face.pixel(x, y)].insert(
-                reduced.Pixels()[static_cast<std::size_t>(y * kFaceW + x)]);
-        }
-    }
-    EXPECT_GT(entries.size(), 2000u);  // the ramp really needs reducing
-    for (const auto& [colour, used] : entries) {
-        ASSERT_EQ(used.size(), 1u) << std::hex << colour;
-    }
-}
-
-// A picture with no more colours than the table keeps them all, ascending.
-TEST_P(BitmapQuantizer, KeepsAPictureOfFewColoursExactly) {
-    const int colours = GetParam();
-    QImage image(kFaceW, kFaceH, QImage::Format_RGB32);
-    std::vector<QRgb> used;
-    used.reserve(static_cast<std::size_t>(colours));
-    for (int i = 0; i < colours; ++i) {
-        // 37, 91 and 53 are odd, so the reds alone are already distinct.
-        used.push_back(qRgb(i * 37 % 256, i * 91 % 256, i * 53 % 256));
-    }
-    for (int y = 0; y < kFaceH; ++y) {
-        for (int x = 0; x < kFaceW; ++x) {
-            image.setPixel(x, y, used[static_cast<std::size_t>((x * 7 + y * 3) % colours)]);
-        }
-    }
-    const auto reduced = ReduceForBitmap(image, colours);
-    std::sort(used.begin(), used.end());
-    EXPECT_EQ(reduced.Palette(), used);
-    EXPECT_EQ(reduced.ToImage(), image);
-}
-
-INSTANTIATE_TEST_SUITE_P(FourAndEightBits, BitmapQuantizer, ::testing::Values(16, 256),
-                         [](const ::testing::TestParamInfo<int>& param) {
-                             return std::to_string(param.param) + "Colours";
-                         });
-
-// At most a quarter of the table is pinned: with six fills and 16 entries,
-// the four lowest fills are pinned and the rest is left to the median cut,
-// as is the patch, too small to be pinned.
-TEST(BitmapQuantizer16, PinsAtMostAQuarterOfTheTable) {
-    std::vector<QRgb> fills = kFills;
-    fills.insert(fills.end(), {qRgb(100, 170, 125), qRgb(170, 90, 150), qRgb(130, 80, 165)});
-    std::vector<QRgb> sorted = fills;
-    std::sort(sorted.begin(), sorted.end());
-    const auto reduced = ReduceForBitmap(ControlFace(fills), 16);
-    ASSERT_EQ(reduced.Palette().size(), 16u);
-    for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(reduced.Palette()[i], sorted[i]) << "entry " << i;
-    }
-    EXPECT_NE(reduced.Palette()[4], sorted[4]);
-    EXPECT_EQ(std::count(reduced.Palette().begin(), reduced.Palette().end(), kPatchColour), 0);
-}
-
 TEST(BitmapGenerator, SecondRunGivesTheSameBytes) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const GeneratorRun run = RunGenerator(QStringLiteral(ORB_GEN_BITMAPS), {dir.path()});
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
-    int compared = 0;
+    std::size_t compared = 0;
     for (const QString& sub : {QStringLiteral("bitmaps"), QStringLiteral("icons")}) {
         const QDir fresh(QDir(dir.path()).filePath(sub));
         for (const QString& name : fresh.entryList(QDir::Files)) {
@@ -511,7 +326,40 @@ TEST(BitmapGenerator, SecondRunGivesTheSameBytes) {
             ++compared;
         }
     }
-    EXPECT_EQ(compared, 47 + 2 * static_cast<int>(ManifestList("ORB_ICON_SIZES").size()));
+    EXPECT_EQ(compared, std::size(kBitmapTable) + 2 * std::size(kIconSizes));
+}
+
+// The generator stops, naming the bitmap, when the table and the painters
+// disagree.
+BitmapPainter Flat(const std::string& name, int width, int height) {
+    return {name, [width, height] {
+                QImage image(width, height, QImage::Format_RGB32);
+                image.fill(qRgb(40, 90, 200));
+                return image;
+            }};
+}
+
+TEST(BitmapMaker, RefusesATableAndPaintersThatDisagree) {
+    const std::vector<BitmapRow> rows = {{7, "WIDE", 30, 10, 24}, {3, "BADGE", 12, 12, 4}};
+    const struct {
+        std::vector<BitmapPainter> painters;
+        const char* error;
+    } cases[] = {
+        {{Flat("BADGE", 12, 12), Flat("WIDE", 30, 10)}, ""},
+        {{Flat("WIDE", 30, 11), Flat("BADGE", 12, 12)},
+         "WIDE (bitmap 7) is painted 30x11; the table says 30x10"},
+        {{Flat("WIDE", 30, 10)}, "no painter paints BADGE (bitmap 3)"},
+        {{Flat("WIDE", 30, 10), Flat("BADGE", 12, 12), Flat("TALL", 1, 1)},
+         "the bitmap table has no row for TALL"},
+        {{Flat("WIDE", 30, 10), Flat("BADGE", 12, 12), Flat("BADGE", 12, 12)},
+         "two painters paint BADGE"},
+    };
+    for (const auto& c : cases) {
+        QString error;
+        const std::vector<BitmapFile> files = BitmapMaker::Make(rows, c.painters, &error);
+        EXPECT_EQ(error.toStdString(), c.error);
+        EXPECT_EQ(files.size(), *c.error ? 0u : 2u) << c.error;
+    }
 }
 
 }  // namespace

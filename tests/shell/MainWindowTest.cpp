@@ -3,12 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -153,6 +155,10 @@ TEST_F(Shell, AboutBoxClosesWithOkOrEscapeAndChangesNothing) {
             ASSERT_NE(about, nullptr);
             seen = true;
             EXPECT_TRUE(about->windowTitle().startsWith("About Orbilon"));
+            const auto labels = about->findChildren<QLabel*>();
+            EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
+                return label->text() == QStringLiteral("Orbilon v.1.2");
+            }));
             EXPECT_FALSE(about->windowFlags() & Qt::WindowSystemMenuHint);
             if (useEscape) {
                 QTest::keyClick(about, Qt::Key_Escape);

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "res/BitmapIds.h"
+
 namespace orb::res {
 
 struct BitmapSpec {
@@ -12,6 +14,6 @@ struct BitmapSpec {
 };
 
 // Every bitmap the viewer loads, with the size and colour depth it is made in.
-const std::array<BitmapSpec, 46>& ViewerBitmaps();
+const std::array<BitmapSpec, kBitmapCount>& ViewerBitmaps();
 
 }  // namespace orb::res

@@ -1,6 +1,11 @@
 // Numeric ids of the viewer's resources and commands.
 #pragma once
 
+#include <initializer_list>
+
+#include "res/BitmapIds.h"
+#include "version/ShownVersion.h"
+
 namespace orb::res {
 
 // Shared by the document template: menu, accelerators, icon, document string.
@@ -23,34 +28,42 @@ constexpr int ID_APP_EXIT = 57665;
 constexpr int IDS_APP_TITLE = 57344;
 constexpr const char* kAppTitle = "ORBILON";
 constexpr const char* kDocumentString = "Orb\n\nOrb\n\n\nOrb.Document\nOrb Document";
-constexpr const char* kMainCaption = "Orbilon 1.2";
-constexpr const char* kVersion = "1.2";
+constexpr const char* kMainCaption = "Orbilon " ORB_SHOWN_VERSION;
+constexpr const char* kVersion = ORB_SHOWN_VERSION;
 
-// Bitmaps.
-constexpr int IDB_MONTH_FIRST = 175;        // JAN; DEC is 186
-constexpr int IDB_DIGIT_LARGE_FIRST = 165;  // 0; 9 is 174
-constexpr int IDB_DIGIT_LARGE_BLANK = 187;
-constexpr int IDB_DIGIT_SMALL_ZERO = 119;
-constexpr int IDB_DIGIT_SMALL_ONE = 111;  // 1..8 are 111..118
-constexpr int IDB_DIGIT_SMALL_NINE = 110;
-constexpr int IDB_STEP_BACK = 104;
-constexpr int IDB_STEP_FORWARD = 105;
-constexpr int IDB_ZOOM_BOTH = 106;
-constexpr int IDB_ZOOM_NO_OUT = 108;
-constexpr int IDB_ZOOM_NO_IN = 109;
-constexpr int IDB_PROBABILITY_METER = 132;
-constexpr int IDB_SPEED_SCALE = 189;
-constexpr int IDB_BADGE_BC = 190;
-constexpr int IDB_BADGE_AD = 191;
-constexpr int IDB_TIMELINE = 301;
-constexpr int IDB_SET_DESTINATION = 302;
-constexpr int IDB_CLOCK_COLON = 303;
-constexpr int IDB_FUEL_GAUGE = 306;
+// Bitmaps: res/BitmapIds.h has IDB_<name> for each row of the bitmap table.
+// The view finds a month and a large digit by counting from the first id.
+constexpr int IDB_MONTH_FIRST = IDB_MONTH_JAN;
+constexpr int IDB_DIGIT_LARGE_FIRST = IDB_DIGIT_LARGE_0;
 
-// The id of the small clock digit `digit` (0..9): the ids run 119, 111..118, 110.
+namespace detail {
+constexpr bool Consecutive(std::initializer_list<int> ids) {
+    int next = *ids.begin();
+    for (int id : ids) {
+        if (id != next++) {
+            return false;
+        }
+    }
+    return true;
+}
+}  // namespace detail
+
+static_assert(detail::Consecutive({IDB_MONTH_JAN, IDB_MONTH_FEB, IDB_MONTH_MAR, IDB_MONTH_APR,
+                                   IDB_MONTH_MAY, IDB_MONTH_JUN, IDB_MONTH_JUL, IDB_MONTH_AUG,
+                                   IDB_MONTH_SEP, IDB_MONTH_OCT, IDB_MONTH_NOV, IDB_MONTH_DEC}),
+              "the table must give the months consecutive ids");
+static_assert(detail::Consecutive({IDB_DIGIT_LARGE_0, IDB_DIGIT_LARGE_1, IDB_DIGIT_LARGE_2,
+                                   IDB_DIGIT_LARGE_3, IDB_DIGIT_LARGE_4, IDB_DIGIT_LARGE_5,
+                                   IDB_DIGIT_LARGE_6, IDB_DIGIT_LARGE_7, IDB_DIGIT_LARGE_8,
+                                   IDB_DIGIT_LARGE_9}),
+              "the table must give the large digits consecutive ids");
+
+// The id of the small clock digit `digit` (0..9); the table gives them out of order.
 constexpr int SmallDigitId(int digit) {
-    return digit == 0 ? IDB_DIGIT_SMALL_ZERO
-                      : (digit == 9 ? IDB_DIGIT_SMALL_NINE : IDB_DIGIT_SMALL_ONE + digit - 1);
+    const int ids[] = {IDB_DIGIT_SMALL_0, IDB_DIGIT_SMALL_1, IDB_DIGIT_SMALL_2, IDB_DIGIT_SMALL_3,
+                       IDB_DIGIT_SMALL_4, IDB_DIGIT_SMALL_5, IDB_DIGIT_SMALL_6, IDB_DIGIT_SMALL_7,
+                       IDB_DIGIT_SMALL_8, IDB_DIGIT_SMALL_9};
+    return ids[digit];
 }
 
 }  // namespace orb::res

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "platform/qt/DialogUnits.h"
+#include "version/ShownVersion.h"
 
 namespace orb {
 
@@ -33,7 +34,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
     icon->setGeometry(DluRect(9, 10, 21, 20));
 
-    Text(this, QStringLiteral("Orbilon v.1.2"), 40, 10, 200);
+    Text(this, QStringLiteral("Orbilon v." ORB_SHOWN_VERSION), 40, 10, 200);
     Text(this, QStringLiteral("Written by the Orbilon developers, 2026. MIT licence."), 40, 22,
          230);
 

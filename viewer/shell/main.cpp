@@ -14,8 +14,8 @@
 #include "platform/SystemClock.h"
 #include "platform/qt/QtBitmapSource.h"
 #include "platform/qt/QtFontSource.h"
-#include "platform/qt/ResourceIcon.h"
 #include "platform/qt/SystemSound.h"
+#include "res/AppIcon.h"
 #include "res/ResourceIds.h"
 #include "shell/COrbApp.h"
 #include "shell/FirstPaintReport.h"
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbilon"));
     QApplication::setApplicationVersion(QString::fromLatin1(orb::res::kVersion));
-    QApplication::setWindowIcon(platform::ResourceIcon(QStringLiteral("orb")));
+    QApplication::setWindowIcon(orb::res::AppIcon());
 
     // The viewer's one state record, for the whole run. It holds fonts, so it
     // is made after the application and goes before it.
