@@ -1,10 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cmath>
-#include <limits>
 #include <memory>
-#include <vector>
 
 #include "display/SceneRendering.h"
 #include "display/ViewState.h"
@@ -24,92 +21,7 @@ std::unique_ptr<ViewState> NewState() {
     return s;
 }
 
-// ---- The warp zoom ----
-
-struct Source {
-    int row;
-    int column;
-};
-
-// Where each output pixel of the zoom at `z` came from. A byte cannot name
-// one of 512 columns, so the zoom runs once per byte of the row and column.
-std::vector<Source> ZoomSources(double z) {
-    std::vector<Source> sources(kScenePixelsSize, Source{0, 0});
-    auto s = NewState();
-    s->time.m_scene = kWarpScene;
-    s->time.m_warpZoom = z;
-    const auto pass = [&](auto byteOf, auto add) {
-        for (int r = 0; r < kSceneHeight; ++r) {
-            for (int c = 0; c < kSceneWidth; ++c) {
-                s->m_warpPixels[static_cast<std::size_t>(r * kSceneWidth + c)] = byteOf(r, c);
-            }
-        }
-        ZoomWarpScene(*s);
-        for (std::size_t i = 0; i < kScenePixelsSize; ++i) {
-            add(sources[i], s->m_scenePixels[i]);
-        }
-    };
-    const auto low = [](int v) { return static_cast<std::uint8_t>(v & 0xFF); };
-    const auto high = [](int v) { return static_cast<std::uint8_t>(v >> 8); };
-    pass([&](int r, int) { return low(r); }, [](Source& o, int b) { o.row += b; });
-    pass([&](int r, int) { return high(r); }, [](Source& o, int b) { o.row += b << 8; });
-    pass([&](int, int c) { return low(c); }, [](Source& o, int b) { o.column += b; });
-    pass([&](int, int c) { return high(c); }, [](Source& o, int b) { o.column += b << 8; });
-    return sources;
-}
-
-Source At(const std::vector<Source>& sources, int row, int column) {
-    return sources[static_cast<std::size_t>(row * kSceneWidth + column)];
-}
-
-TEST(WarpZoom, WholeZoomShowsThePictureUnchanged) {
-    const auto sources = ZoomSources(1.0);
-    for (int r = 0; r < kSceneHeight; ++r) {
-        for (int c = 0; c < kSceneWidth; ++c) {
-            const Source from = At(sources, r, c);
-            ASSERT_TRUE(from.row == r && from.column == c) << r << "," << c;
-        }
-    }
-}
-
-// Out-of-range zooms (and NaN) are held to 0.5..1, so no source index falls
-// outside the picture; the figures below are worked out by hand.
-TEST(WarpZoom, MagnifiesAboutTheCentre) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double inf = std::numeric_limits<double>::infinity();
-    const struct {
-        double z;
-        int firstRow, lastRow, firstColumn, lastColumn;
-    } cases[] = {
-        {0.5, 80, 239, 128, 383},  {0.75, 40, 279, 64, 447},  {1.0, 0, 319, 0, 511},
-        {0.25, 80, 239, 128, 383}, {-inf, 80, 239, 128, 383}, {2.0, 0, 319, 0, 511},
-        {inf, 0, 319, 0, 511},     {nan, 0, 319, 0, 511},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.z);
-        const auto sources = ZoomSources(c.z);
-        EXPECT_EQ(At(sources, 0, 0).row, c.firstRow);
-        EXPECT_EQ(At(sources, 319, 511).row, c.lastRow);
-        EXPECT_EQ(At(sources, 0, 0).column, c.firstColumn);
-        EXPECT_EQ(At(sources, 319, 511).column, c.lastColumn);
-        // The centre stays put; every row shares one column table.
-        EXPECT_EQ(At(sources, 160, 256).row, 160);
-        EXPECT_EQ(At(sources, 160, 256).column, 256);
-        EXPECT_EQ(At(sources, 200, 0).column, c.firstColumn);
-    }
-}
-
-TEST(WarpZoom, HalfZoomRepeatsEachSourcePixelTwice) {
-    const auto sources = ZoomSources(0.5);
-    // 256 + (i - 256) / 2 truncated; (r - 160) / 2 + 160 truncated.
-    EXPECT_EQ(At(sources, 0, 1).column, 128);
-    EXPECT_EQ(At(sources, 0, 2).column, 129);
-    EXPECT_EQ(At(sources, 0, 257).column, 256);
-    EXPECT_EQ(At(sources, 0, 258).column, 257);
-    EXPECT_EQ(At(sources, 1, 0).row, 80);
-    EXPECT_EQ(At(sources, 2, 0).row, 81);
-    EXPECT_EQ(At(sources, 161, 0).row, 160);
-}
+// ---- The warp zoom: its geometry is checked on the screen (TravelScreenTest) ----
 
 TEST(WarpZoom, OtherScenesAreLeftAlone) {
     auto s = NewState();

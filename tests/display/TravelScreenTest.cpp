@@ -2,7 +2,9 @@
 // clock, date row, badge, scene picture and warp tunnel.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -254,6 +256,9 @@ std::string TunnelPicture() {
     return picture;
 }
 
+// Where the tunnel's middle half lands at each zoom: rows and columns of the
+// picture, both ends included, worked out by hand. Zooms out of range (and
+// NaN) are held to 0.5..1, so no source pixel falls outside the picture.
 TEST_F(TravelScreen, WarpPaintShowsTheTunnelZoomedAboutItsMiddle) {
     constexpr platform::ColorRef kMiddle = platform::Rgb(250, 40, 160);
     constexpr platform::ColorRef kOuter = platform::Rgb(20, 200, 90);
@@ -261,22 +266,31 @@ TEST_F(TravelScreen, WarpPaintShowsTheTunnelZoomedAboutItsMiddle) {
     orbtest::ViewRig::SetEntry(palette, 5, 250, 40, 160);
     orbtest::ViewRig::SetEntry(palette, 6, 20, 200, 90);
     rig.WriteScene(kWarpScene, TunnelPicture(), palette);
-    rig.state->time.m_scene = kWarpScene;
-
-    // At half size the middle half fills the whole picture.
-    rig.state->time.m_warpZoom = 0.5;
-    rig.Paint();
-    EXPECT_TRUE(Filled(rig.host.frame, 160, 65, 512, 320, kMiddle));
-
-    // At three quarters it reaches from row 54 to row 266 of the picture, and
-    // from column 86 to column 426.
-    rig.state->time.m_warpZoom = 0.75;
-    rig.Paint();
-    EXPECT_TRUE(Filled(rig.host.frame, 160 + 86, 65 + 54, 341, 213, kMiddle));
-    EXPECT_TRUE(Filled(rig.host.frame, 160, 65, 512, 54, kOuter));
-    EXPECT_TRUE(Filled(rig.host.frame, 160, 65 + 267, 512, 53, kOuter));
-    EXPECT_TRUE(Filled(rig.host.frame, 160, 65, 86, 320, kOuter));
-    EXPECT_TRUE(Filled(rig.host.frame, 160 + 427, 65, 85, 320, kOuter));
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        double zoom;
+        int top, bottom, left, right;
+    } cases[] = {{1.0, 80, 239, 128, 383}, {0.75, 54, 266, 86, 426},
+                 {0.5, 0, 319, 0, 511},    {0.25, 0, 319, 0, 511},
+                 {-inf, 0, 319, 0, 511},   {2.0, 80, 239, 128, 383},
+                 {inf, 80, 239, 128, 383}, {std::nan(""), 80, 239, 128, 383}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.zoom);
+        rig.state->time.m_scene = kWarpScene;
+        rig.state->time.m_warpZoom = c.zoom;
+        rig.Paint();
+        const platform::Framebuffer& frame = rig.host.frame;
+        const int x = kSceneX;
+        const int y = kSceneY;
+        EXPECT_TRUE(Filled(frame, x + c.left, y + c.top, c.right - c.left + 1, c.bottom - c.top + 1,
+                           kMiddle));
+        EXPECT_TRUE(Filled(frame, x, y, kSceneWidth, c.top, kOuter));
+        EXPECT_TRUE(
+            Filled(frame, x, y + c.bottom + 1, kSceneWidth, kSceneHeight - c.bottom - 1, kOuter));
+        EXPECT_TRUE(Filled(frame, x, y, c.left, kSceneHeight, kOuter));
+        EXPECT_TRUE(
+            Filled(frame, x + c.right + 1, y, kSceneWidth - c.right - 1, kSceneHeight, kOuter));
+    }
 }
 
 }  // namespace
