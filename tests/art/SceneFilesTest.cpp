@@ -1,5 +1,4 @@
-// The scene files as the viewer reads them, and the colour reduction that
-// makes them.
+// The scene files as the viewer reads them, and their writing and reading.
 #include <gtest/gtest.h>
 
 #include <QByteArray>
@@ -9,7 +8,6 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <array>
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <set>
@@ -18,10 +16,7 @@
 #include "art/GeneratorRun.h"
 #include "io/Files.h"
 #include "io/LittleEndian.h"
-#include "quant/ErrorDiffusionDitherer.h"
-#include "quant/ImageMetrics.h"
 #include "quant/IndexedImage.h"
-#include "quant/PaletteQuantizer.h"
 #include "scenes/SceneFileReader.h"
 #include "scenes/SceneFileWriter.h"
 
@@ -53,8 +48,19 @@ QString FileName(int scene, const char* ext) {
     return QStringLiteral("%1.%2").arg(scene, 2, 10, QLatin1Char('0')).arg(QLatin1String(ext));
 }
 
-IndexedImage ReduceForScenes(const QImage& image) {
-    return PaletteQuantizer(QuantizeOptions::ForScenes()).Reduce(image);
+// A picture of the scenes' size whose every pixel and palette entry differ
+// from their neighbours.
+IndexedImage SceneLikePicture() {
+    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(kMapBytes));
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        pixels[i] = static_cast<std::uint8_t>(i * 7 % 251);
+    }
+    std::vector<QRgb> palette;
+    palette.reserve(256);
+    for (int n = 0; n < 256; ++n) {
+        palette.push_back(qRgb(n, 255 - n, n * 3 % 256));
+    }
+    return IndexedImage(512, 320, std::move(pixels), std::move(palette));
 }
 
 class SceneFile : public ::testing::TestWithParam<int> {};
@@ -136,135 +142,10 @@ TEST(SceneGenerator, IsDeterministic) {
     }
 }
 
-// ---- The colour reduction on pictures with known answers.
-
-QImage RandomPaletteImage(int colours) {
-    QImage image(512, 320, QImage::Format_RGB32);
-    std::uint32_t state = 12345;
-    auto next = [&state]() {
-        state = state * 1664525u + 1013904223u;
-        return state >> 8;
-    };
-    std::vector<QRgb> palette;
-    palette.reserve(static_cast<std::size_t>(colours));
-    for (int i = 0; i < colours; ++i) {
-        palette.push_back(qRgb(static_cast<int>(next() & 255u), static_cast<int>(next() & 255u),
-                               static_cast<int>(next() & 255u)));
-    }
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            image.setPixel(x, y, palette[next() % palette.size()]);
-        }
-    }
-    return image;
-}
-
-// Soft two-dimensional colour ramps, like a sky: tens of thousands of
-// colours and no edges, where a poor palette or missing error diffusion shows
-// as bands. The extremes of each channel lie on the picture's border.
-QImage SmoothImage() {
-    QImage image(512, 320, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const double u = x / 511.0;
-            const double v = y / 319.0;
-            const int r = static_cast<int>(std::lround(30.0 + 200.0 * u * (0.6 + 0.4 * v)));
-            const int g = static_cast<int>(std::lround(50.0 + 150.0 * v * (1.0 - 0.4 * u)));
-            const int b = static_cast<int>(std::lround(220.0 - 150.0 * v * v + 20.0 * u));
-            image.setPixel(x, y, qRgb(r, g, b));
-        }
-    }
-    return image;
-}
-
-TEST(SceneQuantizer, KeepsAPictureOfFewColoursExactly) {
-    for (int colours : {1, 2, 17, 200, 256}) {
-        const QImage image = RandomPaletteImage(colours);
-        const IndexedImage reduced = ReduceForScenes(image);
-        EXPECT_LE(reduced.Palette().size(), static_cast<std::size_t>(colours));
-        EXPECT_EQ(reduced.ToImage(), image) << colours << " colours";
-    }
-}
-
-TEST(SceneQuantizer, ReproducesSmoothRampsWithoutBanding) {
-    const QImage image = SmoothImage();
-    const IndexedImage reduced = ReduceForScenes(image);
-    EXPECT_EQ(reduced.Palette().size(), 256u);
-    const QImage shown = reduced.ToImage();
-    EXPECT_GT(ImageMetrics::Psnr(image, shown), 34.0);
-    // Error diffusion keeps the local average: over any 8 x 8 block the mean
-    // of each channel stays within a level or so of the original's. Blocks
-    // near the border are left out: colours at the very edge of the gamut lie
-    // outside the palette's hull and no diffusion can reach them.
-    double worst = 0.0;
-    for (int by = 32; by + 8 <= image.height() - 32; by += 8) {
-        for (int bx = 32; bx + 8 <= image.width() - 32; bx += 8) {
-            std::array<double, 3> diff{};
-            for (int y = by; y < by + 8; ++y) {
-                for (int x = bx; x < bx + 8; ++x) {
-                    const QRgb a = image.pixel(x, y);
-                    const QRgb b = shown.pixel(x, y);
-                    diff[0] += qRed(a) - qRed(b);
-                    diff[1] += qGreen(a) - qGreen(b);
-                    diff[2] += qBlue(a) - qBlue(b);
-                }
-            }
-            for (double d : diff) {
-                worst = std::max(worst, std::fabs(d) / 64.0);
-            }
-        }
-    }
-    EXPECT_LT(worst, 1.5);
-}
-
-// A ramp of a few hundred colours packed close together, like a glow or a
-// sky: every palette entry should be put to work, not only as many as the
-// ramp crosses cells of a coarse histogram.
-TEST(SceneQuantizer, SpendsTheWholePaletteOnANarrowRamp) {
-    QImage image(512, 320, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const int step = (x * 3 + y) % 400;  // 400 distinct colours
-            image.setPixel(x, y, qRgb(40 + step / 2, 30 + (step + 1) / 2, 20 + step / 5));
-        }
-    }
-    const IndexedImage reduced = ReduceForScenes(image);
-    EXPECT_EQ(reduced.Palette().size(), 256u);
-    EXPECT_GT(ImageMetrics::Psnr(image, reduced.ToImage()), 50.0);
-}
-
-TEST(PaletteQuantizer, GivesAtMostTheAskedNumberOfDistinctColours) {
-    const QImage image = SmoothImage();
-    for (int wanted : {1, 8, 64, 256}) {
-        const std::vector<QRgb> palette = PaletteQuantizer(wanted).BuildPalette(image);
-        EXPECT_LE(palette.size(), static_cast<std::size_t>(wanted));
-        EXPECT_GE(palette.size(), static_cast<std::size_t>(wanted) * 9 / 10);
-        std::set<QRgb> distinct(palette.begin(), palette.end());
-        EXPECT_EQ(distinct.size(), palette.size()) << wanted << " colours";
-    }
-}
-
-// With only black and white, a flat grey must come out as a mix whose share
-// of white is the grey's level: the error is carried on, not dropped.
-TEST(ErrorDiffusionDitherer, KeepsTheAverageOfAFlatArea) {
-    const std::vector<QRgb> palette = {qRgb(0, 0, 0), qRgb(255, 255, 255)};
-    for (int level : {8, 64, 128, 200, 250}) {
-        QImage image(512, 320, QImage::Format_RGB32);
-        image.fill(qRgb(level, level, level));
-        const IndexedImage out = ErrorDiffusionDitherer().Apply(image, palette);
-        double white = 0.0;
-        for (std::uint8_t p : out.Pixels()) {
-            white += p;
-        }
-        EXPECT_NEAR(255.0 * white / static_cast<double>(out.Pixels().size()), level, 0.5)
-            << "grey " << level;
-    }
-}
-
 TEST(SceneFileWriter, RoundTripsThroughTheReader) {
     QTemporaryDir temp;
     ASSERT_TRUE(temp.isValid());
-    const IndexedImage reduced = ReduceForScenes(SmoothImage());
+    const IndexedImage reduced = SceneLikePicture();
     for (int scene : {7, 99}) {
         QString error;
         ASSERT_TRUE(SceneFileWriter(temp.path()).Write(scene, reduced, &error))
