@@ -17,6 +17,25 @@ QColor CrownLayer(const QColor& leaf, int layer, int light = 125) {
     return layer == 0 ? leaf.darker(150) : layer == 1 ? leaf : leaf.lighter(light);
 }
 
+// Forks a branch in two, `depth` times over, adding the wood to `wood` and
+// the last twigs' ends to `tips`.
+void Branches(QPainterPath& wood, std::vector<QPointF>& tips, Rng& rng, QPointF from, double angle,
+              double len, double width, int depth, double spread) {
+    const QPointF to = from + QPointF(std::cos(angle) * len, std::sin(angle) * len);
+    const QPointF ctrl = (from + to) * 0.5 + QPointF(rng.Range(-0.15, 0.15) * len, 0.0);
+    wood.addPath(Tube(from, ctrl, to, width, width * 0.65, 8));
+    if (depth == 0) {
+        tips.push_back(to);
+        return;
+    }
+    const int kids = 2;
+    for (int k = 0; k < kids; ++k) {
+        const double a = angle + (k == 0 ? -spread : spread) * rng.Range(0.6, 1.2);
+        Branches(wood, tips, rng, to, a, len * rng.Range(0.62, 0.8), width * 0.65, depth - 1,
+                 spread);
+    }
+}
+
 }  // namespace
 
 void GrassTufts(QPainter& p, Rng& rng, double top, double bottom, int count, const GrassStyle& s) {
@@ -379,27 +398,6 @@ void Horsetail(QPainter& p, Rng& rng, double x, double baseY, double h, double w
     p.restore();
     p.restore();
 }
-
-namespace {
-
-void Branches(QPainterPath& wood, std::vector<QPointF>& tips, Rng& rng, QPointF from, double angle,
-              double len, double width, int depth, double spread) {
-    const QPointF to = from + QPointF(std::cos(angle) * len, std::sin(angle) * len);
-    const QPointF ctrl = (from + to) * 0.5 + QPointF(rng.Range(-0.15, 0.15) * len, 0.0);
-    wood.addPath(Tube(from, ctrl, to, width, width * 0.65, 8));
-    if (depth == 0) {
-        tips.push_back(to);
-        return;
-    }
-    const int kids = 2;
-    for (int k = 0; k < kids; ++k) {
-        const double a = angle + (k == 0 ? -spread : spread) * rng.Range(0.6, 1.2);
-        Branches(wood, tips, rng, to, a, len * rng.Range(0.62, 0.8), width * 0.65, depth - 1,
-                 spread);
-    }
-}
-
-}  // namespace
 
 void ScaleTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor bark,
                QColor leaf) {
