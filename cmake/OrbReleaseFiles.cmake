@@ -17,6 +17,21 @@ set(ORB_RELEASE_FILES
     "MAINDISP.gif" "${PROJECT_SOURCE_DIR}/docs/screenshots/travel-screen.gif"
     "TIMELINE.gif" "${PROJECT_SOURCE_DIR}/docs/screenshots/browsing.gif")
 
+# The installed names and their sources of ORB_RELEASE_FILES, as two lists in
+# the same order, for `foreach(name source IN ZIP_LISTS names sources)`.
+function(orb_release_files names_out sources_out)
+    set(names "")
+    set(sources "")
+    set(pairs ${ORB_RELEASE_FILES})
+    while(pairs)
+        list(POP_FRONT pairs name source)
+        list(APPEND names "${name}")
+        list(APPEND sources "${source}")
+    endwhile()
+    set(${names_out} "${names}" PARENT_SCOPE)
+    set(${sources_out} "${sources}" PARENT_SCOPE)
+endfunction()
+
 # Where the build assembles the distribution medium.
 set(ORB_MEDIUM_DIR ${CMAKE_BINARY_DIR}/medium)
 

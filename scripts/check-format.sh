@@ -3,7 +3,7 @@
 # the files: `clang-format -i FILE` mends one.
 set -uo pipefail
 cd "$(dirname "$0")/.."
-mapfile -d '' files < <(find art bench fuzz platform setup tests viewer -type f \
+mapfile -d '' files < <(find art bench field fuzz platform setup tests viewer -type f \
     \( -name '*.cpp' -o -name '*.h' \) -print0 | sort -z)
 if [ ${#files[@]} -eq 0 ]; then
     echo "no C++ files found to check"

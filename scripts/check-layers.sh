@@ -7,8 +7,10 @@
 # - the platform's public headers (platform/include) include no Qt;
 # - the drawing code's tests and the fuzzers (tests/display, tests/fakes,
 #   fuzz) include no Qt and no Qt backend header either;
-# - the installer (setup) takes nothing from the viewer but the install-path
-#   field's shared definitions;
+# - the install-path field (field), shared by the viewer and the installer,
+#   includes nothing of either and no Qt;
+# - the installer (setup) takes nothing from the viewer; the field it may
+#   include;
 # - includes of the project's own headers name their folder;
 # - the Qt backend (platform/qt) implements only its own headers: each source
 #   starts with the header of its own name under platform/qt, and none bears
@@ -61,10 +63,17 @@ check() {
     platform/include/*)
         is_qt "$header" && breach "$where" "a platform header includes Qt ($header)"
         ;;
+    field/*)
+        is_qt "$header" && breach "$where" "the install-path field includes Qt ($header)"
+        case "$header" in
+        '"field/'*) ;;
+        '"'*) breach "$where" "the install-path field includes $header; it stands on its own" ;;
+        esac
+        ;;
     setup/*)
         case "$header" in
-        '"field/InstallPathField.h"' | '"setup/'* | '"platform/'*) ;;
-        '"'*) breach "$where" "the installer includes $header; from the viewer only \"field/InstallPathField.h\"" ;;
+        '"field/'* | '"setup/'* | '"platform/'*) ;;
+        '"'*) breach "$where" "the installer includes $header; it takes nothing from the viewer" ;;
         esac
         ;;
     esac
@@ -74,7 +83,7 @@ check() {
 while IFS= read -r entry; do
     [ -n "$entry" ] || continue
     check "${entry%:*}" "${entry##*:}"
-done < <(for dir in art bench fuzz platform setup tests viewer; do includes "$dir"; done)
+done < <(for dir in art bench field fuzz platform setup tests viewer; do includes "$dir"; done)
 
 # The Qt backend's sources against the platform's public headers.
 while IFS= read -r source; do

@@ -5,18 +5,18 @@
 #   scripts/check-tidy.sh [--shipped] [BUILD_DIR [CLANG_TIDY_OPTION...]]
 # Without --shipped it reads every source of the project: the programs, the
 # art generators, the tests and the benchmarks (on two cores, about 16
-# minutes). With --shipped only what the programs are built from (platform/,
-# viewer/, setup/), the part ./test runs (under 2 minutes).
+# minutes). With --shipped only what the programs are built from (field/,
+# platform/, viewer/, setup/), the part ./test runs (under 2 minutes).
 # BUILD_DIR (default build) must be built: its compile_commands.json lists
 # the sources, and moc's outputs must exist. The static analyser, left out of
 # the routine run for its time, on its own:
 #   scripts/check-tidy.sh build -checks='-*,clang-analyzer-*'
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-own="^$root/(art|bench|fuzz|platform|setup|tests|viewer)/"
+own="^$root/(art|bench|field|fuzz|platform|setup|tests|viewer)/"
 sources="$own"
 if [ "${1:-}" = "--shipped" ]; then
-    sources="^$root/(platform|setup|viewer)/"
+    sources="^$root/(field|platform|setup|viewer)/"
     shift
 fi
 build="$(cd "${1:-$root/build}" && pwd)"

@@ -1,5 +1,6 @@
 #include "kit/Shapes.h"
 
+#include <QPolygonF>
 #include <cmath>
 #include <vector>
 
@@ -38,6 +39,13 @@ QPainterPath Tube(QPointF a, QPointF c, QPointF b, double w0, double w1, int ste
     for (auto it = right.rbegin(); it != right.rend(); ++it) {
         path.lineTo(*it);
     }
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath PolygonPath(std::initializer_list<QPointF> points) {
+    QPainterPath path;
+    path.addPolygon(QPolygonF(QVector<QPointF>(points)));
     path.closeSubpath();
     return path;
 }

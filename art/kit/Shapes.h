@@ -1,5 +1,5 @@
 // Shape building blocks shared by the painted scenes: points on a quadratic
-// curve, tapering tubes along one, soft irregular blobs, and fills shaded
+// curve, tapering tubes along one, polygons, soft irregular blobs, and fills shaded
 // from top to bottom.
 #pragma once
 
@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointF>
+#include <initializer_list>
 
 #include "kit/PaintKit.h"
 
@@ -19,6 +20,8 @@ QPointF QuadTangent(QPointF a, QPointF c, QPointF b, double t);
 
 // A tube along the quadratic curve a, c, b, w0 wide at a and w1 at b.
 QPainterPath Tube(QPointF a, QPointF c, QPointF b, double w0, double w1, int steps = 18);
+// A closed path through `points`.
+QPainterPath PolygonPath(std::initializer_list<QPointF> points);
 // A closed smooth blob around `centre`, its radius wobbling by up to `wobble`.
 QPainterPath Blob(QPointF centre, double rx, double ry, Rng& rng, double wobble, int points = 14);
 // Fills `path` lit at yTop and shaded at yBottom, around `colour`.

@@ -1,5 +1,6 @@
-// Plants shared by the painted scenes: grass tufts and conifers. (x, ground)
-// is always where the stem meets the ground.
+// Plants shared by the painted scenes: grass, conifers, broad-leaved trees,
+// and the ferns, palms, early trees and shrubs of the history of life.
+// (x, ground) or (x, baseY) is always where the stem meets the ground.
 #pragma once
 
 #include <QColor>
@@ -39,5 +40,27 @@ void BroadTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w
                QColor trunk);
 void DrawLeafyTree(QPainter& p, double x, double ground, double height, const QColor& leaf,
                    const QColor& trunk, Rng& rng);
+
+// A fern frond along the quadratic curve base, ctrl, tip, with leaflets up to
+// `leaf` long.
+void Frond(QPainter& p, QPointF base, QPointF ctrl, QPointF tip, double leaf, QColor stem,
+           QColor leafColour, int count = 18, double width = 1.4);
+// A low fan of fern fronds rooted at `base`.
+void FernClump(QPainter& p, Rng& rng, QPointF base, double size, QColor stem, QColor leaf);
+
+// The history of life's trees and shrubs.
+void Acacia(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor leaf,
+            QColor trunk);
+void Araucaria(QPainter& p, Rng& rng, double x, double baseY, double h, QColor leaf, QColor trunk);
+void Cycad(QPainter& p, Rng& rng, double x, double baseY, double h, QColor leaf, QColor trunk);
+void PalmLike(QPainter& p, Rng& rng, double x, double baseY, double h, double lean, QColor leaf,
+              QColor trunk, int fronds, double frondLen);
+void Horsetail(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor stem,
+               QColor leaf);
+void ScaleTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor bark,
+               QColor leaf);
+void DeadTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor wood);
+void Shrub(QPainter& p, Rng& rng, double x, double baseY, double w, double h, QColor leaf,
+           QColor flower, int flowers);
 
 }  // namespace orb::art

@@ -1,6 +1,6 @@
-// Checks of the distribution's text documents: the installer writes each with
-// the byte count of its table, so each must have exactly that size, and they
-// are plain 7-bit text with CR LF line ends for any editor.
+// Checks of the distribution's text documents: plain 7-bit text with CR LF
+// line ends for any editor, each stating what it is there for. Their sizes
+// are measured by the build for the installer's table.
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -15,16 +15,15 @@ constexpr std::size_t kMaxLineLength = 78;  // readable in an 80-column window
 
 struct Document {
     const char* name;
-    std::size_t bytes;
     const char* mustMention;  // one fact the document has to state
 };
 
 const Document kDocuments[] = {
-    {"LICENSE.txt", 1295, "MIT"},
-    {"README.txt", 1943, "orb.exe"},
-    {"QUICK GUIDE.txt", 3236, "Set Destination"},
-    {"TROUBLE SHOOTING.txt", 2003, "setup"},
-    {"VERSIONS.txt", 1339, "1.2"},
+    {"LICENSE.txt", "MIT"},
+    {"README.txt", "orb.exe"},
+    {"QUICK GUIDE.txt", "Set Destination"},
+    {"TROUBLE SHOOTING.txt", "setup"},
+    {"VERSIONS.txt", "1.2"},
 };
 
 bool ReadFile(const std::string& path, std::string* contents) {
@@ -64,14 +63,6 @@ std::string TextFault(std::string_view text) {
         }
     }
     return "";
-}
-
-TEST(Documents, ExistWithTheirInstalledSizes) {
-    for (const Document& doc : kDocuments) {
-        std::string text;
-        ASSERT_TRUE(ReadFile(std::string(ORB_SOURCE_DIR "/data/") + doc.name, &text)) << doc.name;
-        EXPECT_EQ(text.size(), doc.bytes) << doc.name;
-    }
 }
 
 TEST(Documents, ArePlainAsciiWithCrLfLineEnds) {

@@ -11,12 +11,13 @@ failures=0
 tree() {
     local dir="$work/$1"
     mkdir -p "$dir/viewer/display" "$dir/platform/include/platform" "$dir/setup/patch" "$dir/tests" \
-        "$dir/platform/qt/include/platform/qt"
+        "$dir/platform/qt/include/platform/qt" "$dir/field"
     printf '#include "display/TimeModel.h"\n#include <cstdint>\n' >"$dir/viewer/display/A.cpp"
     printf '#include "platform/Colour.h"\n' >"$dir/platform/include/platform/B.h"
     printf '#include "platform/FontSource.h"\n' >"$dir/platform/qt/include/platform/qt/Q.h"
     printf '#include "platform/qt/Q.h"\n\n#include <QFont>\n' >"$dir/platform/qt/Q.cpp"
     printf '#include "field/InstallPathField.h"\n#include "setup/patch/W.h"\n' >"$dir/setup/patch/W.cpp"
+    printf '#include "field/InstallPathField.h"\n#include <string>\n' >"$dir/field/F.cpp"
     printf '#include "support/TempDir.h"\n' >"$dir/tests/T.cpp"
     if [ $# -ge 3 ]; then
         mkdir -p "$(dirname "$dir/$2")"
@@ -52,6 +53,8 @@ expect fail "viewer code in the installer" \
     "$(tree setupviewer setup/patch/W.cpp '#include "display/COrbView.h"')"
 expect fail "viewer path in the installer" \
     "$(tree setupviewerpath setup/patch/W.cpp '#include "viewer/display/COrbView.h"')"
+expect fail "viewer code in the field" "$(tree fieldviewer field/F.cpp '#include "display/TimeModel.h"')"
+expect fail "Qt in the field" "$(tree qtfield field/F.cpp '#include <QString>')"
 expect fail "include without its folder" "$(tree nofolder tests/T.cpp '#include "TempDir.h"')"
 expect fail "relative include" "$(tree relative tests/T.cpp '#include "../support/TempDir.h"')"
 expect fail "Qt in the drawing code's tests" \

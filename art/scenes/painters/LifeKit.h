@@ -1,6 +1,7 @@
 // Shapes shared by the history-of-life scenes beyond the common kit: wooded
-// ridges, ferns, plants and animals. Animals and plants are drawn in a local frame
-// whose origin is the ground under them, so a scene only places and scales.
+// ridges, mottling and animals (their plants are the kit's, in kit/Vegetation.h).
+// Animals are drawn in a local frame whose origin is the ground under them, so
+// a scene only places and scales.
 #pragma once
 
 #include <QColor>
@@ -27,28 +28,6 @@ void ForestRidge(QPainter& p, Rng& rng, double baseY, double amp, double freq, s
 // Soft low-frequency mottling of one colour inside a shape.
 void Mottle(QPainter& p, const QPainterPath& clip, QColor colour, double sx, double sy,
             std::uint32_t seed, double alphaMax, double threshold = 0.45);
-
-// A fern frond along the quadratic curve base, ctrl, tip, with leaflets up to
-// `leaf` long.
-void Frond(QPainter& p, QPointF base, QPointF ctrl, QPointF tip, double leaf, QColor stem,
-           QColor leafColour, int count = 18, double width = 1.4);
-// A low fan of fern fronds rooted at `base`.
-void FernClump(QPainter& p, Rng& rng, QPointF base, double size, QColor stem, QColor leaf);
-
-// Plants. (x, baseY) is where the stem meets the ground.
-void Acacia(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor leaf,
-            QColor trunk);
-void Araucaria(QPainter& p, Rng& rng, double x, double baseY, double h, QColor leaf, QColor trunk);
-void Cycad(QPainter& p, Rng& rng, double x, double baseY, double h, QColor leaf, QColor trunk);
-void PalmLike(QPainter& p, Rng& rng, double x, double baseY, double h, double lean, QColor leaf,
-              QColor trunk, int fronds, double frondLen);
-void Horsetail(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor stem,
-               QColor leaf);
-void ScaleTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor bark,
-               QColor leaf);
-void DeadTree(QPainter& p, Rng& rng, double x, double baseY, double h, double w, QColor wood);
-void Shrub(QPainter& p, Rng& rng, double x, double baseY, double w, double h, QColor leaf,
-           QColor flower, int flowers);
 
 // Animals, facing right unless `left`. `s` scales the local frame (about 1 px per unit).
 void Sauropod(QPainter& p, double x, double groundY, double s, bool left, QColor body);

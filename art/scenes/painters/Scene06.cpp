@@ -40,8 +40,8 @@ void Crinoid(QPainter& p, orb::art::Rng& rng, double x, double baseY, double h, 
         const double a = -3.14159 * (0.15 + 0.7 * i / 6.0);
         const double len = h * 0.3;
         const QPointF tip = top + QPointF(std::cos(a) * len, std::sin(a) * len * 0.9);
-        life::Frond(p, top, top + QPointF(std::cos(a) * len * 0.3, -len * 0.5), tip, len * 0.16,
-                    c.darker(120), Mix(c, c.lighter(135), i / 6.0), 10, std::max(0.6, h * 0.012));
+        Frond(p, top, top + QPointF(std::cos(a) * len * 0.3, -len * 0.5), tip, len * 0.16,
+              c.darker(120), Mix(c, c.lighter(135), i / 6.0), 10, std::max(0.6, h * 0.012));
     }
     p.setPen(Qt::NoPen);
     p.setBrush(c.darker(110));

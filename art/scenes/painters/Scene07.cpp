@@ -47,9 +47,8 @@ void Archaeopteris(QPainter& p, Rng& rng, double x, double baseY, double h, QCol
         for (int side = -1; side <= 1; side += 2) {
             const QPointF base(x, y);
             const QPointF tip(x + side * reach, y + reach * 0.18);
-            life::Frond(p, base, QPointF(x + side * reach * 0.5, y - reach * 0.12), tip, h * 0.07,
-                        leaf.darker(140), Mix(leaf.darker(115), leaf, t), 10,
-                        std::max(0.8, h * 0.012));
+            Frond(p, base, QPointF(x + side * reach * 0.5, y - reach * 0.12), tip, h * 0.07,
+                  leaf.darker(140), Mix(leaf.darker(115), leaf, t), 10, std::max(0.8, h * 0.012));
         }
     }
 }
