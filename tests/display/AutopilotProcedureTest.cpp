@@ -168,15 +168,5 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"no era", {2, "JUL", "", 1999.0, 12, 0}, 1999, 7, 2, 12, 0},
         EntryCase{"unknown era", {2, "JUL", "Ga", 65.0, 12, 0}, 65, 7, 2, 12, 0}));
 
-TEST(SetDestination, SixtyFiveMillionYearsAgoIsTheImpactScene) {
-    auto s = Showing(1999, 7, 2, 12, 0);
-    FakeViewHost host;
-    host.autopilotAnswer = {10, "JAN", "Mya", 65.0, 12, 0};
-    SetDestination(*s, host);
-    DeriveMoment(s->time);
-    EXPECT_EQ(s->time.m_year, -65000000);
-    EXPECT_EQ(s->time.m_scene, 11);
-}
-
 }  // namespace
 }  // namespace orb
