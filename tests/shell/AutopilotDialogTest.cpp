@@ -13,11 +13,14 @@
 #include <tuple>
 #include <utility>
 
+#include "platform/qt/DialogUnits.h"
 #include "shell/CAutopilotDlg.h"
 #include "support/CommaDecimalLocale.h"
 
 namespace orb {
 namespace {
+
+using platform::DluRect;
 
 // Inside a modal loop: waits until the dialog has the focus, or gives up and
 // closes it so that the test cannot hang.
@@ -209,20 +212,21 @@ TEST_F(Autopilot, ControlsLineUpInRowsUnderTheirCaptions) {
         EXPECT_EQ(row[i]->height(), row[0]->height());
         EXPECT_GE(row[i]->x(), row[i - 1]->x() + row[i - 1]->width());
     }
-    const std::pair<const char*, const QWidget*> captions[] = {{"DAY", dialog.DayEdit()},
-                                                               {"MONTH", dialog.MonthList()},
-                                                               {"YEAR", dialog.YearEdit()},
-                                                               {"Time of Day", dialog.HourEdit()}};
-    for (const auto& [text, control] : captions) {
+    // Each caption at the template's place, as wide as it says: "MONTH" needs more.
+    const std::tuple<const char*, const QWidget*, QRect> captions[] = {
+        {"DAY", dialog.DayEdit(), DluRect(26, 35, 15, 8)},
+        {"MONTH", dialog.MonthList(), DluRect(84, 35, 26, 8)},
+        {"YEAR", dialog.YearEdit(), DluRect(143, 35, 20, 8)},
+        {"Time of Day", dialog.HourEdit(), DluRect(51, 83, 39, 8)}};
+    for (const auto& [text, control, place] : captions) {
         SCOPED_TRACE(text);
         const QLabel* caption = Caption(dialog, text);
         ASSERT_NE(caption, nullptr);
+        EXPECT_EQ(caption->geometry(), place);
         EXPECT_LE(caption->y() + caption->height(), control->y());
         EXPECT_GE(caption->x(), control->x());
         EXPECT_LT(caption->x(), control->x() + control->width());
     }
-    EXPECT_EQ(Caption(dialog, "MONTH")->y(), Caption(dialog, "DAY")->y());
-    EXPECT_EQ(Caption(dialog, "YEAR")->y(), Caption(dialog, "DAY")->y());
     EXPECT_EQ(dialog.MinuteEdit()->y(), dialog.HourEdit()->y());
     EXPECT_GE(dialog.MinuteEdit()->x(), dialog.HourEdit()->x() + dialog.HourEdit()->width());
     EXPECT_GT(dialog.HourEdit()->y(), row[0]->y() + row[0]->height());

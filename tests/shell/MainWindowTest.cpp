@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +17,7 @@
 #include "field/InstallPathField.h"
 #include "platform/FixedClock.h"
 #include "platform/SoundPlayer.h"
+#include "platform/qt/DialogUnits.h"
 #include "res/ResourceIds.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CAutopilotDlg.h"
@@ -154,6 +156,10 @@ TEST_F(Shell, AboutBoxClosesWithOkOrEscapeAndChangesNothing) {
             seen = true;
             EXPECT_TRUE(about->windowTitle().startsWith("About Orbilon"));
             EXPECT_FALSE(about->windowFlags() & Qt::WindowSystemMenuHint);
+            for (const QLabel* text : about->findChildren<QLabel*>()) {  // whole, 10 units high
+                EXPECT_EQ(text->height(), platform::DluY(text->text().isEmpty() ? 20 : 10));
+                EXPECT_GE(text->width(), text->sizeHint().width()) << text->text().toStdString();
+            }
             if (useEscape) {
                 QTest::keyClick(about, Qt::Key_Escape);
             } else {

@@ -1,7 +1,6 @@
 #include "shell/CAutopilotDlg.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -9,15 +8,18 @@
 
 #include "display/AutopilotRules.h"
 #include "display/Calendar.h"
+#include "platform/qt/DialogLabel.h"
 #include "platform/qt/DialogUnits.h"
 #include "res/ResourceIds.h"
 
 namespace orb {
 
+using platform::AddDialogLabel;
 using platform::DialogFont;
 using platform::DluRect;
 using platform::DluX;
 using platform::DluY;
+using platform::LabelWidth;
 
 namespace {
 
@@ -33,11 +35,6 @@ QComboBox* MakeList(QWidget* parent, int x, int y, int width, const QStringList&
     list->addItems(items);
     list->setGeometry(DluRect(x, y, width, 13));
     return list;
-}
-
-void MakeLabel(QWidget* parent, const char* text, int x, int y, int width) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setGeometry(DluRect(x, y, width, 8));
 }
 
 // What the rules read. Blanks of every kind come off here, as the toolkit
@@ -93,10 +90,10 @@ CAutopilotDlg::CAutopilotDlg(QWidget* parent, Complaint complain)
     // The time of day is reached with the mouse only.
     m_hour->setFocusPolicy(Qt::ClickFocus);
     m_minute->setFocusPolicy(Qt::ClickFocus);
-    MakeLabel(this, "DAY", 26, 35, 15);
-    MakeLabel(this, "MONTH", 84, 35, 26);
-    MakeLabel(this, "YEAR", 143, 35, 20);
-    MakeLabel(this, "Time of Day", 51, 83, 39);
+    AddDialogLabel(this, QStringLiteral("DAY"), 26, 35, 15, 8, LabelWidth::kTemplate);
+    AddDialogLabel(this, QStringLiteral("MONTH"), 84, 35, 26, 8, LabelWidth::kTemplate);
+    AddDialogLabel(this, QStringLiteral("YEAR"), 143, 35, 20, 8, LabelWidth::kTemplate);
+    AddDialogLabel(this, QStringLiteral("Time of Day"), 51, 83, 39, 8, LabelWidth::kTemplate);
 
     setTabOrder(m_ok, m_cancel);
     setTabOrder(m_cancel, m_month);
