@@ -1,10 +1,9 @@
 #include "setup/gui/ModelessDialog.h"
 
 #include <QFont>
-#include <QLabel>
 #include <QPushButton>
-#include <algorithm>
 
+#include "platform/qt/DialogLabel.h"
 #include "platform/qt/DialogUnits.h"
 #include "setup/gui/Caption.h"
 
@@ -36,15 +35,10 @@ void ModelessDialog::DestroyWindow() {
 }
 
 QLabel* ModelessDialog::AddText(const char* text, int x, int y, int width) {
-    auto* label = new QLabel(QString::fromLatin1(text), this);
-    label->setGeometry(platform::DluRect(x, y, width, 8));
-    // The template's width was measured in another font; a text never loses
-    // its end to it, as far as the dialog reaches.
-    const int needed = std::min(label->sizeHint().width(), this->width() - label->x());
-    if (needed > label->width()) {
-        label->resize(needed, label->height());
-    }
-    return label;
+    // The template's widths were measured in another font than this smaller
+    // one; a text never loses its end to them.
+    return platform::AddDialogLabel(this, QString::fromLatin1(text), x, y, width, 8,
+                                    platform::LabelWidth::kFitText);
 }
 
 QPushButton* ModelessDialog::AddButton(const char* text, const char* idName, int x, int y) {

@@ -18,6 +18,7 @@
 #include "field/InstallPathField.h"
 #include "platform/FixedClock.h"
 #include "platform/SoundPlayer.h"
+#include "platform/qt/DialogUnits.h"
 #include "res/ResourceIds.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CAutopilotDlg.h"
@@ -160,6 +161,10 @@ TEST_F(Shell, AboutBoxClosesWithOkOrEscapeAndChangesNothing) {
                 return label->text() == QStringLiteral("Orbilon v.1.2");
             }));
             EXPECT_FALSE(about->windowFlags() & Qt::WindowSystemMenuHint);
+            for (const QLabel* text : about->findChildren<QLabel*>()) {  // whole, 10 units high
+                EXPECT_EQ(text->height(), platform::DluY(text->text().isEmpty() ? 20 : 10));
+                EXPECT_GE(text->width(), text->sizeHint().width()) << text->text().toStdString();
+            }
             if (useEscape) {
                 QTest::keyClick(about, Qt::Key_Escape);
             } else {

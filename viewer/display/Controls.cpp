@@ -1,11 +1,11 @@
 #include "display/Controls.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string>
 
 #include "display/AutopilotFields.h"
+#include "display/AutopilotRules.h"
 #include "display/Calendar.h"
 #include "display/TimeModel.h"
 #include "display/TravelTimer.h"
@@ -50,14 +50,6 @@ constexpr int kZoomDivide = 580;
 constexpr int kListTop = 20;
 constexpr int kScrollPixels = 300;
 
-// What the Autopilot dialog lets through on OK. The fields are held to it
-// before they are used, so that a host that returns anything else cannot
-// push the conversions below out of range.
-constexpr double kLowestYear = 1.0;
-constexpr double kHighestYear = 1.5e10;
-constexpr unsigned kLastDay = 31;
-constexpr unsigned kLastHour = 23;
-constexpr unsigned kLastMinute = 59;
 constexpr double kYearsPerMillion = 1000000.0;
 
 void Beep(ViewHost& host) {
@@ -76,15 +68,16 @@ const char* MonthText(int month) {
     return month >= 0 && month <= 12 ? kMonthNames[month] : kMonthNames[0];
 }
 
-int Bounded(unsigned value, unsigned low, unsigned high) {
-    return static_cast<int>(std::clamp(value, low, high));
+// The dialog's fields are held to what it lets through before they are used:
+// a host that returns anything else cannot push the conversions out of range.
+int Held(unsigned value, CountRange range) {
+    return static_cast<int>(HeldTo(value, range));
 }
 
 // The internal year (0 is 1 BC) of a year magnitude and its era. Fractions
 // are cut toward zero; an era the list does not hold reads as its first, AD.
 std::int64_t InternalYear(const std::string& era, double year) {
-    const double magnitude =
-        std::isnan(year) ? kLowestYear : std::clamp(year, kLowestYear, kHighestYear);
+    const double magnitude = HeldTo(year, kYearRange);
     if (era == "BC") {
         return 1 - static_cast<std::int64_t>(magnitude);
     }
@@ -200,9 +193,8 @@ void SetDestination(ViewState& s, ViewHost& host) {
     host.RunAutopilot(fields);
 
     SetMomentFromCalendar(t, InternalYear(fields.m_strEra, fields.m_dYear),
-                          MonthFromName(fields.m_strMonth), Bounded(fields.m_nDay, 1, kLastDay),
-                          Bounded(fields.m_nHour, 0, kLastHour),
-                          Bounded(fields.m_nMinute, 0, kLastMinute));
+                          MonthFromName(fields.m_strMonth), Held(fields.m_nDay, kDayRange),
+                          Held(fields.m_nHour, kHourRange), Held(fields.m_nMinute, kMinuteRange));
 }
 
 }  // namespace orb

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/qt/DialogLabel.h"
 #include "platform/qt/DialogUnits.h"
 #include "version/ShownVersion.h"
 
@@ -16,10 +17,9 @@ using platform::DluY;
 
 namespace {
 
+// The template's texts stand 10 units high, as wide as it says.
 QLabel* Text(QWidget* parent, const QString& text, int x, int y, int width) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(DluRect(x, y, width, 10));
-    return label;
+    return platform::AddDialogLabel(parent, text, x, y, width, 10, platform::LabelWidth::kTemplate);
 }
 
 }  // namespace

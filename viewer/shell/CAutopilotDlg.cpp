@@ -1,31 +1,27 @@
 #include "shell/CAutopilotDlg.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <cerrno>
-#include <clocale>
-#include <cstdlib>
-#include <memory>
-#include <type_traits>
+#include <string>
 
+#include "display/AutopilotRules.h"
 #include "display/Calendar.h"
+#include "platform/qt/DialogLabel.h"
 #include "platform/qt/DialogUnits.h"
 #include "res/ResourceIds.h"
 
 namespace orb {
 
+using platform::AddDialogLabel;
 using platform::DialogFont;
 using platform::DluRect;
 using platform::DluX;
 using platform::DluY;
+using platform::LabelWidth;
 
 namespace {
-
-constexpr double kYearMinEntry = 1.0;
-constexpr double kYearMaxEntry = 1.5e10;
 
 QLineEdit* MakeEdit(QWidget* parent, int x, int y, int width) {
     auto* edit = new QLineEdit(parent);
@@ -41,55 +37,15 @@ QComboBox* MakeList(QWidget* parent, int x, int y, int width, const QStringList&
     return list;
 }
 
-void MakeLabel(QWidget* parent, const char* text, int x, int y, int width) {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
-    label->setGeometry(DluRect(x, y, width, 8));
+// What the rules read. Blanks of every kind come off here, as the toolkit
+// knows them; a character beyond Latin-1 turns into '?', which never reads
+// as part of a number.
+std::string Typed(const QLineEdit* edit) {
+    return edit->text().trimmed().toLatin1().toStdString();
 }
 
-// The text as an unsigned decimal number: optional blanks around digits only.
-bool ParseUnsigned(const QString& text, unsigned* value) {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty()) {
-        return false;
-    }
-    unsigned long long result = 0;
-    for (QChar c : trimmed) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-            return false;
-        }
-        result = result * 10 + static_cast<unsigned>(c.unicode() - '0');
-        if (result > 0xFFFFFFFFull) {
-            return false;
-        }
-    }
-    *value = static_cast<unsigned>(result);
-    return true;
-}
-
-// The C locale, made on first use and freed at exit.
-locale_t CLocale() {
-    static const std::unique_ptr<std::remove_pointer_t<locale_t>, decltype(&::freelocale)> c(
-        ::newlocale(LC_ALL_MASK, "C", nullptr), &::freelocale);
-    return c.get();
-}
-
-// The text as a floating-point number, nothing else around it but blanks.
-// The number is in the program's own format, with a decimal point whatever
-// the user's locale: the dialog writes the year that way too.
-bool ParseDouble(const QString& text, double* value) {
-    const locale_t cLocale = CLocale();
-    const QByteArray bytes = text.trimmed().toLatin1();
-    if (bytes.isEmpty() || cLocale == nullptr) {
-        return false;
-    }
-    char* end = nullptr;
-    errno = 0;
-    const double result = ::strtod_l(bytes.constData(), &end, cLocale);
-    if (end != bytes.constData() + bytes.size() || errno == ERANGE) {
-        return false;
-    }
-    *value = result;
-    return true;
+QString Number(double value) {
+    return QString::asprintf("%.15g", value);
 }
 
 }  // namespace
@@ -134,10 +90,10 @@ CAutopilotDlg::CAutopilotDlg(QWidget* parent, Complaint complain)
     // The time of day is reached with the mouse only.
     m_hour->setFocusPolicy(Qt::ClickFocus);
     m_minute->setFocusPolicy(Qt::ClickFocus);
-    MakeLabel(this, "DAY", 26, 35, 15);
-    MakeLabel(this, "MONTH", 84, 35, 26);
-    MakeLabel(this, "YEAR", 143, 35, 20);
-    MakeLabel(this, "Time of Day", 51, 83, 39);
+    AddDialogLabel(this, QStringLiteral("DAY"), 26, 35, 15, 8, LabelWidth::kTemplate);
+    AddDialogLabel(this, QStringLiteral("MONTH"), 84, 35, 26, 8, LabelWidth::kTemplate);
+    AddDialogLabel(this, QStringLiteral("YEAR"), 143, 35, 20, 8, LabelWidth::kTemplate);
+    AddDialogLabel(this, QStringLiteral("Time of Day"), 51, 83, 39, 8, LabelWidth::kTemplate);
 
     setTabOrder(m_ok, m_cancel);
     setTabOrder(m_cancel, m_month);
@@ -162,28 +118,29 @@ void CAutopilotDlg::OnOK() {
 }
 
 bool CAutopilotDlg::DoDataExchange(bool save) {
-    return ExchangeUnsigned(save, m_day, m_nDay, 1, 31) &&
-           ExchangeList(save, m_month, m_strMonth, 3) && ExchangeList(save, m_era, m_strEra, 5) &&
-           ExchangeDouble(save, m_year, m_dYear, kYearMinEntry, kYearMaxEntry) &&
-           ExchangeUnsigned(save, m_hour, m_nHour, 0, 23) &&
-           ExchangeUnsigned(save, m_minute, m_nMinute, 0, 59);
+    return ExchangeCount(save, m_day, m_nDay, kDayRange) &&
+           ExchangeList(save, m_month, m_strMonth, kMonthTextLimit) &&
+           ExchangeList(save, m_era, m_strEra, kEraTextLimit) &&
+           ExchangeNumber(save, m_year, m_dYear, kYearRange) &&
+           ExchangeCount(save, m_hour, m_nHour, kHourRange) &&
+           ExchangeCount(save, m_minute, m_nMinute, kMinuteRange);
 }
 
-bool CAutopilotDlg::ExchangeUnsigned(bool save, QLineEdit* edit, unsigned& value, unsigned lo,
-                                     unsigned hi) {
+bool CAutopilotDlg::ExchangeCount(bool save, QLineEdit* edit, unsigned& value, CountRange range) {
     if (!save) {
         edit->setText(QString::number(value));
         return true;
     }
-    unsigned parsed = 0;
-    if (!ParseUnsigned(edit->text(), &parsed)) {
-        return Refuse(edit, QStringLiteral("Please enter a positive integer."));
+    switch (ReadCount(Typed(edit), range, &value)) {
+        case FieldEntry::kNotANumber:
+            return Refuse(edit, QStringLiteral("Please enter a positive integer."));
+        case FieldEntry::kOutOfRange:
+            return Refuse(edit, QStringLiteral("Please enter an integer between %1 and %2.")
+                                    .arg(range.low)
+                                    .arg(range.high));
+        case FieldEntry::kAccepted:
+            break;
     }
-    if (parsed < lo || parsed > hi) {
-        return Refuse(edit,
-                      QStringLiteral("Please enter an integer between %1 and %2.").arg(lo).arg(hi));
-    }
-    value = parsed;
     return true;
 }
 
@@ -208,22 +165,20 @@ bool CAutopilotDlg::ExchangeList(bool save, QComboBox* list, QString& value, int
     return true;
 }
 
-bool CAutopilotDlg::ExchangeDouble(bool save, QLineEdit* edit, double& value, double lo,
-                                   double hi) {
+bool CAutopilotDlg::ExchangeNumber(bool save, QLineEdit* edit, double& value, NumberRange range) {
     if (!save) {
-        edit->setText(QString::asprintf("%.15g", value));
+        edit->setText(Number(value));
         return true;
     }
-    double parsed = 0.0;
-    if (!ParseDouble(edit->text(), &parsed)) {
-        return Refuse(edit, QStringLiteral("Please enter a number."));
+    switch (ReadNumber(Typed(edit), range, &value)) {
+        case FieldEntry::kNotANumber:
+            return Refuse(edit, QStringLiteral("Please enter a number."));
+        case FieldEntry::kOutOfRange:
+            return Refuse(edit, QStringLiteral("Please enter a number between %1 and %2.")
+                                    .arg(Number(range.low), Number(range.high)));
+        case FieldEntry::kAccepted:
+            break;
     }
-    if (!(parsed >= lo && parsed <= hi)) {
-        return Refuse(edit,
-                      QStringLiteral("Please enter a number between %1 and %2.")
-                          .arg(QString::asprintf("%.15g", lo), QString::asprintf("%.15g", hi)));
-    }
-    value = parsed;
     return true;
 }
 

@@ -12,6 +12,9 @@ class QPushButton;
 
 namespace orb {
 
+struct CountRange;
+struct NumberRange;
+
 class CAutopilotDlg final : public QDialog {
     Q_OBJECT
   public:
@@ -47,9 +50,9 @@ class CAutopilotDlg final : public QDialog {
 
   private:
     void OnOK();
-    bool ExchangeUnsigned(bool save, QLineEdit* edit, unsigned& value, unsigned lo, unsigned hi);
+    bool ExchangeCount(bool save, QLineEdit* edit, unsigned& value, CountRange range);
     bool ExchangeList(bool save, QComboBox* list, QString& value, int maxChars);
-    bool ExchangeDouble(bool save, QLineEdit* edit, double& value, double lo, double hi);
+    bool ExchangeNumber(bool save, QLineEdit* edit, double& value, NumberRange range);
     bool Refuse(QWidget* control, const QString& message);
 
     Complaint m_complain;
