@@ -143,6 +143,8 @@ TEST_F(ViewConstruction, FirstPaintStartsTheTimerAndDrawsTheFrame) {
     EXPECT_TRUE(state.m_memDC->IsCreated());
     EXPECT_TRUE(rig.ShowsImage(res::IDB_SPEED_SCALE, 70, 60));
     EXPECT_TRUE(orbtest::Filled(rig.host.frame, 0, 0, 70, 60, kBlack));
+    // The black fill stops short of the last row, which the window never shows.
+    EXPECT_TRUE(orbtest::Filled(rig.host.frame, 0, 599, 800, 1, platform::Rgb(212, 208, 200)));
 
     // A later paint over an erased top row repaints the whole frame.
     rig.host.timers.clear();
