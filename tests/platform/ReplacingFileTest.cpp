@@ -23,9 +23,13 @@ namespace fs = std::filesystem;
 using orbtest::ReadAll;
 using platform::ReplacingFile;
 
-void Replace(const std::string& path, const std::string& contents, mode_t permissions) {
+using platform::FileKind;
+using platform::Spelling;
+
+void Replace(const std::string& path, const std::string& contents, FileKind kind = FileKind::kData,
+             Spelling spelling = Spelling::kAnyCase) {
     ReplacingFile file;
-    file.Create(path, permissions);
+    file.Create(path, kind, spelling);
     file.Write(contents.data(), contents.size());
     file.Commit();
 }
@@ -36,23 +40,51 @@ TEST(ReplacingFile, CommitPutsTheWholeNewFileInPlace) {
         const char* name;
         std::string old;  // empty: no file there before
         std::string now;
-        mode_t permissions;
     } cases[] = {
-        {"new.txt", "", "fresh", 0644},
-        {"larger.txt", std::string(5000, 'o'), "short", 0644},
-        {"smaller.txt", "old", std::string(7000, 'n'), 0600},
-        {"orb.exe", "old program", "new program", 0755},
-        {"empty.txt", "something", "", 0644},
+        {"new.txt", "", "fresh"},
+        {"larger.txt", std::string(5000, 'o'), "short"},
+        {"smaller.txt", "old", std::string(7000, 'n')},
+        {"empty.txt", "something", ""},
     };
     for (const auto& c : cases) {
         if (!c.old.empty()) {
             dir.Write(c.name, c.old);
         }
-        Replace(dir.Str() + "\\" + c.name, c.now, c.permissions);
+        Replace(dir.Str() + "\\" + c.name, c.now);
         EXPECT_EQ(ReadAll(dir.Path() / c.name), c.now) << c.name;
-        EXPECT_EQ(orbtest::Permissions(dir.Path() / c.name), c.permissions) << c.name;
     }
     EXPECT_TRUE(orbtest::TemporaryFiles(dir.Path()).empty());
+}
+
+// A new file starts from 0666 or 0777 less the umask; a replaced one keeps
+// its bits; a program may be run wherever it may be read.
+TEST(ReplacingFile, PermissionsFollowTheKindTheUmaskAndTheTarget) {
+    const struct {
+        FileKind kind;
+        mode_t umask;
+        int before;  // -1: no file there before
+        unsigned after;
+    } cases[] = {
+        {FileKind::kData, 022, -1, 0644},         {FileKind::kData, 077, -1, 0600},
+        {FileKind::kLaunchable, 022, -1, 0755},   {FileKind::kLaunchable, 077, -1, 0700},
+        {FileKind::kProgram, 027, -1, 0750},      {FileKind::kData, 022, 0600, 0600},
+        {FileKind::kData, 022, 0664, 0664},       {FileKind::kData, 077, 0755, 0755},
+        {FileKind::kLaunchable, 022, 0644, 0644}, {FileKind::kProgram, 022, 0644, 0755},
+        {FileKind::kProgram, 077, 0640, 0750},    {FileKind::kProgram, 022, 0600, 0700},
+    };
+    orbtest::TempDir dir;
+    int n = 0;
+    for (const auto& c : cases) {
+        const std::string name = "file" + std::to_string(++n);
+        if (c.before >= 0) {
+            dir.Write(name, "old");
+            fs::permissions(dir.Path() / name, static_cast<fs::perms>(c.before));
+        }
+        const mode_t previous = ::umask(c.umask);
+        Replace(dir.Str() + "\\" + name, "new", c.kind);
+        ::umask(previous);
+        EXPECT_EQ(orbtest::Permissions(dir.Path() / name), c.after) << name;
+    }
 }
 
 TEST(ReplacingFile, TheTargetIsUntouchedUntilTheCommit) {
@@ -60,12 +92,12 @@ TEST(ReplacingFile, TheTargetIsUntouchedUntilTheCommit) {
     dir.Write("README.txt", "old");
     {
         ReplacingFile file;
-        file.Create(dir.Str() + "\\README.txt", 0644);
+        file.Create(dir.Str() + "\\README.txt", FileKind::kData);
         file.Write("new contents", 12);
         EXPECT_EQ(ReadAll(dir.Path() / "README.txt"), "old");
         EXPECT_EQ(orbtest::TemporaryFiles(dir.Path()).size(), 1u);
         ReplacingFile absent;
-        absent.Create(dir.Str() + "\\NEW.txt", 0644);
+        absent.Create(dir.Str() + "\\NEW.txt", FileKind::kData);
         EXPECT_FALSE(fs::exists(dir.Path() / "NEW.txt"));
     }
     // Never committed: the old file stays and the temporary files go.
@@ -78,7 +110,7 @@ TEST(ReplacingFile, ABareNameIsReplacedInTheCurrentDirectory) {
     dir.Write("README.txt", "old");
     const fs::path previous = fs::current_path();
     fs::current_path(dir.Path());
-    Replace("README.txt", "new", 0644);
+    Replace("README.txt", "new");
     fs::current_path(previous);
     EXPECT_EQ(orbtest::Listing(dir.Path()), std::set<std::string>{"README.txt"});
     EXPECT_EQ(ReadAll(dir.Path() / "README.txt"), "new");
@@ -87,7 +119,7 @@ TEST(ReplacingFile, ABareNameIsReplacedInTheCurrentDirectory) {
 TEST(ReplacingFile, ReplacesTheFileOfTheSameNameInAnyCase) {
     orbtest::TempDir dir;
     dir.Write("data/events.dat", "old");
-    Replace(dir.Str() + "\\DATA\\EVENTS.DAT", "new", 0644);
+    Replace(dir.Str() + "\\DATA\\EVENTS.DAT", "new");
     EXPECT_EQ(orbtest::Listing(dir.Path()), (std::set<std::string>{"data", "data/events.dat"}));
     EXPECT_EQ(ReadAll(dir.Path() / "data" / "events.dat"), "new");
 }
@@ -96,7 +128,7 @@ TEST(ReplacingFile, FailuresNameTheTargetAndTheSystemsReason) {
     orbtest::TempDir dir;
     try {
         ReplacingFile file;
-        file.Create(dir.Str() + "\\absent\\README.txt", 0644);
+        file.Create(dir.Str() + "\\absent\\README.txt", FileKind::kData);
         FAIL() << "created a file in a missing directory";
     } catch (const platform::FileException& error) {
         EXPECT_EQ(error.Path(), dir.Str() + "/absent/README.txt");
@@ -105,7 +137,7 @@ TEST(ReplacingFile, FailuresNameTheTargetAndTheSystemsReason) {
     // A directory cannot be replaced by a file; the temporary file goes.
     fs::create_directory(dir.Path() / "data");
     ReplacingFile file;
-    file.Create(dir.Str() + "\\data", 0644);
+    file.Create(dir.Str() + "\\data", FileKind::kData);
     file.Write("x", 1);
     EXPECT_THROW(file.Commit(), platform::FileException);
     EXPECT_TRUE(fs::is_directory(dir.Path() / "data"));
@@ -115,7 +147,7 @@ TEST(ReplacingFile, FailuresNameTheTargetAndTheSystemsReason) {
     EXPECT_THROW(unused.Write("x", 1), platform::FileException);
     EXPECT_THROW(unused.Commit(), platform::FileException);
     ReplacingFile done;
-    done.Create(dir.Str() + "\\done.txt", 0644);
+    done.Create(dir.Str() + "\\done.txt", FileKind::kData);
     done.Commit();
     EXPECT_THROW(done.Write("x", 1), platform::FileException);
     EXPECT_THROW(done.Commit(), platform::FileException);
@@ -132,7 +164,7 @@ TEST(ReplacingFile, AWriteThatFailsLeavesTheOldFileAndNoTemporaryFile) {
         }
         ReplacingFile file;
         try {
-            file.Create(dir.Str() + "\\ABCD.wav", 0644);
+            file.Create(dir.Str() + "\\ABCD.wav", FileKind::kData);
             file.Write(std::string(4096, 'n').data(), 4096);
         } catch (const platform::FileException& error) {
             // The temporary file is gone at once, not only with the object.
@@ -159,10 +191,52 @@ TEST(ReplacingFile, ReplacesARunningProgram) {
     ASSERT_EQ(::posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ), 0);
     EXPECT_EQ(::truncate(program.c_str(), 0), -1);
     EXPECT_EQ(errno, ETXTBSY);
-    Replace(program.string(), "the new viewer", 0755);
+    Replace(program.string(), "the new viewer", FileKind::kProgram);
     ::kill(pid, SIGKILL);
     ::waitpid(pid, nullptr, 0);
     EXPECT_EQ(ReadAll(program), "the new viewer");
+}
+
+// A name outside the program's own is never matched in another case.
+TEST(ReplacingFile, AnExactNameLeavesOtherSpellingsAlone) {
+    orbtest::TempDir dir;
+    dir.Write("Orbilon.PNG", "the user's own");
+    Replace(dir.Str() + "/orbilon.png", "icon", FileKind::kData, Spelling::kExact);
+    EXPECT_EQ(ReadAll(dir.Path() / "Orbilon.PNG"), "the user's own");
+    EXPECT_EQ(ReadAll(dir.Path() / "orbilon.png"), "icon");
+}
+
+// What a killed replacement left: hidden, the target's name, six letters or
+// digits. Nothing else goes, the user's look-alikes included.
+TEST(ReplacingFile, StaleTemporariesOfTheTargetAreRemoved) {
+    orbtest::TempDir dir;
+    const std::set<std::string> kept = {"README.txt",
+                                        ".README.txt.Ab3d5",
+                                        ".README.txt.Ab3d5f7",
+                                        ".README.txt.Ab-d5f",
+                                        "README.txt.Ab3d5f",
+                                        ".LICENSE.txt.Ab3d5f",
+                                        ".readme.txt.Ab3d5f",
+                                        "data",
+                                        "data/.README.txt.Zz09aa"};
+    for (const std::string& name : kept) {
+        if (name != "data") {
+            dir.Write(name, "x");
+        }
+    }
+    dir.Write(".README.txt.Ab3d5f", "left by a killed pass");
+    dir.Write(".README.txt.ZZZZZZ", "and another");
+    ReplacingFile::RemoveStaleTemporaries(dir.Str() + "\\readme.TXT");
+    EXPECT_EQ(orbtest::Listing(dir.Path()), kept);
+
+    // An exact name removes only its own spelling's.
+    dir.Write(".Orbilon.PNG.Ab3d5f", "x");
+    dir.Write(".orbilon.png.Ab3d5f", "x");
+    ReplacingFile::RemoveStaleTemporaries(dir.Str() + "/orbilon.png", Spelling::kExact);
+    EXPECT_TRUE(fs::exists(dir.Path() / ".Orbilon.PNG.Ab3d5f"));
+    EXPECT_FALSE(fs::exists(dir.Path() / ".orbilon.png.Ab3d5f"));
+    // A directory that is not there has nothing to remove.
+    EXPECT_NO_THROW(ReplacingFile::RemoveStaleTemporaries(dir.Str() + "/absent/x.txt"));
 }
 
 }  // namespace
