@@ -14,6 +14,9 @@ packages=(
     # the packaging checks: validators of menu entries and metadata, and what
     # cpack needs to compute the Debian package's dependencies
     desktop-file-utils appstream dpkg-dev file
+    # the installation's checks: its menu entries started as GNOME starts
+    # them, and the calls that make its new directories durable
+    libglib2.0-bin strace
 )
 
 missing=()

@@ -87,6 +87,12 @@ void COrbSetupView::RunPendingInstallation() {
         return;
     }
     m_failure.Clear();
+    if (outcome.desktopMissed) {
+        m_failure.ShowDesktopMissed(*m_pendingDirectory, *outcome.desktopMissed);
+        if (m_report) {
+            m_report(m_failure.Text().toStdString());
+        }
+    }
     m_pWizard.reset();
     m_wizardStage = false;
     m_complete->Create();

@@ -30,7 +30,8 @@ class COrbSetupView final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(COrbSetupView)
   public:
-    // Told about each new reason why a pass could not finish.
+    // Told about each new reason why a pass could not finish, and about a
+    // menu entry a complete pass could not make.
     using Reporter = std::function<void(const std::string& message)>;
 
     // `background` is bitmap 133 and must outlive the view; `home` is what a

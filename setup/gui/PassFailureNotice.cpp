@@ -21,15 +21,28 @@ bool PassFailureNotice::Show(const std::string& directory, const PassOutcome& ou
     if (IsShown() && outcome.failedPath == m_failedPath && outcome.reason == m_reason) {
         return false;
     }
-    m_failedPath = outcome.failedPath;
-    m_reason = outcome.reason;
-    m_text = QStringLiteral(
-                 "Setup could not finish the installation into %1.\n"
-                 "It stopped at %2: %3\n"
-                 "It tries again every second, and finishes once the cause is put right.")
-                 .arg(QString::fromStdString(directory), QString::fromStdString(m_failedPath),
-                      QString::fromStdString(m_reason));
+    Set("Setup could not finish the installation into %1.\n"
+        "It stopped at %2: %3\n"
+        "It tries again every second, and finishes once the cause is put right.",
+        directory, PassProblem{outcome.failedPath, outcome.reason});
     return true;
+}
+
+void PassFailureNotice::ShowDesktopMissed(const std::string& directory,
+                                          const PassProblem& problem) {
+    Set("Setup installed Orbilon into %1, but could not add it to the desktop's menus: the "
+        "menu entry was not made.\n"
+        "It stopped at %2: %3",
+        directory, problem);
+}
+
+void PassFailureNotice::Set(const char* text, const std::string& directory,
+                            const PassProblem& problem) {
+    m_failedPath = problem.path;
+    m_reason = problem.reason;
+    m_text = QString::fromLatin1(text).arg(QString::fromStdString(directory),
+                                           QString::fromStdString(m_failedPath),
+                                           QString::fromStdString(m_reason));
 }
 
 void PassFailureNotice::Clear() {

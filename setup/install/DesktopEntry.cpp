@@ -68,6 +68,56 @@ std::string QuotedArgument(std::string_view argument) {
     return out + "\"";
 }
 
+// The program part of Exec. A launcher looks for the program named there
+// before it turns "%%" into '%', so a viewer whose path holds '%' is started
+// by the shell, which is handed the path as its $0 and runs nothing else.
+std::string ExecLine(std::string_view viewer) {
+    if (viewer.find('%') == std::string_view::npos) {
+        return QuotedArgument(viewer);
+    }
+    return "/bin/sh -c " + QuotedArgument("exec \"$0\"") + " " + QuotedArgument(viewer);
+}
+
+// A string value as the Desktop Entry rules read it back.
+std::string Unescaped(std::string_view value) {
+    std::string out;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] != '\\' || i + 1 == value.size()) {
+            out += value[i];
+            continue;
+        }
+        switch (value[++i]) {
+            case 's':
+                out += ' ';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 't':
+                out += '\t';
+                break;
+            case 'r':
+                out += '\r';
+                break;
+            default:
+                out += value[i];
+        }
+    }
+    return out;
+}
+
+// Blanks around the '=' of a key are no part of either side; a value keeps
+// its own trailing blanks, as a directory's name may end in one.
+std::string_view TrimFront(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    return first == std::string_view::npos ? std::string_view() : text.substr(first);
+}
+
+std::string_view TrimBack(std::string_view text) {
+    const std::size_t last = text.find_last_not_of(" \t");
+    return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+}
+
 // FNV-1a, 32 bits: short, and stable across builds and machines.
 std::uint32_t Fnv1a(std::string_view text) {
     std::uint32_t hash = 2166136261u;
@@ -80,12 +130,21 @@ std::uint32_t Fnv1a(std::string_view text) {
 
 }  // namespace
 
-std::string DesktopEntryProblem(std::string_view path) {
-    for (std::size_t at = 0; at < path.size();) {
-        const auto byte = static_cast<unsigned char>(path[at]);
+bool HoldsControlCharacters(std::string_view text) {
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || byte == 0x7F) {
-            return "a desktop entry cannot name a path that holds control characters";
+            return true;
         }
+    }
+    return false;
+}
+
+std::string DesktopEntryProblem(std::string_view path) {
+    if (HoldsControlCharacters(path)) {
+        return "a desktop entry cannot name a path that holds control characters";
+    }
+    for (std::size_t at = 0; at < path.size();) {
         const std::size_t length = Utf8SequenceAt(path, at);
         if (length == 0) {
             return "a desktop entry cannot name a path that is not UTF-8 text";
@@ -104,7 +163,7 @@ std::string DesktopEntryText(const DesktopEntryPlaces& places) {
            Escaped(places.directory) +
            "\n"
            "Exec=" +
-           Escaped(QuotedArgument(places.viewer)) +
+           Escaped(ExecLine(places.viewer)) +
            "\n"
            "Path=" +
            Escaped(places.directory) +
@@ -113,7 +172,27 @@ std::string DesktopEntryText(const DesktopEntryPlaces& places) {
            Escaped(places.icon) +
            "\n"
            "Categories=Education;History;\n"
-           "Terminal=false\n";
+           "Terminal=false\n" +
+           kDirectoryKey + "=" + Escaped(places.directory) + "\n";
+}
+
+std::optional<std::string> DesktopEntryDirectory(std::string_view text) {
+    bool inEntryGroup = false;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = TrimFront(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (!line.empty() && line.front() == '[') {
+            inEntryGroup = TrimBack(line) == "[Desktop Entry]";
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (inEntryGroup && equals != std::string_view::npos &&
+            TrimBack(line.substr(0, equals)) == kDirectoryKey) {
+            return Unescaped(TrimFront(line.substr(equals + 1)));
+        }
+    }
+    return std::nullopt;
 }
 
 std::string DesktopEntryFileName(std::string_view directory) {

@@ -1,6 +1,7 @@
 #include "setup/install/InstallDirectory.h"
 
 #include "field/InstallPathField.h"
+#include "setup/install/DesktopEntry.h"
 #include "setup/patch/InstallPathWriter.h"
 
 namespace orbsetup {
@@ -43,14 +44,20 @@ DirectoryCheck CheckInstallDirectory(std::string_view typed, std::string_view ho
     DirectoryCheck check;
     check.directory.assign(WithoutTrailingSeparator(expanded));
     if (check.directory.size() > orb::kInstallPathCapacity) {
-        return Refuse("The directory is " + std::to_string(check.directory.size()) +
-                      " characters long. Orbilon can be installed only in a directory of at "
-                      "most " +
-                      std::to_string(orb::kInstallPathCapacity) + " characters.");
+        return Refuse("The directory's name is " + std::to_string(check.directory.size()) +
+                      " bytes long. Orbilon can be installed only in a directory of at most " +
+                      std::to_string(orb::kInstallPathCapacity) +
+                      " bytes; a letter outside ASCII takes more than one.");
     }
     if (check.directory.find(orb::kInstallPathFill) != std::string::npos ||
         check.directory.find('\0') != std::string::npos) {
         return Refuse("The directory's name must not contain '?'.");
+    }
+    // Such a name can be neither shown nor carried into a menu entry.
+    if (HoldsControlCharacters(check.directory)) {
+        return Refuse(
+            "The directory's name must not contain control characters, such as tabs or line "
+            "breaks.");
     }
     check.ok = true;
     return check;

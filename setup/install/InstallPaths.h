@@ -14,6 +14,11 @@ namespace orbsetup {
 std::string TargetPath(std::string_view directory, std::string_view subdirectory,
                        std::string_view name);
 
+// The host path of `name` in the installation `directory`: the directory
+// found as TargetPath's are, the name exactly as given. For the files an
+// installation adds beyond the release's, which no other spelling may stand for.
+std::string ExactTargetPath(std::string_view directory, std::string_view name);
+
 // A file on the medium: as TargetPath, but an empty medium is the current
 // directory, where the installer finds its files by their bare names.
 std::string MediumPath(std::string_view medium, std::string_view subdirectory,

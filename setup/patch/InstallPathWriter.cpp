@@ -151,9 +151,9 @@ FieldLocation LocateInstallPathField(const std::vector<std::uint8_t>& image) {
 PatchResult WriteInstallPath(std::uint8_t* image, std::size_t size, std::string_view directory) {
     PatchResult result;
     if (directory.size() > orb::kInstallPathCapacity) {
-        result.error = "the installation directory is " + std::to_string(directory.size()) +
-                       " characters long; at most " + std::to_string(orb::kInstallPathCapacity) +
-                       " fit";
+        result.error = "the installation directory's name is " + std::to_string(directory.size()) +
+                       " bytes long; at most " + std::to_string(orb::kInstallPathCapacity) +
+                       " fit, and a letter outside ASCII takes more than one";
         return result;
     }
     if (directory.find(orb::kInstallPathFill) != std::string_view::npos ||

@@ -55,5 +55,10 @@ int main(int argc, char** argv) {
                      outcome.reason.c_str());
         return 1;
     }
+    // The viewer is installed and runs; only the desktop lacks it.
+    if (outcome.desktopMissed) {
+        std::fprintf(stderr, "orb_stage: %s: %s; the menu entry was not made\n",
+                     outcome.desktopMissed->path.c_str(), outcome.desktopMissed->reason.c_str());
+    }
     return 0;
 }

@@ -38,7 +38,8 @@ TEST(DesktopEntryText, NamesTheViewerItsDirectoryAndItsIcon) {
               "Path=/opt/orbilon\n"
               "Icon=/opt/orbilon/orbilon.png\n"
               "Categories=Education;History;\n"
-              "Terminal=false\n");
+              "Terminal=false\n"
+              "X-Orbilon-Directory=/opt/orbilon\n");
 }
 
 // Exec is read twice: as a string, where a backslash escapes, then as a
@@ -55,8 +56,10 @@ TEST(DesktopEntryText, EscapesEachPathByTheRulesOfItsKey) {
         {R"(/back\slash)", R"(Exec="/back\\\\slash/orb.exe")", R"(Path=/back\\slash)"},
         {"/$HOME", R"(Exec="/\\$HOME/orb.exe")", "Path=/$HOME"},
         {"/tick`s", R"(Exec="/tick\\`s/orb.exe")", "Path=/tick`s"},
-        {"/100%", R"(Exec="/100%%/orb.exe")", "Path=/100%"},
-        {"/%f", R"(Exec="/%%f/orb.exe")", "Path=/%f"},
+        // A launcher looks for the program before it reads %% as %: the shell
+        // is handed the path and runs it.
+        {"/100%", R"(Exec=/bin/sh -c "exec \\"\\$0\\"" "/100%%/orb.exe")", "Path=/100%"},
+        {"/%f", R"(Exec=/bin/sh -c "exec \\"\\$0\\"" "/%%f/orb.exe")", "Path=/%f"},
         {"/it's; a|b&c", R"(Exec="/it's; a|b&c/orb.exe")", "Path=/it's; a|b&c"},
         {"/Zeitreise/\xc3\xa4ra", "Exec=\"/Zeitreise/\xc3\xa4ra/orb.exe\"",
          "Path=/Zeitreise/\xc3\xa4ra"},
@@ -69,6 +72,30 @@ TEST(DesktopEntryText, EscapesEachPathByTheRulesOfItsKey) {
         EXPECT_EQ(Line(text, "Comment"), "Comment=Orbilon installed in " + c.path.substr(5))
             << c.directory;
         EXPECT_EQ(orbtest::DesktopFileComplaints(text), "") << c.directory;
+        // The directory reads back from the entry as it went in.
+        EXPECT_EQ(orbsetup::DesktopEntryDirectory(text), c.directory);
+    }
+}
+
+TEST(DesktopEntryDirectory, ReadsThisProgramsKeyOfTheEntryGroupOnly) {
+    const struct {
+        std::string text;
+        std::optional<std::string> directory;
+    } cases[] = {
+        {"[Desktop Entry]\nX-Orbilon-Directory=/opt/orbilon\n", "/opt/orbilon"},
+        {"[Desktop Entry]\nX-Orbilon-Directory = /opt/orbilon\n", "/opt/orbilon"},
+        // A name may end in a blank; escapes are read back.
+        {"[Desktop Entry]\nX-Orbilon-Directory=/opt/trail \n", "/opt/trail "},
+        {"[Desktop Entry]\nX-Orbilon-Directory=/a\\sb\\\\c\\td\n", "/a b\\c\td"},
+        {"[Desktop Entry]\nX-Orbilon-Directory=/last", "/last"},
+        {"[Desktop Entry]\nExec=/opt/orbilon/orb.exe\n", std::nullopt},
+        {"[Desktop Action more]\nX-Orbilon-Directory=/opt/orbilon\n", std::nullopt},
+        {"[Desktop Entry]\nX-Orbilon-Directory-Old=/opt/orbilon\n", std::nullopt},
+        {"[Desktop Entry]\n# X-Orbilon-Directory=/opt/orbilon\n", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(orbsetup::DesktopEntryDirectory(c.text), c.directory) << c.text;
     }
 }
 

@@ -138,8 +138,8 @@ TEST(InstallPathWriter, RefusesBadDirectoriesAndWritesNothing) {
         EXPECT_EQ(copy, image);
     }
     Bytes copy = image;
-    EXPECT_NE(orbsetup::WriteInstallPath(copy, std::string(110, 'p')).error.find("109"),
-              std::string::npos);
+    const std::string error = orbsetup::WriteInstallPath(copy, std::string(110, 'p')).error;
+    EXPECT_NE(error.find("110 bytes long; at most 109"), std::string::npos) << error;
 }
 
 TEST(InstallPathWriter, RefusesImagesWithoutExactlyOneSoundField) {

@@ -102,29 +102,104 @@ TEST_F(InstallationDesktopEntry, WithoutAnApplicationsFolderOnlyTheEntryBesideTh
     EXPECT_FALSE(fs::exists(dataHome.Path() / "share"));
 }
 
-TEST_F(InstallationDesktopEntry, AnApplicationsFolderThatCannotBeMadeFailsThePassWithItsPath) {
+// The viewer runs without its menu entry: a pass that cannot make it is
+// complete, and says where and why the entry is missing.
+TEST_F(InstallationDesktopEntry, AnApplicationsFolderThatCannotBeMadeLeavesOnlyTheMenuEntryOut) {
     dataHome.Write("share", "a file where a directory should be");
     const fs::path dir = place.Path() / "orbilon";
-    const PassOutcome failed = Run(dir);
-    EXPECT_FALSE(failed.complete);
-    EXPECT_EQ(failed.failedPath, applications.string());
-    EXPECT_NE(failed.reason.find(std::strerror(ENOTDIR)), std::string::npos) << failed.reason;
-    // Everything before the entry is in place; the next pass finishes.
+    const PassOutcome outcome = Run(dir);
+    ASSERT_TRUE(outcome.complete) << orbtest::Describe(outcome);
+    ASSERT_TRUE(outcome.desktopMissed);
+    EXPECT_EQ(outcome.desktopMissed->path, applications.string());
+    EXPECT_NE(outcome.desktopMissed->reason.find(std::strerror(ENOTDIR)), std::string::npos)
+        << outcome.desktopMissed->reason;
     EXPECT_EQ(orbtest::Listing(dir), orbtest::CompleteInstallation());
 
     fs::remove(dataHome.Path() / "share");
-    ASSERT_TRUE(Run(dir).complete);
+    const PassOutcome again = Run(dir);
+    ASSERT_TRUE(again.complete);
+    EXPECT_FALSE(again.desktopMissed);
     EXPECT_EQ(Entries().size(), 1u);
 }
 
-TEST_F(InstallationDesktopEntry, ADirectoryNameThatIsNotUtf8FailsThePassAndSaysWhy) {
+TEST_F(InstallationDesktopEntry, ADirectoryNameThatIsNotUtf8GetsNoEntryAndSaysWhy) {
     const fs::path dir = place.Path() / "old\xe9t\xe9";
-    const PassOutcome failed = Run(dir);
-    EXPECT_FALSE(failed.complete);
-    EXPECT_EQ(failed.failedPath, dir.string());
-    EXPECT_NE(failed.reason.find("UTF-8"), std::string::npos) << failed.reason;
+    const PassOutcome outcome = Run(dir);
+    ASSERT_TRUE(outcome.complete) << orbtest::Describe(outcome);
+    ASSERT_TRUE(outcome.desktopMissed);
+    EXPECT_EQ(outcome.desktopMissed->path, dir.string());
+    EXPECT_NE(outcome.desktopMissed->reason.find("UTF-8"), std::string::npos);
+    EXPECT_TRUE(fs::exists(dir / "orb.exe"));
     EXPECT_FALSE(fs::exists(dir / "orbilon.desktop"));
     EXPECT_TRUE(Entries().empty());
+}
+
+// The icon and the entries are no names of the release's: another spelling
+// of them is the user's own file and stays as it is, in the installation
+// directory and in the folders above the applications folder alike.
+TEST_F(InstallationDesktopEntry, TheUsersFilesOfOtherSpellingsAreLeftAlone) {
+    const fs::path dir = place.Path() / "orbilon";
+    place.Write("orbilon/Orbilon.PNG", "the user's picture");
+    place.Write("orbilon/ORBILON.desktop", "the user's entry");
+    dataHome.Write("Share/Applications/keep", "the user's folder");
+    const PassOutcome outcome = Run(dir);
+    ASSERT_TRUE(outcome.complete) << orbtest::Describe(outcome);
+    EXPECT_FALSE(outcome.desktopMissed);
+    EXPECT_EQ(ReadAll(dir / "Orbilon.PNG"), "the user's picture");
+    EXPECT_EQ(ReadAll(dir / "ORBILON.desktop"), "the user's entry");
+    EXPECT_EQ(ReadAll(dir / "orbilon.png"),
+              orbtest::Contents("orbilon.png", orbtest::FakeMedium::kIconBytes, 1));
+    EXPECT_TRUE(fs::exists(dir / "orbilon.desktop"));
+    EXPECT_EQ(orbtest::Listing(dataHome.Path() / "Share"),
+              (std::set<std::string>{"Applications", "Applications/keep"}));
+    EXPECT_EQ(Entries().size(), 1u);
+}
+
+// Unfinished copies of the icon and the entries that a killed pass left.
+TEST_F(InstallationDesktopEntry, UnfinishedCopiesOfTheIconAndEntriesAreRemoved) {
+    const fs::path dir = place.Path() / "orbilon";
+    const std::string name = orbsetup::DesktopEntryFileName(dir.string());
+    place.Write("orbilon/.orbilon.png.Ab12Cd", "x");
+    place.Write("orbilon/.orbilon.desktop.Ab12Cd", "x");
+    place.Write("orbilon/.Orbilon.PNG.Ab12Cd", "the user's");
+    dataHome.Write("share/applications/." + name + ".Zz90aB", "x");
+    ASSERT_TRUE(Run(dir).complete);
+    EXPECT_EQ(orbtest::TemporaryFiles(dir), std::set<std::string>{".Orbilon.PNG.Ab12Cd"});
+    EXPECT_TRUE(orbtest::TemporaryFiles(applications).empty());
+}
+
+// An entry this program wrote names its directory under a key of its own.
+// Once that directory is gone from a parent that is still there, the entry
+// starts nothing and goes; nothing else in the folder is touched.
+TEST_F(InstallationDesktopEntry, EntriesOfInstallationsRemovedByHandGo) {
+    const fs::path removed = place.Path() / "removed";
+    const fs::path kept = place.Path() / "kept";
+    ASSERT_TRUE(Run(removed).complete);
+    ASSERT_TRUE(Run(kept).complete);
+    const std::string removedEntry = orbsetup::DesktopEntryFileName(removed.string());
+    const std::string keptEntry = orbsetup::DesktopEntryFileName(kept.string());
+    fs::remove_all(removed);
+    const std::string keyed = std::string(orbsetup::kDirectoryKey) + "=";
+    // On a disk that is not mounted now: the parent is missing too.
+    dataHome.Write("share/applications/unmounted.desktop",
+                   "[Desktop Entry]\n" + keyed + "/media/absent/orbilon\n");
+    // Named like ours, but not marked as ours.
+    dataHome.Write("share/applications/orbilon-00000000.desktop",
+                   "[Desktop Entry]\nExec=" + removed.string() + "/orb.exe\n");
+    // Marked, but no desktop entry by its name, or in another group.
+    dataHome.Write("share/applications/notes.txt",
+                   "[Desktop Entry]\n" + keyed + removed.string() + "\n");
+    dataHome.Write("share/applications/other-group.desktop",
+                   "[Desktop Action x]\n" + keyed + removed.string() + "\n");
+    fs::create_symlink(applications / removedEntry, applications / "link.desktop");
+    const std::set<std::string> before = Entries();
+
+    ASSERT_TRUE(Run(place.Path() / "third").complete);
+    std::set<std::string> expected = before;
+    expected.erase(removedEntry);
+    expected.insert(orbsetup::DesktopEntryFileName((place.Path() / "third").string()));
+    EXPECT_EQ(Entries(), expected);
+    EXPECT_TRUE(Entries().count(keptEntry));
 }
 
 }  // namespace

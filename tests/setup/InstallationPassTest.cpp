@@ -13,8 +13,8 @@ namespace {
 
 using InstallationPass = orbtest::SetupRig;
 
-const PassOutcome kDenied{false, "/opt/orbilon/orb.exe", "Permission denied"};
-const PassOutcome kMissing{false, "orb.ex_", "No such file or directory"};
+const PassOutcome kDenied{false, "/opt/orbilon/orb.exe", "Permission denied", {}};
+const PassOutcome kMissing{false, "orb.ex_", "No such file or directory", {}};
 
 // The foot of the client area, where the notice stands.
 QColor Foot(COrbSetupView& view) {
@@ -95,6 +95,29 @@ TEST_F(InstallationPass, AnExceptionFromThePassCountsAsAFailedPass) {
     Tick();
     EXPECT_TRUE(Complete().isVisible());
     EXPECT_EQ(passes.size(), 2u);
+}
+
+// The viewer and its files are in place; only the menu entry is missing. The
+// installation ends as usual and says so once, without promising retries.
+TEST_F(InstallationPass, AMissedMenuEntryIsToldOnceAndTheInstallationCompletes) {
+    StartShown();
+    const QColor background = Foot(View());
+    script = {PassOutcome{true, {}, {}, PassProblem{"/home/al/.local/share", "Not a directory"}}};
+    Confirm(QStringLiteral("/opt/orbilon"));
+    Tick();
+    EXPECT_TRUE(Complete().isVisible());
+    EXPECT_EQ(Wizard(), nullptr);
+    ASSERT_EQ(reports.size(), 1u);
+    for (const char* part : {"/opt/orbilon", "/home/al/.local/share", "Not a directory",
+                             "the menu entry was not made"}) {
+        EXPECT_NE(reports[0].find(part), std::string::npos) << part << " in " << reports[0];
+    }
+    EXPECT_EQ(reports[0].find("tries again"), std::string::npos) << reports[0];
+    EXPECT_EQ(View().FailureNotice().Text().toStdString(), reports[0]);
+    Tick();
+    EXPECT_EQ(passes.size(), 1u);
+    EXPECT_EQ(reports.size(), 1u);
+    EXPECT_GT(Distance(Foot(View()), background), 30);  // still shown over the background
 }
 
 }  // namespace

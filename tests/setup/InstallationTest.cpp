@@ -2,11 +2,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <optional>
+#include <regex>
+#include <set>
+#include <sstream>
 #include <string>
+#include <vector>
 
+#include "setup/install/DesktopEntry.h"
 #include "setup/install/InstallDirectory.h"
 #include "support/ChildProcess.h"
 #include "support/InstallationFixture.h"
@@ -204,6 +211,97 @@ TEST_F(InstallationTest, AnEmptyMediumIsTheCurrentDirectory) {
     fs::current_path(previous);
     ASSERT_TRUE(outcome.complete) << outcome.failedPath << ": " << outcome.reason;
     ExpectFiles(dir, 1);
+}
+
+// New files and directories are as private as the user's umask makes them;
+// a file the user gave other permissions keeps them, except that the viewer
+// can always be run by whoever may read it.
+TEST_F(InstallationTest, PermissionsFollowTheUmaskAndWhatTheUserGave) {
+    const fs::path dir = place.Path() / "orbilon";
+    const auto passUnder = [&](mode_t mask) {
+        return orbtest::RunInChild([&]() -> std::optional<std::string> {
+            ::umask(mask);
+            return orbtest::Describe(installation.Run(dir.string()));
+        });
+    };
+    const orbtest::ChildResult first = passUnder(077);
+    ASSERT_EQ(first.output, "complete");
+    const std::string entry = orbsetup::DesktopEntryFileName(dir.string());
+    const struct {
+        fs::path path;
+        unsigned mode;
+    } made[] = {{dir, 0700},
+                {dir / "data", 0700},
+                {dir / "example", 0700},
+                {dir / "orb.exe", 0700},
+                {dir / "README.txt", 0600},
+                {dir / "data" / "EVENTS.dat", 0600},
+                {dir / "data" / "00.map", 0600},
+                {dir / "orbilon.png", 0600},
+                {dir / "orbilon.desktop", 0700},
+                {applications / entry, 0600}};
+    for (const auto& m : made) {
+        EXPECT_EQ(orbtest::Permissions(m.path), m.mode) << m.path;
+    }
+
+    fs::permissions(dir / "README.txt", static_cast<fs::perms>(0640));
+    fs::permissions(dir / "LICENSE.txt", static_cast<fs::perms>(0664));
+    fs::permissions(dir / "orb.exe", static_cast<fs::perms>(0644));
+    fs::permissions(dir / "orbilon.desktop", static_cast<fs::perms>(0600));
+    ASSERT_EQ(passUnder(022).output, "complete");
+    EXPECT_EQ(orbtest::Permissions(dir / "README.txt"), 0640u);
+    EXPECT_EQ(orbtest::Permissions(dir / "LICENSE.txt"), 0664u);
+    EXPECT_EQ(orbtest::Permissions(dir / "orb.exe"), 0755u);
+    EXPECT_EQ(orbtest::Permissions(dir / "orbilon.desktop"), 0600u);
+    EXPECT_EQ(orbtest::Permissions(dir / "AX.wav"), 0600u);  // as the first pass made it
+}
+
+// What a pass killed halfway leaves: hidden copies of its own files, named
+// after them. The next pass removes those, and only those.
+TEST_F(InstallationTest, UnfinishedCopiesOfAKilledPassAreRemoved) {
+    const fs::path dir = place.Path() / "orbilon";
+    ASSERT_TRUE(Run(dir).complete);
+    const std::set<std::string> left = {".orb.exe.Ab12Cd", ".README.txt.x1Y2z3",
+                                        "data/.EVENTS.dat.Qw12Er", "data/.00.map.Zz99Yy",
+                                        "example/.MAINDISP.gif.Aa11Bb"};
+    const std::set<std::string> users = {".README.txt.bak", ".notes.txt.Ab12Cd",
+                                         "data/.events.dat.Qw12Er"};
+    for (const std::set<std::string>& names : {left, users}) {
+        for (const std::string& name : names) {
+            place.Write("orbilon/" + name, "x");
+        }
+    }
+    ASSERT_TRUE(Run(dir).complete);
+    EXPECT_EQ(orbtest::TemporaryFiles(dir), users);
+}
+
+// A directory the pass makes is flushed into its parent on disk before the
+// next step, as each file it writes is flushed into its directory.
+TEST_F(InstallationTest, NewDirectoriesAreFlushedIntoTheirParents) {
+    const fs::path dir = place.Path() / "orbilon";
+    const fs::path log = place.Path() / "calls";
+    orbtest::CommandOutput("strace -f -y -e trace=mkdir,fsync -o '" + log.string() + "' '" +
+                           ORB_STAGE + "' '" + medium.Dir().Str() + "' '" + dir.string() + "'");
+    std::vector<std::string> calls;
+    std::istringstream lines(ReadAll(log));
+    for (std::string line; std::getline(lines, line);) {
+        // "PID call": the call alone, without the number of a descriptor or
+        // the blanks that line the results up.
+        const std::string call = std::regex_replace(line.substr(line.find(' ') + 1),
+                                                    std::regex("^fsync\\(\\d+<"), "fsync(<");
+        calls.push_back(std::regex_replace(call, std::regex(" +"), " "));
+    }
+    const auto flushAfter = [&](const fs::path& made) {
+        const auto at = std::find_if(calls.begin(), calls.end(), [&](const std::string& call) {
+            return call.rfind("mkdir(\"" + made.string() + "\", 0777) = 0", 0) == 0;
+        });
+        return at == calls.end() || at + 1 == calls.end() ? std::string("(not made)") : *(at + 1);
+    };
+    const std::string parent = "fsync(<" + place.Str() + ">) = 0";
+    const std::string own = "fsync(<" + dir.string() + ">) = 0";
+    EXPECT_EQ(flushAfter(dir), parent);
+    EXPECT_EQ(flushAfter(dir / "data"), own);
+    EXPECT_EQ(flushAfter(dir / "example"), own);
 }
 
 }  // namespace

@@ -263,7 +263,7 @@ TEST_F(SetupWindow, TimerOneAsksForAPaintAndOtherTimersDoNot) {
 TEST_F(SetupWindow, RealTimerRetriesEverySecondAndKeepsRunning) {
     auto real = std::make_unique<QtWindowTimers>();
     QtWindowTimers* timer = real.get();
-    script = {PassOutcome{false, "/opt/orbilon/orb.exe", "Permission denied"}};
+    script = {PassOutcome{false, "/opt/orbilon/orb.exe", "Permission denied", {}}};
     Start(std::move(real));
     ASSERT_TRUE(started);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Frame()));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -22,6 +23,11 @@ inline std::string Describe(const orbsetup::PassOutcome& outcome) {
 
 class InstallationFixture : public ::testing::Test {
   protected:
+    // New files take their permissions from the umask: the usual one, whatever
+    // the test runner's.
+    InstallationFixture() : m_umask(::umask(022)) {}
+    ~InstallationFixture() override { ::umask(m_umask); }
+
     // Every file of the table under `directory` holds the given generation's contents.
     static void ExpectFiles(const std::filesystem::path& directory, int generation) {
         for (const orbsetup::InstalledFile& file : orbsetup::InstalledFiles()) {
@@ -36,6 +42,9 @@ class InstallationFixture : public ::testing::Test {
     TempDir dataHome;
     std::filesystem::path applications = dataHome.Path() / "share" / "applications";
     orbsetup::Installation installation{medium.Dir().Str(), applications.string()};
+
+  private:
+    mode_t m_umask;
 };
 
 }  // namespace orbtest

@@ -59,7 +59,7 @@ class SetupRig : public ::testing::Test {
             throw std::runtime_error(what);
         }
         if (script.empty()) {
-            return orbsetup::PassOutcome{true, {}, {}};
+            return orbsetup::PassOutcome{true, {}, {}, {}};
         }
         orbsetup::PassOutcome next = script.front();
         script.pop_front();
