@@ -7,7 +7,6 @@
 #include <cstring>
 #include <filesystem>
 #include <optional>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -287,9 +286,17 @@ TEST_F(InstallationTest, NewDirectoriesAreFlushedIntoTheirParents) {
     for (std::string line; std::getline(lines, line);) {
         // "PID call": the call alone, without the number of a descriptor or
         // the blanks that line the results up.
-        const std::string call = std::regex_replace(line.substr(line.find(' ') + 1),
-                                                    std::regex("^fsync\\(\\d+<"), "fsync(<");
-        calls.push_back(std::regex_replace(call, std::regex(" +"), " "));
+        std::string call;
+        const std::size_t afterPid = line.find_first_not_of(' ', line.find(' '));
+        for (const char c : line.substr(std::min(afterPid, line.size()))) {
+            if (!(c == ' ' && !call.empty() && call.back() == ' ')) {
+                call += c;
+            }
+        }
+        if (call.rfind("fsync(", 0) == 0) {
+            call.erase(6, call.find('<') - 6);
+        }
+        calls.push_back(call);
     }
     const auto flushAfter = [&](const fs::path& made) {
         const auto at = std::find_if(calls.begin(), calls.end(), [&](const std::string& call) {
