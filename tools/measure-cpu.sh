@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# How much of one core the viewer uses: standing on the travel screen, and
-# in a warp (the pointer resting near the top of the speed lever).
+# How much of one core the viewer and the X server use: standing on the
+# travel screen, and in a warp (the pointer resting near the top of the
+# speed lever). What the viewer hands to the display costs the X server too.
 #   tools/measure-cpu.sh [INSTALL_DIR] [SECONDS]
 # INSTALL_DIR is a staged installation (default build/install, made by
 # `cmake --build build --target orb_install_stage`). Needs xvfb-run and xdotool.
@@ -14,15 +15,27 @@ cpu_ticks() {
 
 measure() {
     local pid="$1" label="$2"
-    local before after
+    local before after xbefore xafter
     before="$(cpu_ticks "$pid")"
+    xbefore="$(cpu_ticks "$xserver")"
     sleep "$seconds"
     after="$(cpu_ticks "$pid")"
-    awk -v d="$((after - before))" -v hz="$hz" -v s="$seconds" -v l="$label" \
-        'BEGIN { printf "%s: %.1f %% of a core over %d s\n", l, 100 * d / hz / s, s }'
+    xafter="$(cpu_ticks "$xserver")"
+    awk -v d="$((after - before))" -v x="$((xafter - xbefore))" -v hz="$hz" -v s="$seconds" \
+        -v l="$label" 'BEGIN {
+            printf "%s: viewer %.2f %%, X server %.2f %% of a core over %d s\n",
+                l, 100 * d / hz / s, 100 * x / hz / s, s }'
+}
+
+# The X server of this display: the Xvfb that xvfb-run started for us.
+find_xserver() {
+    local display="${DISPLAY#:}"
+    xserver="$(pgrep -f "^Xvfb :${display%%.*} " | head -1)"
+    [ -n "$xserver" ] || { echo "no Xvfb for display $DISPLAY" >&2; exit 1; }
 }
 
 run() {
+    find_xserver
     cd "$install"
     ./orb.exe &
     pid=$!
