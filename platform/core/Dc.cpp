@@ -1,6 +1,8 @@
 #include "platform/Dc.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <utility>
 
 #include "platform/Bitmap.h"
@@ -15,6 +17,80 @@ namespace {
 // Intersects a block with the framebuffer; false when nothing is left.
 struct Span {
     int x0, y0, x1, y1;  // x1, y1 exclusive
+};
+
+Rect AsRect(const Span& s) {
+    return Rect{s.x0, s.y0, s.x1 - s.x0, s.y1 - s.y0};
+}
+
+std::uint32_t* RowOf(Framebuffer& frame, int row) {
+    return frame.Data() + static_cast<std::ptrdiff_t>(row) * frame.Stride();
+}
+
+// Colour-table entries for `count` indices, four at a time.
+void ConvertRow(const std::uint8_t* from, std::uint32_t* to, std::size_t count,
+                const std::uint32_t* pixels) {
+    for (std::size_t i = 0; i < count; ++i) {
+        to[i] = pixels[from[i]];
+    }
+}
+
+// The smallest rectangle holding every pixel a drawing changed. Pixels that
+// already have their new value are left alone, so that drawing the same
+// picture again changes nothing on screen either.
+class ChangeBox {
+  public:
+    // Puts `count` pixels from `from` at column `x` of row `row`.
+    void CopyRow(const std::uint32_t* from, Framebuffer& frame, int x, int row, int count) {
+        std::uint32_t* to = RowOf(frame, row) + x;
+        const auto n = static_cast<std::size_t>(count);
+        if (std::memcmp(from, to, n * sizeof *to) == 0) {
+            return;
+        }
+        const auto first = static_cast<int>(std::mismatch(from, from + n, to).first - from);
+        int last = count - 1;
+        while (from[last] == to[last]) {
+            --last;
+        }
+        std::copy(from + first, from + last + 1, to + first);
+        Take(x + first, x + last, row);
+    }
+
+    // Sets `count` pixels at column `x` of row `row` to `pixel`.
+    void FillRow(std::uint32_t pixel, Framebuffer& frame, int x, int row, int count) {
+        std::uint32_t* to = RowOf(frame, row) + x;
+        std::uint32_t* const end = to + count;
+        std::uint32_t* first =
+            std::find_if(to, end, [pixel](std::uint32_t p) { return p != pixel; });
+        if (first == end) {
+            return;
+        }
+        std::uint32_t* last = end - 1;
+        while (*last == pixel) {
+            --last;
+        }
+        std::fill(first, last + 1, pixel);
+        Take(x + static_cast<int>(first - to), x + static_cast<int>(last - to), row);
+    }
+
+    void AddTo(std::vector<Rect>& changed) const {
+        if (m_top >= 0) {
+            changed.push_back(Rect{m_left, m_top, m_right - m_left + 1, m_bottom - m_top + 1});
+        }
+    }
+
+  private:
+    void Take(int left, int right, int row) {
+        m_left = m_top < 0 ? left : std::min(m_left, left);
+        m_right = m_top < 0 ? right : std::max(m_right, right);
+        m_top = m_top < 0 ? row : m_top;
+        m_bottom = row;
+    }
+
+    int m_left = 0;
+    int m_right = -1;
+    int m_top = -1;
+    int m_bottom = -1;
 };
 
 bool ClipToFrame(int x, int y, int width, int height, Span* out) {
@@ -50,12 +126,11 @@ void Dc::FillSolidRect(int x, int y, int width, int height, ColorRef colour) {
     if (!ClipToFrame(x, y, width, height, &s)) {
         return;
     }
-    const std::uint32_t pixel = ToPixel(colour);
+    ChangeBox box;
     for (int row = s.y0; row < s.y1; ++row) {
-        std::uint32_t* line =
-            m_target.Data() + static_cast<std::ptrdiff_t>(row) * m_target.Stride();
-        std::fill(line + s.x0, line + s.x1, pixel);
+        box.FillRow(ToPixel(colour), m_target, s.x0, row, s.x1 - s.x0);
     }
+    box.AddTo(m_changed);
 }
 
 void Dc::BitBlt(int x, int y, int width, int height, const Bitmap& source, int srcX, int srcY) {
@@ -69,13 +144,12 @@ void Dc::BitBlt(int x, int y, int width, int height, const Bitmap& source, int s
     if (srcX < 0 || srcY < 0 || !ClipToFrame(x, y, w, h, &s)) {
         return;
     }
+    ChangeBox box;
     for (int row = s.y0; row < s.y1; ++row) {
-        std::uint32_t* line =
-            m_target.Data() + static_cast<std::ptrdiff_t>(row) * m_target.Stride();
-        for (int col = s.x0; col < s.x1; ++col) {
-            line[col] = source.PixelAt(srcX + (col - x), srcY + (row - y));
-        }
+        const std::uint32_t* from = source.Row(srcY + (row - y)) + srcX + (s.x0 - x);
+        box.CopyRow(from, m_target, s.x0, row, s.x1 - s.x0);
     }
+    box.AddTo(m_changed);
 }
 
 void Dc::BitBlt(int x, int y, int width, int height, const MemoryDc& source, int srcX, int srcY) {
@@ -102,6 +176,11 @@ void Dc::TextOut(int x, int y, std::string_view text) {
     font->Extent(text, &width, &height);
     FillSolidRect(x, y, width, height, m_bkColour);
     font->Draw(m_target, x, y, text, m_textColour);
+    // The glyphs may change what the fill did not: the cells count as changed.
+    Span cells{};
+    if (ClipToFrame(x, y, width, height, &cells)) {
+        m_changed.push_back(AsRect(cells));
+    }
 }
 
 ColorRef Dc::GetPixel(int x, int y) const {
@@ -121,14 +200,20 @@ void Dc::DrawIndexed(int x, int y, int width, int height, const std::uint8_t* ro
     for (int i = 0; i < 256; ++i) {
         pixels[i] = ToPixel(colourTable[i]);
     }
+    const auto count = static_cast<std::size_t>(s.x1 - s.x0);
+    std::array<std::uint32_t, Framebuffer::kWidth> converted{};
+    const std::uint8_t* previous = nullptr;
+    ChangeBox box;
     for (int row = s.y0; row < s.y1; ++row) {
-        const std::uint8_t* src = rows + static_cast<std::ptrdiff_t>(row - y) * width;
-        std::uint32_t* line =
-            m_target.Data() + static_cast<std::ptrdiff_t>(row) * m_target.Stride();
-        for (int col = s.x0; col < s.x1; ++col) {
-            line[col] = pixels[src[col - x]];
+        const std::uint8_t* from = rows + static_cast<std::ptrdiff_t>(row - y) * width + (s.x0 - x);
+        // A magnified picture repeats whole rows: then the row is converted already.
+        if (previous == nullptr || std::memcmp(from, previous, count) != 0) {
+            ConvertRow(from, converted.data(), count, pixels);
         }
+        box.CopyRow(converted.data(), m_target, s.x0, row, s.x1 - s.x0);
+        previous = from;
     }
+    box.AddTo(m_changed);
 }
 
 }  // namespace platform

@@ -9,6 +9,7 @@
 #include "core/FdIo.h"
 #include "platform/FileException.h"
 #include "platform/Path.h"
+#include "platform/PathResolver.h"
 
 namespace platform {
 
@@ -20,6 +21,22 @@ bool File::Open(std::string_view path, unsigned flags) {
     Close();
     m_requested.assign(path);
     m_hostPath = ResolvePath(path);
+    return OpenHostPath(flags);
+}
+
+bool File::Open(std::string_view path, unsigned flags, PathResolver& paths) {
+    Close();
+    m_requested.assign(path);
+    m_hostPath = paths.Resolve(path);
+    if (OpenHostPath(flags) || m_openError != ENOENT) {
+        return IsOpen();
+    }
+    paths.Forget();
+    m_hostPath = paths.Resolve(path);
+    return OpenHostPath(flags);
+}
+
+bool File::OpenHostPath(unsigned flags) {
     int mode = O_RDONLY;
     if ((flags & modeReadWrite) != 0) {
         mode = O_RDWR;

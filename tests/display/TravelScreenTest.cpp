@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <limits>
 #include <string>
 #include <vector>
@@ -242,6 +243,57 @@ TEST_F(TravelScreen, AMissingSceneKeepsTheLastPictureAndThePaintGoesOn) {
     EXPECT_TRUE(rig.ShowsImage(SmallDigitId(2), 680, 65));  // the clock still moved on
     EXPECT_EQ(rig.host.warnings.size(), 2u);                // once for each file, not every paint
     EXPECT_EQ(rig.state->m_lastDrawnYear, 2026);
+}
+
+// The scene files are read at every paint. While the picture, its colours
+// and the light stay as they were, the copy on the framebuffer is right (the
+// view alone draws there) and is not made again; anything else draws it
+// again. A mark behind the view's back shows which.
+TEST_F(TravelScreen, AnUnchangedPictureIsNotCopiedAgain) {
+    const auto copied = [this] {
+        rig.Smudge(300, 200, 10, 10);
+        rig.Paint();
+        return !Filled(rig.host.frame, 300, 200, 10, 10, kWhite);
+    };
+    EXPECT_FALSE(copied());
+    rig.state->time.m_brightness = 128;  // another light
+    EXPECT_TRUE(copied());
+    EXPECT_FALSE(copied());
+    rig.WriteScene(8, 2, 10, 20, 30);  // another picture in the same colour
+    EXPECT_TRUE(copied());
+    rig.WriteScene(8, 2, 40, 50, 60);  // the same picture in another colour
+    EXPECT_TRUE(copied());
+    rig.state->time.m_brightness = 256;
+    EXPECT_TRUE(copied());
+    rig.state->m_repaintFrame = 1;  // drawn over with black first
+    EXPECT_TRUE(copied());
+    EXPECT_TRUE(Filled(rig.host.frame, 160, 65, 512, 320, platform::Rgb(40, 50, 60)));
+}
+
+// A paint changes on screen only what it changes: the same clock, date and
+// picture again change nothing; a new minute changes its digit alone.
+TEST_F(TravelScreen, APaintReportsOnlyWhatItChanged) {
+    EXPECT_TRUE(rig.Paint().empty());
+    SetMoment(1999, 7, 2, 12, 1);
+    const std::vector<platform::Rect> changed = rig.Paint();
+    ASSERT_EQ(changed.size(), 1u);
+    EXPECT_GE(changed[0].x, 750);  // the last minute digit's cell
+    EXPECT_LT(changed[0].x + changed[0].width, 770 + 1);
+    EXPECT_GE(changed[0].y, 65);
+    EXPECT_LE(changed[0].y + changed[0].height, 65 + 32);
+}
+
+// The directory of the scene files is renamed between two paints, and
+// another takes its place under another spelling: the next paint finds it.
+TEST_F(TravelScreen, TheNextPaintFindsADataDirectoryThatWasReplaced) {
+    std::filesystem::rename(rig.install.Path() / "DATA", rig.install.Path() / "data");
+    rig.Paint();  // "DATA" found as "data"
+    std::filesystem::rename(rig.install.Path() / "data", rig.install.Path() / "before");
+    rig.WriteScene(8, 1, 70, 80, 90);
+    std::filesystem::rename(rig.install.Path() / "DATA", rig.install.Path() / "Data");
+    rig.Paint();
+    EXPECT_TRUE(Filled(rig.host.frame, 160, 65, 512, 320, platform::Rgb(70, 80, 90)));
+    EXPECT_TRUE(rig.host.warnings.empty());
 }
 
 // The tunnel's picture: its middle half (rows 80..239, columns 128..383) in

@@ -98,12 +98,14 @@ TEST_F(FirstTravelPaint, IsSignalledOnceForTheFirstWholeTravelScreen) {
     OrbViewWidget* view = app->ViewWidget();
     QSignalSpy painted(view, &OrbViewWidget::firstTravelScreenPainted);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(app->MainFrame()));
-    view->repaint();
+    view->Draw();
+    view->repaint();  // presented at once
     EXPECT_EQ(painted.count(), 1);
 
     QTest::mouseClick(view, Qt::RightButton);  // asks for the whole screen again
     ASSERT_EQ(state->m_repaintFrame, 1);
-    view->repaint();
+    view->Draw();
+    view->repaint();  // presented at once
     EXPECT_EQ(painted.count(), 1);
 }
 
@@ -114,12 +116,14 @@ TEST_F(FirstTravelPaint, IsNotSignalledForTheBrowsingScreen) {
     QSignalSpy painted(view, &OrbViewWidget::firstTravelScreenPainted);
     state->time.m_browseMode = kBrowsingMode;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(app->MainFrame()));
-    view->repaint();
+    view->Draw();
+    view->repaint();  // presented at once
     EXPECT_EQ(painted.count(), 0);
 
     state->time.m_browseMode = kTravelMode;
     state->m_repaintFrame = 1;
-    view->repaint();
+    view->Draw();
+    view->repaint();  // presented at once
     EXPECT_EQ(painted.count(), 1);
 }
 

@@ -196,7 +196,7 @@ TEST_F(Shell, ViewPaintsIntoItsFramebufferAndStartsTheTravelTimer) {
     ASSERT_TRUE(started);
     OrbViewWidget* view = app->ViewWidget();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(app->MainFrame()));
-    view->repaint();
+    view->Draw();
     EXPECT_TRUE(view->IsTimerRunning(1));
     EXPECT_EQ(view->Frame().PixelAt(5, 5), 0xFF000000u);  // black travel screen
     view->KillTimer(1);

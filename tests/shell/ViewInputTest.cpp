@@ -45,31 +45,27 @@ class ModalAnswer {
     QTimer m_poll;
 };
 
-class ViewInput : public orbtest::ShellRig {
+class ViewInput : public orbtest::ShownShell {
   protected:
     void SetUp() override {
-        ShellRig::SetUp();
-        app = Start();
-        ASSERT_TRUE(started);
-        view = app->ViewWidget();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(app->MainFrame()));
-        view->repaint();  // the first paint starts the travel timer
+        ShownShell::SetUp();
+        if (HasFatalFailure()) {
+            return;
+        }
+        view->Draw();  // the first paint starts the travel timer
         ASSERT_TRUE(view->IsTimerRunning(1));
     }
 
     void Click(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(view, button, Qt::NoModifier, QPoint(x, y));
     }
-
-    std::unique_ptr<COrbApp> app;
-    OrbViewWidget* view = nullptr;
 };
 
 TEST_F(ViewInput, TimelineEntersBrowsingAndAClickElsewhereLeavesIt) {
     const std::int64_t year = state->time.m_year;
     Click(380, 490);  // TIMELINE
     EXPECT_EQ(state->time.m_browseMode, 100);
-    view->repaint();
+    view->Draw();
     EXPECT_FALSE(view->IsTimerRunning(1));  // time stands while browsing
     EXPECT_EQ(state->time.m_year, year);
 
@@ -94,17 +90,17 @@ int CountColour(const platform::Framebuffer& frame, int x, int y, int width, int
 TEST_F(ViewInput, BrowsingStepsAndZoomsToTheEventsOfADecade) {
     view->View().OnTimer(1);  // the present of the fixed clock: 1 January 1970
     Click(380, 490);          // TIMELINE
-    view->repaint();
+    view->Draw();
     EXPECT_EQ(state->m_eventLines, 0);  // nothing in 1970 itself
     EXPECT_GT(CountColour(view->Frame(), 140, 95, 250, 25, platform::Rgb(255, 255, 255)), 20);
 
     Click(620, 490);  // zoom out: the 1970's
-    view->repaint();
+    view->Draw();
     EXPECT_EQ(state->time.m_yearStep, 10);
     EXPECT_EQ(state->m_eventLines, 0);
 
     Click(180, 490);  // back: the 1960's
-    view->repaint();
+    view->Draw();
     EXPECT_EQ(state->time.m_year, 1960);
     EXPECT_EQ(state->m_eventLines, 1);
     // The moon landing's text in label yellow, its date in white on blue.
@@ -133,7 +129,7 @@ TEST_F(ViewInput, TheLeverSetsTheSpeedByClickAndByHover) {
 }
 
 TEST_F(ViewInput, RightButtonAsksForTheWholeScreen) {
-    view->repaint();
+    view->Draw();
     ASSERT_EQ(state->m_repaintFrame, 0);
     state->m_repaintBrowse = 0;
     Click(300, 300, Qt::RightButton);

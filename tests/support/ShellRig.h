@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <memory>
 #include <string>
 
@@ -14,7 +15,9 @@
 #include "platform/SoundPlayer.h"
 #include "platform/qt/QtBitmapSource.h"
 #include "platform/qt/QtFontSource.h"
+#include "shell/CMainFrame.h"
 #include "shell/COrbApp.h"
+#include "shell/OrbViewWidget.h"
 #include "support/InstalledField.h"
 #include "support/TempDir.h"
 
@@ -51,6 +54,21 @@ class ShellRig : public ::testing::Test {
     platform::SoundPlayer sound{std::make_unique<SilentBackend>()};
     std::string failure;
     bool started = false;
+};
+
+// The program started and its window shown.
+class ShownShell : public ShellRig {
+  protected:
+    void SetUp() override {
+        ShellRig::SetUp();
+        app = Start();
+        ASSERT_TRUE(started);
+        view = app->ViewWidget();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(app->MainFrame()));
+    }
+
+    std::unique_ptr<orb::COrbApp> app;
+    orb::OrbViewWidget* view = nullptr;
 };
 
 }  // namespace orbtest

@@ -60,9 +60,11 @@ class ViewRig {
         return *view;
     }
 
-    void Paint() {
+    // One paint; what it changed.
+    std::vector<platform::Rect> Paint() {
         platform::Dc dc(host.frame, &host.stockFont);
         view->OnDraw(dc);
+        return dc.Changed();
     }
 
     // Whether bitmap `id` stands at (x, y) of the window.

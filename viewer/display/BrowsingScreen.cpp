@@ -29,6 +29,8 @@ const platform::Bitmap& ZoomFace(const ViewState& s) {
 }  // namespace
 
 void DrawBrowsingScreen(ViewState& s, ViewHost& host, platform::Dc& dc) {
+    // The panels and their texts stand where the scene picture was.
+    s.m_sceneShownOn = nullptr;
     if (s.m_repaintBrowse != 0 || s.time.m_yearStep != s.m_drawnYearStep) {
         dc.FillSolidRect(0, 0, 799, 599, kBlack);
         dc.FillSolidRect(130, 0, 799 - 130, 450, kPanelPurple);

@@ -53,6 +53,7 @@ COrbView::COrbView(ViewState& state, ViewHost& host, const ViewSources& sources,
     t.m_speed = 0.0;
 
     s.m_memDC = std::make_unique<platform::MemoryDc>();
+    s.m_paths = std::make_unique<platform::PathResolver>();
     t.m_yearStep = 1;
     s.m_eventsScroll = 100;
     CreateFonts();
@@ -60,6 +61,7 @@ COrbView::COrbView(ViewState& state, ViewHost& host, const ViewSources& sources,
 
 COrbView::~COrbView() {
     m_state.m_memDC.reset();
+    m_state.m_paths.reset();
     // The screen context is the host window's; the record outlives both.
     m_state.m_screenDC = nullptr;
 }
@@ -124,6 +126,7 @@ void COrbView::OnDraw(platform::Dc& dc) {
     }
     if (s.m_repaintFrame != 0) {
         dc.FillSolidRect(0, 0, 799, 599, kBlack);
+        s.m_sceneShownOn = nullptr;
         if (s.time.m_browseMode < kBrowsingMode) {
             DrawStaticFrame(s, dc);
         }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "display/ViewHost.h"
@@ -12,6 +13,7 @@
 #include "platform/File.h"
 #include "platform/FileException.h"
 #include "platform/Path.h"
+#include "platform/PathResolver.h"
 
 namespace orb {
 
@@ -22,16 +24,18 @@ constexpr std::size_t kColours = 256;
 constexpr int kFullLevel = 256;
 constexpr double kLeastWarpZoom = 0.5;
 constexpr double kMostWarpZoom = 1.0;
-
 static_assert(kHeaderSize + 4 * kColours == kSceneInfoSize);
 static_assert(kScenePaletteSize == 4 * kColours);
 static_assert(kScenePixelsSize == static_cast<std::size_t>(kSceneWidth) * kSceneHeight);
 
 // Reads `size` bytes into `out` after `skip` bytes of header; false when the
-// file is missing, unreadable or ends before that. `out` may then hold part of it.
-bool ReadExactly(const std::string& path, std::size_t skip, std::uint8_t* out, std::size_t size) {
+// file is missing, unreadable or ends before that. `out` may then hold part of
+// it. The path is found through `paths` when there is one.
+bool ReadExactly(const std::string& path, std::size_t skip, std::uint8_t* out, std::size_t size,
+                 platform::PathResolver* paths) {
+    constexpr unsigned kFlags = platform::File::modeRead | platform::File::shareDenyWrite;
     platform::File file;
-    if (!file.Open(path, platform::File::modeRead | platform::File::shareDenyWrite)) {
+    if (!(paths != nullptr ? file.Open(path, kFlags, *paths) : file.Open(path, kFlags))) {
         return false;
     }
     try {
@@ -51,7 +55,7 @@ bool ReadExactly(const std::string& path, std::size_t skip, std::uint8_t* out, s
 // files are read on every paint, and a missing one stays missing.
 bool ReadSceneFile(const std::string& path, std::size_t skip, std::uint8_t* out, std::size_t size,
                    ViewState& s, ViewHost& host) {
-    if (ReadExactly(path, skip, out, size)) {
+    if (ReadExactly(path, skip, out, size, s.m_paths.get())) {
         return true;
     }
     if (s.m_sceneFilesReported.insert(path).second) {
@@ -141,7 +145,14 @@ bool LoadSceneFiles(ViewState& s, ViewHost& host) {
     if (!picture || !palette) {
         return false;
     }
-    (warp ? s.m_warpPixels : s.m_scenePixels) = s.m_pictureRead;
+    // Mostly the same picture as before: then there is nothing to copy.
+    auto& target = warp ? s.m_warpPixels : s.m_scenePixels;
+    if (target != s.m_pictureRead) {
+        target = s.m_pictureRead;
+        if (!warp) {
+            s.m_sceneShownOn = nullptr;
+        }
+    }
     s.m_scenePalette = s.m_paletteRead;
     return true;
 }
@@ -150,23 +161,34 @@ void ZoomWarpScene(ViewState& s) {
     if (s.time.m_scene != kWarpScene) {
         return;
     }
+    s.m_sceneShownOn = nullptr;  // the picture is made anew
     const double z = SafeWarpZoom(s.time.m_warpZoom);
     // 16.16 fixed point: col[i] is the integer part of 256 + (i - 256) * z.
     const auto fixedZ = static_cast<std::int32_t>(z * 65536.0);
-    std::array<std::size_t, kSceneWidth> column{};
+    std::array<std::uint16_t, kSceneWidth> column{};
     for (std::int32_t i = 0; i < kSceneWidth; ++i) {
         // Never negative for z in [0.5, 1], so the shift is a plain division.
         column[static_cast<std::size_t>(i)] =
-            static_cast<std::size_t>((i * fixedZ - 256 * fixedZ + 16777216) >> 16);
+            static_cast<std::uint16_t>((i * fixedZ - 256 * fixedZ + 16777216) >> 16);
     }
     const auto width = static_cast<std::size_t>(kSceneWidth);
+    std::size_t previous = kScenePixelsSize;  // no row yet
+    std::array<std::uint8_t, kSceneWidth> row{};
     for (int r = 0; r < kSceneHeight; ++r) {
         const auto source = static_cast<std::size_t>((r - 160) * z + 160.0);
-        const std::uint8_t* in = &s.m_warpPixels[source * width];
         std::uint8_t* out = &s.m_scenePixels[static_cast<std::size_t>(r) * width];
-        for (std::size_t i = 0; i < width; ++i) {
-            out[i] = in[column[i]];
+        if (source == previous) {
+            std::memcpy(out, out - width, width);  // magnified: the same row again
+            continue;
         }
+        const std::uint8_t* in = &s.m_warpPixels[source * width];
+        // Gathered into a local row first: a byte stored straight into the
+        // state may alias the column table, which keeps the loop slow.
+        for (std::size_t i = 0; i < width; ++i) {
+            row[i] = in[column[i]];
+        }
+        std::memcpy(out, row.data(), width);
+        previous = source;
     }
 }
 
@@ -180,7 +202,7 @@ void BlitScene(ViewState& s, platform::Dc& dc) {
     ShowScene(s, dc);
 }
 
-void ShowScene(const ViewState& s, platform::Dc& dc) {
+void ShowScene(ViewState& s, platform::Dc& dc) {
     // Without its information block there is no colour table to draw through.
     if (!s.m_sceneInfo) {
         return;
@@ -191,8 +213,13 @@ void ShowScene(const ViewState& s, platform::Dc& dc) {
         const std::uint8_t* e = entries + 4 * n;
         colours[n] = platform::Rgb(e[2], e[1], e[0]);
     }
+    if (s.m_sceneShownOn == &dc.Target() && colours == s.m_shownColours) {
+        return;
+    }
     dc.DrawIndexed(kSceneX, kSceneY, kSceneWidth, kSceneHeight, s.m_scenePixels.data(),
                    colours.data());
+    s.m_shownColours = colours;
+    s.m_sceneShownOn = &dc.Target();
 }
 
 }  // namespace orb

@@ -43,6 +43,10 @@ void BlitScene(ViewState& s, platform::Dc& dc);
 
 // Copies m_scenePixels, upright, to (160, 65) through the colour table that
 // m_sceneInfo holds now: the picture exactly as the last BlitScene drew it.
-void ShowScene(const ViewState& s, platform::Dc& dc);
+// When the same picture in the same colours already stands there, from the
+// last copy to the same framebuffer with nothing drawn over it and no change
+// to m_scenePixels since (ViewState::m_sceneShownOn), the copy would change
+// nothing and is left out.
+void ShowScene(ViewState& s, platform::Dc& dc);
 
 }  // namespace orb

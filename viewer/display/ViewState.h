@@ -16,10 +16,12 @@
 #include "platform/Colour.h"
 #include "platform/Font.h"
 #include "platform/MemoryDc.h"
+#include "platform/PathResolver.h"
 
 namespace platform {
 class Dc;
-}
+class Framebuffer;
+}  // namespace platform
 
 namespace orb {
 
@@ -38,6 +40,8 @@ struct ViewState {
     // Drawing resources.
     platform::Dc* m_screenDC = nullptr;  // the whole screen; the window's, while the view lives
     std::unique_ptr<platform::MemoryDc> m_memDC;
+    // How the scene files' paths are found, paint after paint.
+    std::unique_ptr<platform::PathResolver> m_paths;
     std::unique_ptr<std::array<std::uint8_t, kSceneInfoSize>> m_sceneInfo;
     std::unique_ptr<platform::Font> m_fontLarge;
     std::unique_ptr<platform::Font> m_fontMedium;
@@ -82,6 +86,11 @@ struct ViewState {
     std::array<std::uint8_t, kScenePixelsSize> m_pictureRead{};
     std::array<std::uint8_t, kScenePaletteSize> m_paletteRead{};
     std::set<std::string> m_sceneFilesReported;
+    // The framebuffer whose scene place shows m_scenePixels in the colours
+    // of m_shownColours. Whatever draws over that place, or changes
+    // m_scenePixels, sets it back to null.
+    const platform::Framebuffer* m_sceneShownOn = nullptr;
+    std::array<platform::ColorRef, 256> m_shownColours{};
 };
 
 }  // namespace orb

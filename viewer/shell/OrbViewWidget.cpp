@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QTimer>
@@ -54,7 +55,36 @@ OrbViewWidget::~OrbViewWidget() {
 }
 
 void OrbViewWidget::Invalidate() {
-    update();
+    // Any number of requests before the event loop comes round make one paint.
+    if (!m_drawPending) {
+        m_drawPending = true;
+        if (m_inTick) {
+            return;  // the tick paints when its handler returns
+        }
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_drawPending) {
+                    Draw();
+                }
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void OrbViewWidget::Draw() {
+    m_drawPending = false;
+    const bool wholeTravelScreen = !m_travelScreenPainted && m_state.m_repaintFrame != 0 &&
+                                   m_state.time.m_browseMode < kBrowsingScreenFrom;
+    platform::Dc dc(m_frame, m_stockFont.get());
+    m_view->OnDraw(dc);
+    for (const platform::Rect& changed : dc.Changed()) {
+        update(changed.x, changed.y, changed.width, changed.height);
+    }
+    if (wholeTravelScreen) {
+        m_travelScreenDrawn = true;
+        update();
+    }
 }
 
 void OrbViewWidget::SetTimer(int id, int periodMs) {
@@ -62,7 +92,16 @@ void OrbViewWidget::SetTimer(int id, int periodMs) {
     if (timer == nullptr) {
         timer = new QTimer(this);
         timer->setTimerType(Qt::PreciseTimer);
-        connect(timer, &QTimer::timeout, this, [this, id] { m_view->OnTimer(id); });
+        connect(timer, &QTimer::timeout, this, [this, id] {
+            // Twenty ticks a second: painting here spares each one a trip
+            // through the event queue and a wake-up of the event loop.
+            m_inTick = true;
+            m_view->OnTimer(id);
+            m_inTick = false;
+            if (m_drawPending) {
+                Draw();
+            }
+        });
     }
     timer->start(periodMs);  // setting a running timer again restarts it
 }
@@ -105,17 +144,15 @@ void OrbViewWidget::Warn(const std::string& message) {
     std::fprintf(stderr, "orb: %s\n", message.c_str());
 }
 
-void OrbViewWidget::paintEvent(QPaintEvent*) {
-    const bool wholeTravelScreen = !m_travelScreenPainted && m_state.m_repaintFrame != 0 &&
-                                   m_state.time.m_browseMode < kBrowsingScreenFrom;
-    platform::Dc dc(m_frame, m_stockFont.get());
-    m_view->OnDraw(dc);
+void OrbViewWidget::paintEvent(QPaintEvent* event) {
+    // The framebuffer as it stands: the view drew into it when it asked.
+    const QRect area = event->rect();
     QPainter painter(this);
     // On a screen of higher density each pixel of the drawing becomes a block
     // of device pixels, kept sharp: no smoothing between them.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(0, 0, platform::FrameImage(std::as_const(m_frame)));
-    if (wholeTravelScreen) {
+    painter.drawImage(area.topLeft(), platform::FrameImage(std::as_const(m_frame)), area);
+    if (m_travelScreenDrawn && !m_travelScreenPainted) {
         m_travelScreenPainted = true;
         emit firstTravelScreenPainted();
     }

@@ -1,5 +1,7 @@
 // The view's window: shows the view's 800 x 600 framebuffer, clipped to the
-// client area, and gives the view its paints, timers and sound.
+// client area, and gives the view its paints, timers and sound. A paint the
+// view asks for runs its OnDraw on the framebuffer; then only the blocks whose
+// pixels it changed are handed to the toolkit.
 #pragma once
 
 #include <QWidget>
@@ -49,6 +51,10 @@ class OrbViewWidget final : public QWidget, public ViewHost {
 
     bool IsTimerRunning(int id) const;
 
+    // Runs the view's paint now, as a serviced invalidate does, and hands
+    // what it changed to the toolkit.
+    void Draw();
+
   signals:
     // Once, when the first paint that drew the whole travel screen is done.
     void firstTravelScreenPainted();
@@ -67,6 +73,10 @@ class OrbViewWidget final : public QWidget, public ViewHost {
   private:
     ViewState& m_state;
     bool m_travelScreenPainted = false;
+    // The first whole travel screen is drawn and waits for its presenting.
+    bool m_travelScreenDrawn = false;
+    bool m_drawPending = false;
+    bool m_inTick = false;  // a timer's handler runs
     platform::Framebuffer m_frame;
     // What the window's contexts draw text with until a font is selected.
     std::unique_ptr<platform::Font> m_stockFont;

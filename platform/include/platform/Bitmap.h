@@ -24,6 +24,10 @@ class Bitmap {
     int SourceBitsPerPixel() const { return m_sourceBits; }
     int ResourceId() const { return m_id; }
 
+    // Row `y`, Width() pixels.
+    const std::uint32_t* Row(int y) const {
+        return m_pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width);
+    }
     std::uint32_t PixelAt(int x, int y) const {
         return m_pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) +
                         static_cast<std::size_t>(x)];

@@ -1,12 +1,14 @@
 // Drawing onto the framebuffer with the operations the view uses: solid
 // fills, source copies of bitmaps, opaque text and pixel reads. Everything is
-// clipped to the framebuffer.
+// clipped to the framebuffer, and what changes is recorded.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "platform/Colour.h"
+#include "platform/Rect.h"
 
 namespace platform {
 
@@ -43,11 +45,17 @@ class Dc {
     // Size in pixels of the cells TextOut fills for `text` with the current font.
     void TextExtent(std::string_view text, int* width, int* height) const;
     ColorRef GetPixel(int x, int y) const;
+    const Framebuffer& Target() const { return m_target; }
 
     // Copies an 8-bit indexed picture through a colour table of 256 entries
     // (0x00BBGGRR) to (x, y). `rows` holds `height` rows of `width` bytes, top first.
     void DrawIndexed(int x, int y, int width, int height, const std::uint8_t* rows,
                      const ColorRef* colourTable);
+
+    // Blocks holding every pixel this context has changed so far, in drawing
+    // order: what a paint changed on screen. Drawing what already stands
+    // there changes nothing; text counts its cells as changed.
+    const std::vector<Rect>& Changed() const { return m_changed; }
 
   private:
     const Font* CurrentFont() const { return m_font != nullptr ? m_font : m_stockFont; }
@@ -57,6 +65,7 @@ class Dc {
     ColorRef m_textColour = 0x000000;
     ColorRef m_bkColour = 0xFFFFFF;
     const Font* m_font = nullptr;
+    std::vector<Rect> m_changed;
 };
 
 }  // namespace platform

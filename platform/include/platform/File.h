@@ -10,6 +10,8 @@
 
 namespace platform {
 
+class PathResolver;
+
 class File {
   public:
     enum OpenFlags : unsigned {
@@ -33,6 +35,10 @@ class File {
     // regard to case). Sharing flags are accepted and not enforced: the host
     // has no mandatory locks.
     bool Open(std::string_view path, unsigned flags);
+    // The same, the path found by `paths`. When no file is where it says,
+    // it looks afresh once: a directory may have changed faster than its
+    // modification time can tell.
+    bool Open(std::string_view path, unsigned flags, PathResolver& paths);
     // Reads up to `count` bytes; fewer only at the end of the file.
     std::size_t Read(void* buffer, std::size_t count);
     void Write(const void* buffer, std::size_t count);
@@ -43,6 +49,7 @@ class File {
     const std::string& HostPath() const { return m_hostPath; }
 
   private:
+    bool OpenHostPath(unsigned flags);
     void RequireOpen(const char* verb) const;
 
     int m_fd = -1;
