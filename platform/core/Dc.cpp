@@ -56,23 +56,6 @@ class ChangeBox {
         Take(x + first, x + last, row);
     }
 
-    // Sets `count` pixels at column `x` of row `row` to `pixel`.
-    void FillRow(std::uint32_t pixel, Framebuffer& frame, int x, int row, int count) {
-        std::uint32_t* to = RowOf(frame, row) + x;
-        std::uint32_t* const end = to + count;
-        std::uint32_t* first =
-            std::find_if(to, end, [pixel](std::uint32_t p) { return p != pixel; });
-        if (first == end) {
-            return;
-        }
-        std::uint32_t* last = end - 1;
-        while (*last == pixel) {
-            --last;
-        }
-        std::fill(first, last + 1, pixel);
-        Take(x + static_cast<int>(first - to), x + static_cast<int>(last - to), row);
-    }
-
     void AddTo(std::vector<Rect>& changed) const {
         if (m_top >= 0) {
             changed.push_back(Rect{m_left, m_top, m_right - m_left + 1, m_bottom - m_top + 1});
@@ -126,9 +109,12 @@ void Dc::FillSolidRect(int x, int y, int width, int height, ColorRef colour) {
     if (!ClipToFrame(x, y, width, height, &s)) {
         return;
     }
+    // A row of the colour, compared and copied as a picture's row is.
+    std::array<std::uint32_t, Framebuffer::kWidth> fill{};
+    std::fill_n(fill.begin(), s.x1 - s.x0, ToPixel(colour));
     ChangeBox box;
     for (int row = s.y0; row < s.y1; ++row) {
-        box.FillRow(ToPixel(colour), m_target, s.x0, row, s.x1 - s.x0);
+        box.CopyRow(fill.data(), m_target, s.x0, row, s.x1 - s.x0);
     }
     box.AddTo(m_changed);
 }

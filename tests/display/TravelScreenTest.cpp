@@ -270,6 +270,38 @@ TEST_F(TravelScreen, AnUnchangedPictureIsNotCopiedAgain) {
     EXPECT_TRUE(Filled(rig.host.frame, 160, 65, 512, 320, platform::Rgb(40, 50, 60)));
 }
 
+// A picture that differs from the last in a single byte, wherever it lies,
+// is shown whole; one that ends early leaves the last.
+TEST_F(TravelScreen, APictureThatDiffersInOneByteIsShownWhole) {
+    std::string palette(kScenePaletteSize, '\0');
+    orbtest::ViewRig::SetEntry(palette, 1, 10, 20, 30);
+    orbtest::ViewRig::SetEntry(palette, 2, 200, 100, 50);
+    const auto count = [this](platform::ColorRef colour) {
+        int n = 0;
+        for (int y = 65; y < 65 + kSceneHeight; ++y) {
+            for (int x = 160; x < 160 + kSceneWidth; ++x) {
+                n += rig.host.frame.PixelAt(x, y) == platform::ToPixel(colour) ? 1 : 0;
+            }
+        }
+        return n;
+    };
+    std::string picture;
+    for (std::size_t odd : {std::size_t{0}, std::size_t{65535}, std::size_t{65536},
+                            std::size_t{100000}, kScenePixelsSize - 1}) {
+        SCOPED_TRACE(odd);
+        picture.assign(kScenePixelsSize, '\1');
+        picture[odd] = '\2';
+        rig.WriteScene(8, picture, palette);
+        rig.Paint();
+        EXPECT_EQ(count(platform::Rgb(200, 100, 50)), 1);
+        EXPECT_EQ(count(platform::Rgb(10, 20, 30)), kSceneWidth * kSceneHeight - 1);
+    }
+    rig.WriteScene(8, std::string(kScenePixelsSize - 1, '\1'), palette);
+    rig.Paint();
+    EXPECT_EQ(count(platform::Rgb(200, 100, 50)), 1);
+    EXPECT_EQ(rig.host.warnings.size(), 1u);
+}
+
 // A paint changes on screen only what it changes: the same clock, date and
 // picture again change nothing; a new minute changes its digit alone.
 TEST_F(TravelScreen, APaintReportsOnlyWhatItChanged) {

@@ -222,6 +222,8 @@ TEST_F(Shell, AutopilotDialogRunsOverTheMainWindowAndReturnsItsFields) {
         dialog->DayEdit()->setText("20");
         dialog->YearEdit()->setText("1969");
         dialog->EraList()->setCurrentIndex(0);  // AD
+        dialog->HourEdit()->setText("20");
+        dialog->MinuteEdit()->setText("17");
         dialog->OkButton()->click();
     });
     app->ViewWidget()->RunAutopilot(fields);
@@ -230,7 +232,8 @@ TEST_F(Shell, AutopilotDialogRunsOverTheMainWindowAndReturnsItsFields) {
     EXPECT_EQ(fields.m_strMonth, "JUL");
     EXPECT_EQ(fields.m_strEra, "AD");
     EXPECT_EQ(fields.m_dYear, 1969.0);
-    EXPECT_EQ(fields.m_nHour, 12u);
+    EXPECT_EQ(fields.m_nHour, 20u);
+    EXPECT_EQ(fields.m_nMinute, 17u);
 }
 
 }  // namespace

@@ -59,9 +59,11 @@ TEST_F(PresentedPixels, TheScreenIsTheFramebufferAfterEveryKindOfPaint) {
     QTest::mouseMove(view, QPoint(400, 200));
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(380, 490));  // TIMELINE
     EXPECT_EQ(Difference(), "") << "browsing";
+    const QImage browsing = Shown();
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(380, 490));  // a step forward
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(620, 490));  // zoom out
     EXPECT_EQ(Difference(), "") << "stepping and zooming";
+    EXPECT_NE(Shown(), browsing) << "the clicks show the next stretch";
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(400, 200));  // back to travel
     EXPECT_EQ(Difference(), "") << "travel again";
     QTest::mouseClick(view, Qt::RightButton, {}, QPoint(400, 200));  // the whole screen again

@@ -53,7 +53,6 @@ COrbView::COrbView(ViewState& state, ViewHost& host, const ViewSources& sources,
     t.m_speed = 0.0;
 
     s.m_memDC = std::make_unique<platform::MemoryDc>();
-    s.m_paths = std::make_unique<platform::PathResolver>();
     t.m_yearStep = 1;
     s.m_eventsScroll = 100;
     CreateFonts();
@@ -61,7 +60,6 @@ COrbView::COrbView(ViewState& state, ViewHost& host, const ViewSources& sources,
 
 COrbView::~COrbView() {
     m_state.m_memDC.reset();
-    m_state.m_paths.reset();
     // The screen context is the host window's; the record outlives both.
     m_state.m_screenDC = nullptr;
 }

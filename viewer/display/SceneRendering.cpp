@@ -30,12 +30,12 @@ static_assert(kScenePixelsSize == static_cast<std::size_t>(kSceneWidth) * kScene
 
 // Reads `size` bytes into `out` after `skip` bytes of header; false when the
 // file is missing, unreadable or ends before that. `out` may then hold part of
-// it. The path is found through `paths` when there is one.
+// it. The path is found through `paths`.
 bool ReadExactly(const std::string& path, std::size_t skip, std::uint8_t* out, std::size_t size,
-                 platform::PathResolver* paths) {
+                 platform::PathResolver& paths) {
     constexpr unsigned kFlags = platform::File::modeRead | platform::File::shareDenyWrite;
     platform::File file;
-    if (!(paths != nullptr ? file.Open(path, kFlags, *paths) : file.Open(path, kFlags))) {
+    if (!file.Open(path, kFlags, paths)) {
         return false;
     }
     try {
@@ -55,7 +55,7 @@ bool ReadExactly(const std::string& path, std::size_t skip, std::uint8_t* out, s
 // files are read on every paint, and a missing one stays missing.
 bool ReadSceneFile(const std::string& path, std::size_t skip, std::uint8_t* out, std::size_t size,
                    ViewState& s, ViewHost& host) {
-    if (ReadExactly(path, skip, out, size, s.m_paths.get())) {
+    if (ReadExactly(path, skip, out, size, s.m_paths)) {
         return true;
     }
     if (s.m_sceneFilesReported.insert(path).second) {

@@ -41,7 +41,7 @@ struct ViewState {
     platform::Dc* m_screenDC = nullptr;  // the whole screen; the window's, while the view lives
     std::unique_ptr<platform::MemoryDc> m_memDC;
     // How the scene files' paths are found, paint after paint.
-    std::unique_ptr<platform::PathResolver> m_paths;
+    platform::PathResolver m_paths;
     std::unique_ptr<std::array<std::uint8_t, kSceneInfoSize>> m_sceneInfo;
     std::unique_ptr<platform::Font> m_fontLarge;
     std::unique_ptr<platform::Font> m_fontMedium;
