@@ -174,7 +174,7 @@ void CheckPaint(const Rig& rig, bool meterWasShown, bool refilled) {
     const platform::Framebuffer& frame = rig.frame;
     Require(s.m_repaintBrowse == 0, "the paint answers the repaint request");
     Require(!rig.host.travelTimerRunning, "time stands while the user browses");
-    const bool shown = orb::FutureMarksShown(t.m_year, t.m_yearStep);
+    const bool shown = orb::FutureMarksShown(t.m_year, t.m_yearStep, t.m_nowYear);
     Require(s.m_meterShown == (shown ? 1 : 0), "m_meterShown says whether the meter is shown");
     Require(s.m_eventLines >= 0 && s.m_eventLines <= kMostEventLines,
             "m_eventLines counts the events of one page");

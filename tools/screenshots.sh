@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of the viewer as a user sees it, for the README and for review:
 # the present, a date BC, a year far out, night, a warp frame, the Autopilot
-# dialog, the browsing screen and the clock switched off.
+# dialog, the browsing screen, the clock switched off, the present again after
+# Home, and the keys' help.
 #   tools/screenshots.sh [INSTALL_DIR] [OUT_DIR]
 # INSTALL_DIR is a staged installation (default build/install). Needs xvfb-run,
 # xdotool and ImageMagick. The window stands at the origin, its view under a
@@ -98,6 +99,16 @@ session() {
     browse browse-2084 1 JAN 2084 AD
     browse browse-wrapped 1 JAN 2600 BC
     browse browse-none 1 JAN 1234 AD
+    browse browse-2001 11 SEP 2001 AD
+
+    # Home from the browsing screen: the present again, then Help, Keys...
+    xdotool key Home
+    sleep 1
+    shot present-again
+    xdotool key alt+h Return
+    sleep 1
+    import -window "$(xdotool search --sync --name '^Keys$' | head -1)" "$out/keys.png"
+    xdotool key Return
 }
 
 # Run again inside a virtual display.

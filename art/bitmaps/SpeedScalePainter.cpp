@@ -6,14 +6,11 @@
 #include <cmath>
 
 #include "bitmaps/ConsoleStyle.h"
+#include "display/SpeedScale.h"
 
 namespace orb::art {
 namespace {
 
-constexpr double kMinute = 60.0;
-constexpr double kHour = 3600.0;
-constexpr double kDay = 86400.0;
-constexpr double kYear = 365.0 * kDay;
 constexpr int kBarLeft = 3;
 constexpr int kTickEnd = 29;
 constexpr int kLabelLeft = 31;
@@ -28,8 +25,7 @@ QColor Rainbow(double d) {
     return QColor::fromHsvF(static_cast<float>(hue / 360.0), 0.95f, 1.0f);
 }
 
-int RowFor(double d, bool forward) {
-    const int offset = static_cast<int>(std::lround(d));
+int RowFor(int offset, bool forward) {
     return forward ? SpeedScalePainter::kBandTop - offset : SpeedScalePainter::kBandBottom + offset;
 }
 
@@ -115,22 +111,6 @@ void DrawDirection(QPainter& p, bool forward) {
 
 }  // namespace
 
-const std::vector<SpeedMark>& SpeedScalePainter::Marks() {
-    static const std::vector<SpeedMark> marks = {
-        {kMinute, "1 MIN"},        {kHour, "1 HOUR"},
-        {kDay, "1 DAY"},           {kYear, "1 YEAR"},
-        {10 * kYear, nullptr},     {100 * kYear, "100 YRS"},
-        {1000 * kYear, nullptr},   {10000 * kYear, "10,000 YRS"},
-        {100000 * kYear, nullptr}, {1000000 * kYear, "1,000,000 YRS"},
-    };
-    return marks;
-}
-
-double SpeedScalePainter::DistanceFor(double secondsPerTick) {
-    // The lever gives 0.2 * e^(d * 10/41) seconds per tick at d pixels.
-    return 4.1 * std::log(secondsPerTick / 0.2);
-}
-
 QImage SpeedScalePainter::Paint() {
     QImage image(kWidth, kHeight, QImage::Format_RGB32);
     image.fill(Qt::black);
@@ -140,8 +120,8 @@ QImage SpeedScalePainter::Paint() {
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
     for (bool forward : {true, false}) {
-        for (const SpeedMark& mark : Marks()) {
-            const int row = RowFor(DistanceFor(mark.secondsPerTick), forward);
+        for (const SpeedMark& mark : kSpeedMarks) {
+            const int row = RowFor(MarkRow(mark), forward);
             const bool major = mark.label != nullptr;
             // Ticks are whole rows so the mark and the row it names agree.
             p.fillRect(QRect(kBarLeft, row, (major ? kTickEnd : kTickEnd - 4) - kBarLeft + 1, 1),

@@ -1,18 +1,12 @@
 // The lever strip's speed scale, 84 x 400: a rainbow wedge that widens with
 // speed, a red STOP band over the stop rows, forward marks above and the same
 // marks mirrored below for backward travel. Every mark sits on the row whose
-// click gives that much time per tick.
+// click gives that much time per tick (the table of display/SpeedScale.h).
 #pragma once
 
 #include <QImage>
-#include <vector>
 
 namespace orb::art {
-
-struct SpeedMark {
-    double secondsPerTick;
-    const char* label;  // null for an unlabelled minor mark
-};
 
 class SpeedScalePainter {
   public:
@@ -21,9 +15,6 @@ class SpeedScalePainter {
     static constexpr int kBandTop = 150;     // first row of the stop band
     static constexpr int kBandBottom = 250;  // last row of the stop band
 
-    static const std::vector<SpeedMark>& Marks();
-    // Distance in pixels from the band at which the lever gives this speed.
-    static double DistanceFor(double secondsPerTick);
     static QImage Paint();
 };
 

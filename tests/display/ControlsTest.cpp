@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "display/Controls.h"
+#include "display/SpeedScale.h"
 #include "display/TravelTimer.h"
 #include "display/ViewHost.h"
 #include "display/ViewState.h"
 #include "fakes/FakeViewHost.h"
+#include "support/ControlState.h"
 
 namespace orb {
 namespace {
@@ -28,19 +30,9 @@ void ExpectSpeed(double actual, double expected) {
     EXPECT_NEAR(actual, expected, std::fabs(expected) * 1e-5);
 }
 
-// Browsing or travelling at year 1999 with step 1000, the list scrolled to
-// 400, the frame flag clear and the speed at a value no click gives.
+// A state no click has touched: the speed at a value no click gives.
 std::unique_ptr<ViewState> State(int browseMode) {
-    auto s = std::make_unique<ViewState>();
-    s->time.m_browseMode = browseMode;
-    s->time.m_year = 1999;
-    s->time.m_yearStep = 1000;
-    s->time.m_travelSeconds = 1.0e17;
-    s->time.m_speed = kUnset;
-    s->m_eventsScroll = 400;
-    s->m_repaintFrame = 0;
-    s->m_drawnYearStep = 7;
-    return s;
+    return orbtest::ControlState(browseMode, kUnset);
 }
 
 struct PointerCase {

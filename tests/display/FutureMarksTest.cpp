@@ -30,6 +30,7 @@ class FutureMarks : public ::testing::Test {
         s->m_memDC->CreateCompatible();
         std::vector<std::uint32_t> meter(std::size_t{253} * 127, kMeterPixel);
         s->m_bmp132 = platform::Bitmap(253, 127, std::move(meter), 24, 132);
+        s->time.m_nowYear = 2026;
     }
 
     void MarkFuture(std::int64_t year, std::int64_t step) {
@@ -49,15 +50,35 @@ class FutureMarks : public ::testing::Test {
     platform::Dc dc{frame};
 };
 
-TEST(FutureMarksShown, TheNearFutureAtFineSteps) {
+// The near future is counted from the clock's year: a stretch the label
+// names that reaches beyond it and starts below 10,000, at steps below 10,000.
+TEST(FutureMarksShown, TheNearFutureCountsFromThePresentYear) {
     const struct {
-        std::int64_t year, step;
+        std::int64_t year, step, present;
         bool shown;
-    } cases[] = {{1999, 1, false},     {2000, 1, true},   {9999, 1000, true}, {9999, 10000, false},
-                 {2050, 10000, false}, {10000, 1, false}, {-2050, 1, false},  {2050, 9999, true}};
+    } cases[] = {
+        {2001, 1, 2026, false},      // the attacks: the past now
+        {2004, 1, 2026, false},      // the tsunami
+        {2026, 1, 2026, false},      // the present year itself
+        {2027, 1, 2026, true},       // next year
+        {2021, 10, 2026, true},      // the 2020's reach beyond 2026
+        {2015, 10, 2026, false},     // the 2010's do not
+        {2026, 100, 2026, true},     // the 21st century
+        {1950, 100, 2026, false},    // the 20th
+        {2500, 1000, 2026, true},    // the 3rd millennium
+        {1500, 1000, 2026, false},   // the 2nd
+        {9999, 1000, 2026, true},    // the 10th millennium starts at 9000
+        {10000, 1000, 2026, false},  // the 11th starts at 10,000
+        {9999, 1, 2026, true},      {10000, 1, 2026, false},
+        {2050, 9999, 2026, true},  // read as a step of 1,000
+        {2050, 10000, 2026, false}, {-2050, 1, 2026, false},
+        {2000, 1, 1999, true},  // at the clock the program was first written for
+        {1999, 1, 1999, false},     {1995, 10, 1999, false},
+        {9995, 10, 9999, false},  // a present at the end of the near future
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.year << " at " << c.step);
-        EXPECT_EQ(FutureMarksShown(c.year, c.step), c.shown);
+        SCOPED_TRACE(testing::Message() << c.year << " at " << c.step << " in " << c.present);
+        EXPECT_EQ(FutureMarksShown(c.year, c.step, c.present), c.shown);
     }
 }
 

@@ -3,11 +3,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -22,6 +24,7 @@
 #include "res/ResourceIds.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CAutopilotDlg.h"
+#include "shell/CKeysDlg.h"
 #include "shell/CMainFrame.h"
 #include "shell/COrbApp.h"
 #include "shell/OrbViewWidget.h"
@@ -58,7 +61,7 @@ TEST_F(Shell, MenuHasItsItemsIdsAndStates) {
     for (QAction* a : frame->menuBar()->actions()) {
         popups << a->text();
     }
-    EXPECT_EQ(popups, (QStringList{"&File", "Options", "&Help"}));
+    EXPECT_EQ(popups, (QStringList{"&File", "Options", "&View", "&Help"}));
 
     const struct {
         int id;
@@ -72,6 +75,8 @@ TEST_F(Shell, MenuHasItsItemsIdsAndStates) {
         {res::ID_OPTIONS_DAYNIGHT, "Day/Night  Effects", true, true},
         {res::ID_OPTIONS_HOVERMOUSE, "Hovering  Mouse", true, true},
         {res::ID_OPTIONS_WARP, "Warp  Animations", true, true},
+        {res::ID_VIEW_PRESENT, "Return to the Present", true, false},
+        {res::ID_HELP_KEYS, "Keys...", true, false},
         {res::ID_APP_ABOUT, "About... ", true, false},
     };
     for (const auto& item : items) {
@@ -88,6 +93,10 @@ TEST_F(Shell, MenuHasItsItemsIdsAndStates) {
     const QList<QAction*> fileItems = frame->menuBar()->actions().first()->menu()->actions();
     ASSERT_EQ(fileItems.size(), 3);
     EXPECT_TRUE(fileItems[1]->isSeparator());
+    EXPECT_EQ(frame->ActionFor(res::ID_VIEW_PRESENT)->shortcut(), QKeySequence(Qt::Key_Home));
+    const QList<QAction*> helpItems = frame->menuBar()->actions().last()->menu()->actions();
+    EXPECT_EQ(helpItems, (QList<QAction*>{frame->ActionFor(res::ID_HELP_KEYS),
+                                          frame->ActionFor(res::ID_APP_ABOUT)}));
 }
 
 TEST_F(Shell, OptionsToggleAndCheckMarksFollowWhenTheMenuOpens) {
@@ -177,6 +186,48 @@ TEST_F(Shell, AboutBoxClosesWithOkOrEscapeAndChangesNothing) {
     }
     EXPECT_EQ(state->time.m_travelSeconds, moment);
     EXPECT_EQ(state->m_showClock, 1);
+}
+
+// Help > Keys... lists every key with what it does on each screen, whole,
+// and closes with OK; the View menu's item returns to the present.
+TEST_F(Shell, KeysDialogListsEveryKeyAndTheViewMenuReturnsToThePresent) {
+    auto app = Start();
+    ASSERT_TRUE(started);
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* keys = qobject_cast<CKeysDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(keys, nullptr);
+        seen = true;
+        EXPECT_EQ(keys->windowTitle(), "Keys");
+        const auto* table = keys->findChild<QTableWidget*>("keys");
+        ASSERT_NE(table, nullptr);
+        QStringList rows;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            rows << table->item(row, 0)->text();
+        }
+        EXPECT_EQ(rows, (QStringList{"Up / Down", "Shift+Up / Shift+Down", "Space", "Left / Right",
+                                     "+ / -", "Page Up / Page Down", "Escape", "T", "S", "Home",
+                                     "C", "D"}));
+        EXPECT_EQ(table->item(7, 1)->text(), "TIMELINE");
+        EXPECT_EQ(table->item(7, 2)->text(), "back to travel");
+        // Every cell readable without scrolling.
+        EXPECT_GE(table->width(), table->horizontalHeader()->length());
+        EXPECT_GE(table->height(), table->verticalHeader()->length());
+        const auto labels = keys->findChildren<QLabel*>();
+        EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
+            return label->text().contains("Hovering Mouse");
+        }));
+        keys->findChild<QPushButton*>("IDOK")->click();
+    });
+    app->MainFrame()->ActionFor(res::ID_HELP_KEYS)->trigger();
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    state->time.m_travelSeconds = 1.0e9;
+    state->time.m_speed = -5.0;
+    app->MainFrame()->ActionFor(res::ID_VIEW_PRESENT)->trigger();
+    EXPECT_EQ(state->time.m_travelSeconds, kPresentSeconds);
+    EXPECT_EQ(state->time.m_speed, 0.0);
 }
 
 TEST_F(Shell, MissingDatabankReportsThePathAndMakesNoWindow) {

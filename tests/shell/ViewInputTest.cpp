@@ -128,6 +128,57 @@ TEST_F(ViewInput, TheLeverSetsTheSpeedByClickAndByHover) {
     EXPECT_EQ(state->time.m_speed, 0.0);
 }
 
+// Keys typed on the view reach it: the lever, the browsing screen's buttons,
+// and Home through the View menu's shortcut. Keys held with Ctrl are not the
+// view's.
+TEST_F(ViewInput, KeysReachTheView) {
+    QTest::keyClick(view, Qt::Key_Up);
+    EXPECT_NEAR(state->time.m_speed, 0.2 * std::exp(23.0 * 10.0 / 41.0), 1e-9);  // 1 MIN
+    QTest::keyClick(view, Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_NEAR(state->time.m_speed, 0.2 * std::exp(24.0 * 10.0 / 41.0), 1e-9);
+    QTest::keyClick(view, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_NEAR(state->time.m_speed, 0.2 * std::exp(24.0 * 10.0 / 41.0), 1e-9);
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_EQ(state->time.m_speed, 0.0);
+
+    QTest::keyClick(view, Qt::Key_T);
+    EXPECT_EQ(state->time.m_browseMode, 100);
+    const std::int64_t year = state->time.m_year;
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_EQ(state->time.m_year, year + 1);
+    QTest::keyClick(view, Qt::Key_Minus);
+    EXPECT_EQ(state->time.m_yearStep, 10);
+    QTest::keyClick(view, Qt::Key_Plus);
+    EXPECT_EQ(state->time.m_yearStep, 1);
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_EQ(state->time.m_browseMode, 0);
+
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_LT(state->time.m_speed, 0.0);
+    state->time.m_travelSeconds = 1.0e9;
+    QTest::keyClick(view, Qt::Key_Home);
+    EXPECT_EQ(state->time.m_travelSeconds, kPresentSeconds);
+    EXPECT_EQ(state->time.m_speed, 0.0);
+}
+
+// With Hovering Mouse on, a real move sets the speed from the pointer again;
+// a move the toolkit makes up where the pointer already was does not undo
+// what a key set.
+TEST_F(ViewInput, OnlyARealMoveUndoesWhatAKeySet) {
+    const auto move = [this](QPoint at) {
+        QMouseEvent event(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(view, &event);
+    };
+    move(QPoint(400, 200));  // off the strip
+    QTest::keyClick(view, Qt::Key_Up);
+    ASSERT_GT(state->time.m_speed, 0.0);
+    move(QPoint(400, 200));  // the same place again: no move
+    EXPECT_GT(state->time.m_speed, 0.0);
+    move(QPoint(401, 200));
+    EXPECT_EQ(state->time.m_speed, 0.0);
+}
+
 TEST_F(ViewInput, RightButtonAsksForTheWholeScreen) {
     view->Draw();
     ASSERT_EQ(state->m_repaintFrame, 0);

@@ -149,6 +149,16 @@ void COrbView::OnLButtonDown(int x, int y) {
     HandleClick(m_state, m_host, x, y);
 }
 
+bool COrbView::OnKey(ViewKey key) {
+    // The present is the clock's, read now.
+    SnapshotClock(m_state.time, m_sources.clock);
+    return HandleKey(m_state, m_host, key);
+}
+
+void COrbView::OnReturnToPresent() {
+    OnKey(ViewKey::kHome);
+}
+
 void COrbView::OnMouseMove(int x, int y) {
     HandleHover(m_state, x, y);
 }

@@ -2,6 +2,7 @@
 // record it is given and asks its host window for paints, timers and sound.
 #pragma once
 
+#include "display/Keys.h"
 #include "display/TravelTimer.h"
 #include "display/ViewHost.h"
 #include "display/ViewSources.h"
@@ -43,6 +44,11 @@ class COrbView {
     void OnKillFocus();
     // Typed characters mean nothing to the view.
     void OnChar() {}
+    // A key of the main window (see Keys.h); false when it means nothing on
+    // the screen that shows.
+    bool OnKey(ViewKey key);
+    // Back to the real clock's moment, travel stopped, on the travel screen.
+    void OnReturnToPresent();
 
   private:
     void LoadBitmaps();

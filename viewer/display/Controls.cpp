@@ -7,6 +7,8 @@
 #include "display/AutopilotFields.h"
 #include "display/AutopilotRules.h"
 #include "display/Calendar.h"
+#include "display/ControlLayout.h"
+#include "display/SpeedScale.h"
 #include "display/TimeModel.h"
 #include "display/TravelTimer.h"
 #include "display/ViewHost.h"
@@ -16,36 +18,6 @@
 namespace orb {
 
 namespace {
-
-// A hair above 10/41: the rate grows by a factor of e every 4.1 pixels.
-constexpr double kLeverGrowth = 0.24390243902439027;
-constexpr double kLeverBase = 0.2;
-
-// The lever strip: x below kStripEnd; the forward half above the stop band,
-// the backward half below it, both ends of the band included in it.
-constexpr int kStripEnd = 90;
-constexpr int kStripTop = 60;
-constexpr int kStopTop = 210;
-constexpr int kStopBottom = 310;
-constexpr int kStripBottom = 460;
-
-// A hit area, both ends inclusive.
-struct Area {
-    int left, top, right, bottom;
-};
-
-bool Contains(const Area& a, int x, int y) {
-    return x >= a.left && x <= a.right && y >= a.top && y <= a.bottom;
-}
-
-constexpr Area kLeftButton{101, 460, 259, 518};
-constexpr Area kMiddleButton{301, 460, 459, 518};
-constexpr Area kRightButton{501, 460, 659, 518};
-constexpr Area kUpperScrollBar{781, 1, 798, 224};
-constexpr Area kLowerScrollBar{781, 226, 798, 449};
-
-// Left of this column the right button zooms in, right of it out.
-constexpr int kZoomDivide = 580;
 
 constexpr int kListTop = 20;
 constexpr int kScrollPixels = 300;
@@ -88,10 +60,6 @@ std::int64_t InternalYear(const std::string& era, double year) {
 }
 
 }  // namespace
-
-double LeverSpeed(int d) {
-    return kLeverBase * std::exp(d * kLeverGrowth);
-}
 
 bool SpeedForPointer(int x, int y, double* speed) {
     if (x >= kStripEnd || (y >= kStopTop && y <= kStopBottom)) {

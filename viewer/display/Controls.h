@@ -6,10 +6,6 @@
 
 namespace orb {
 
-// The lever's speed for a pointer d pixels from the stop band (1..149):
-// 0.2 x e^(d x 10/41) seconds per tick.
-double LeverSpeed(int d);
-
 // The speed a click or hover at (x, y) sets: true with `speed` filled when it
 // sets one (the lever's halves, 0 on the stop band and anywhere right of the
 // strip), false when it leaves the speed as it was (above or below the strip).

@@ -52,6 +52,13 @@ std::int64_t PowerOfTenAtMost(std::int64_t step) {
 
 }  // namespace
 
+YearStretch LabelledYears(std::int64_t year, std::int64_t step) {
+    const std::int64_t a = year < 0 ? -year : year;
+    const std::int64_t power = PowerOfTenAtMost(step);
+    const std::int64_t first = a / power * power;
+    return {first, first + power - 1};
+}
+
 std::string FormatEraLabel(std::int64_t year, std::int64_t step) {
     const bool afterChrist = year > 0;
     // The years reach 15,000,000,000 at most, so the magnitude never overflows.

@@ -15,4 +15,13 @@ namespace orb {
 // as the largest of them not above it (at least 1).
 std::string FormatEraLabel(std::int64_t year, std::int64_t step);
 
+// The magnitudes of the first and last year the label for `year` at `step`
+// names: 1990 and 1999 for the 1990's, 2000 and 2999 for the 3rd millennium.
+// Before Christ they count back from 1 BC.
+struct YearStretch {
+    std::int64_t first;
+    std::int64_t last;
+};
+YearStretch LabelledYears(std::int64_t year, std::int64_t step);
+
 }  // namespace orb

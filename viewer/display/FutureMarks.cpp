@@ -2,6 +2,7 @@
 
 #include "display/Colours.h"
 #include "display/DrawImage.h"
+#include "display/EraLabel.h"
 #include "display/ViewState.h"
 #include "platform/Dc.h"
 
@@ -14,16 +15,23 @@ constexpr int kMeterX = 450;
 constexpr int kMeterWidth = 253;
 constexpr int kMeterRows = 80;
 
+// Where the near future ends, and the coarsest step that still shows it.
+constexpr std::int64_t kFutureEnd = 10000;
+
 }  // namespace
 
-bool FutureMarksShown(std::int64_t year, std::int64_t step) {
-    return year > 1999 && year < 10000 && step < 10000;
+bool FutureMarksShown(std::int64_t year, std::int64_t step, std::int64_t presentYear) {
+    if (year <= 0 || step >= kFutureEnd) {
+        return false;
+    }
+    const YearStretch stretch = LabelledYears(year, step);
+    return stretch.last > presentYear && stretch.first < kFutureEnd;
 }
 
 void DrawFutureMarks(ViewState& s, platform::Dc& dc) {
     dc.SetTextColor(kMarkerRed);
     dc.SelectFont(s.m_fontMedium.get());
-    if (FutureMarksShown(s.time.m_year, s.time.m_yearStep)) {
+    if (FutureMarksShown(s.time.m_year, s.time.m_yearStep, s.time.m_nowYear)) {
         dc.SetBkColor(kPanelPurple);
         dc.TextOut(0, 30, "SPECULATED");
         dc.SetTextColor(kLabelYellow);

@@ -23,6 +23,9 @@ constexpr int ID_FILE_NEW = 57600;
 constexpr int ID_FILE_OPEN = 57601;
 constexpr int ID_APP_ABOUT = 57664;
 constexpr int ID_APP_EXIT = 57665;
+// Commands added since: the View menu and the keys' help.
+constexpr int ID_VIEW_PRESENT = 32790;
+constexpr int ID_HELP_KEYS = 32791;
 
 // Strings.
 constexpr int IDS_APP_TITLE = 57344;

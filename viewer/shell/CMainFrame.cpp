@@ -69,12 +69,21 @@ void CMainFrame::BuildMenu() {
     connect(m_options, &QMenu::aboutToShow, this, &CMainFrame::UpdateOptionChecks);
     UpdateOptionChecks();
 
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QAction* present =
+        AddCommand(view, QStringLiteral("Return to the Present"), res::ID_VIEW_PRESENT);
+    present->setShortcut(QKeySequence(Qt::Key_Home));
+    connect(present, &QAction::triggered, this, &CMainFrame::returnToPresentRequested);
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QAction* keys = AddCommand(help, QStringLiteral("Keys..."), res::ID_HELP_KEYS);
+    connect(keys, &QAction::triggered, this, &CMainFrame::keysRequested);
     QAction* about = AddCommand(help, QStringLiteral("About... "), res::ID_APP_ABOUT);
     connect(about, &QAction::triggered, this, &CMainFrame::aboutRequested);
 
     // C and D without modifiers; the menu text shows no key, as in the menu
-    // resource, so the keys live beside the items rather than on them.
+    // resource, so the keys live beside the items rather than on them. The
+    // view takes the other keys itself.
     auto* clockKey = new QShortcut(QKeySequence(Qt::Key_C), this);
     connect(clockKey, &QShortcut::activated, this, &CMainFrame::OnClock);
     auto* dayNightKey = new QShortcut(QKeySequence(Qt::Key_D), this);

@@ -1,5 +1,6 @@
 // The main window: fixed size at the screen origin, the menu, the Options
-// toggles with their check marks, and the keys C and D.
+// toggles with their check marks, the keys C and D, Return to the Present
+// (Home) and the keys' help.
 #pragma once
 
 #include <QMainWindow>
@@ -34,6 +35,8 @@ class CMainFrame final : public QMainWindow {
 
   signals:
     void aboutRequested();
+    void keysRequested();
+    void returnToPresentRequested();
 
   private:
     QAction* AddCommand(QMenu* menu, const QString& text, int id);

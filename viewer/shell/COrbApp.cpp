@@ -3,6 +3,7 @@
 #include "platform/FileException.h"
 #include "platform/Path.h"
 #include "shell/CAboutDlg.h"
+#include "shell/CKeysDlg.h"
 #include "shell/CMainFrame.h"
 #include "shell/OrbViewWidget.h"
 
@@ -42,8 +43,16 @@ bool COrbApp::InitInstance() {
     m_viewWidget = view.get();
     m_frame = std::make_unique<CMainFrame>(m_state, view.release());
     connect(m_frame.get(), &CMainFrame::aboutRequested, this, &COrbApp::OnAppAbout);
+    connect(m_frame.get(), &CMainFrame::keysRequested, this, &COrbApp::OnHelpKeys);
+    connect(m_frame.get(), &CMainFrame::returnToPresentRequested, this,
+            [this] { m_viewWidget->View().OnReturnToPresent(); });
     m_frame->show();
     return true;
+}
+
+void COrbApp::OnHelpKeys() {
+    CKeysDlg keys(m_frame.get());
+    keys.exec();
 }
 
 void COrbApp::OnAppAbout() {

@@ -36,6 +36,7 @@ class COrbApp final : public QObject {
     // no window made, when the view cannot load its data.
     bool InitInstance();
     void OnAppAbout();
+    void OnHelpKeys();
 
     CMainFrame* MainFrame() const { return m_frame.get(); }
     OrbViewWidget* ViewWidget() const { return m_viewWidget; }

@@ -158,9 +158,57 @@ void OrbViewWidget::paintEvent(QPaintEvent* event) {
     }
 }
 
+namespace {
+
+// The view's key for a key event, if it has one. Keys held with Ctrl, Alt or
+// Meta are not the view's.
+std::optional<ViewKey> ViewKeyFor(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    if ((mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) {
+        return std::nullopt;
+    }
+    const bool shift = (mods & Qt::ShiftModifier) != 0;
+    switch (event.key()) {
+        case Qt::Key_Up:
+            return shift ? ViewKey::kShiftUp : ViewKey::kUp;
+        case Qt::Key_Down:
+            return shift ? ViewKey::kShiftDown : ViewKey::kDown;
+        case Qt::Key_Space:
+            return ViewKey::kSpace;
+        case Qt::Key_Left:
+            return ViewKey::kLeft;
+        case Qt::Key_Right:
+            return ViewKey::kRight;
+        case Qt::Key_Plus:
+            return ViewKey::kPlus;
+        case Qt::Key_Minus:
+            return ViewKey::kMinus;
+        case Qt::Key_PageUp:
+            return ViewKey::kPageUp;
+        case Qt::Key_PageDown:
+            return ViewKey::kPageDown;
+        case Qt::Key_Escape:
+            return ViewKey::kEscape;
+        case Qt::Key_T:
+            return ViewKey::kT;
+        case Qt::Key_S:
+            return ViewKey::kS;
+        case Qt::Key_Home:
+            return ViewKey::kHome;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
 void OrbViewWidget::keyPressEvent(QKeyEvent* event) {
-    // Characters play no part in the view; they are taken and dropped.
-    m_view->OnChar();
+    if (const std::optional<ViewKey> key = ViewKeyFor(*event)) {
+        m_view->OnKey(*key);
+    } else {
+        // Other characters play no part in the view; they are taken and dropped.
+        m_view->OnChar();
+    }
     event->accept();
 }
 
@@ -175,6 +223,14 @@ void OrbViewWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void OrbViewWidget::mouseMoveEvent(QMouseEvent* event) {
+    // When the window changes under a pointer that stands still (a menu or a
+    // dialog closes), the toolkit reports a move to where the pointer was: that
+    // is no move, and must not undo a speed the keys set.
+    const QPointF global = event->globalPosition();
+    if (m_lastPointer && *m_lastPointer == global) {
+        return;
+    }
+    m_lastPointer = global;
     const QPoint at = event->position().toPoint();
     m_view->OnMouseMove(at.x(), at.y());
 }

@@ -4,9 +4,11 @@
 // pixels it changed are handed to the toolkit.
 #pragma once
 
+#include <QPointF>
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "display/COrbView.h"
 #include "display/ViewHost.h"
@@ -76,7 +78,8 @@ class OrbViewWidget final : public QWidget, public ViewHost {
     // The first whole travel screen is drawn and waits for its presenting.
     bool m_travelScreenDrawn = false;
     bool m_drawPending = false;
-    bool m_inTick = false;  // a timer's handler runs
+    bool m_inTick = false;                 // a timer's handler runs
+    std::optional<QPointF> m_lastPointer;  // where the last real move went, on the screen
     platform::Framebuffer m_frame;
     // What the window's contexts draw text with until a font is selected.
     std::unique_ptr<platform::Font> m_stockFont;
