@@ -171,6 +171,16 @@ TEST(BrowsingKeys, StepZoomAndPageAsTheirButtons) {
     }
 }
 
+// Any mode from kBrowsingScreenFrom up is the browsing screen, for keys as
+// for clicks.
+TEST(BrowsingKeys, ActFromTheFirstBrowsingMode) {
+    auto s = State(kBrowsingScreenFrom, kUnset);
+    FakeViewHost host;
+    EXPECT_TRUE(HandleKey(*s, host, ViewKey::kLeft));
+    EXPECT_EQ(s->time.m_year, 999);
+    EXPECT_EQ(s->time.m_browseMode, kBrowsingMode);
+}
+
 TEST(BrowsingKeys, EscapeAndTReturnToTravelAsAClickElsewhere) {
     for (ViewKey key : {ViewKey::kEscape, ViewKey::kT}) {
         SCOPED_TRACE(static_cast<int>(key));
