@@ -120,6 +120,7 @@ void DrawEventsList(ViewState& s, platform::Dc& dc) {
 
     int y = s.m_eventsScroll + 25;
     s.m_eventLines = 0;
+    s.m_listedEvents.clear();
     bool found = false;
     EventRecords records(s.m_eventsData.data(), s.m_eventsData.size());
     EventRecord record;
@@ -137,7 +138,12 @@ void DrawEventsList(ViewState& s, platform::Dc& dc) {
                 dc.SetBkColor(kColumnBlue);
                 dc.SetTextColor(kWhite);
                 dc.SelectFont(s.m_fontMedium.get());
-                dc.TextOut(0, y, ShownDate(record.date, record.when.cut, t.m_yearStep));
+                const std::string_view date = ShownDate(record.date, record.when.cut, t.m_yearStep);
+                dc.TextOut(0, y, date);
+                std::size_t markerLength = 0;
+                ShadeOf(record.text, &markerLength);
+                s.m_listedEvents.push_back(
+                    {std::string(date), std::string(record.text.substr(markerLength))});
                 dc.SetBkColor(kPanelPurple);
                 dc.SetTextColor(kLabelYellow);
             }

@@ -18,6 +18,9 @@ inline constexpr std::int64_t kYearMax = 15000000000;
 inline constexpr int kTravelMode = 0;
 inline constexpr int kBrowsingMode = 100;
 inline constexpr int kBrowsingScreenFrom = 99;
+// From this magnitude on, either way, the date row holds the year alone and
+// the clock is dark.
+inline constexpr std::int64_t kLongYear = 10000;
 // m_yearStep runs through the powers of ten between these.
 inline constexpr std::int64_t kFinestYearStep = 1;
 inline constexpr std::int64_t kCoarsestYearStep = 1000000000;

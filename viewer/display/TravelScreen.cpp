@@ -22,7 +22,6 @@ constexpr int kCellWidth = 40;
 constexpr int kBlankCell = 10;  // slot of the blank cell among the large digits
 // From this year on (either sign) the row holds the year alone, and the clock
 // is hidden: a time of day means little that far out.
-constexpr std::int64_t kLongYear = 10000;
 
 // The digit of `value` at the given power of ten, 0..9 whatever the sign, so
 // that it always names a bitmap slot.

@@ -9,8 +9,10 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "display/Int64Math.h"
+#include "display/ListedEvent.h"
 #include "display/TimeState.h"
 #include "platform/Bitmap.h"
 #include "platform/Colour.h"
@@ -72,6 +74,7 @@ struct ViewState {
     int m_moreAbove = 0;
     int m_moreBelow = 0;
     int m_eventLines = 0;
+    std::vector<ListedEvent> m_listedEvents;  // the page the list shows, in order
     int m_meterShown = 0;
     std::int64_t m_drawnYearStep = 0;
     std::int64_t m_lastDrawnYear = 0;

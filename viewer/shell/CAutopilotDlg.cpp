@@ -87,6 +87,14 @@ CAutopilotDlg::CAutopilotDlg(QWidget* parent, Complaint complain)
     m_day->setObjectName(QStringLiteral("day"));
     m_hour->setObjectName(QStringLiteral("hour"));
     m_minute->setObjectName(QStringLiteral("minute"));
+    // What each field holds, for screen readers: the labels above them do not
+    // name the hour, the minute or the era.
+    m_day->setAccessibleName(QStringLiteral("Day"));
+    m_month->setAccessibleName(QStringLiteral("Month"));
+    m_year->setAccessibleName(QStringLiteral("Year"));
+    m_era->setAccessibleName(QStringLiteral("Era"));
+    m_hour->setAccessibleName(QStringLiteral("Hour"));
+    m_minute->setAccessibleName(QStringLiteral("Minute"));
     // The time of day is reached with the mouse only.
     m_hour->setFocusPolicy(Qt::ClickFocus);
     m_minute->setFocusPolicy(Qt::ClickFocus);

@@ -1,5 +1,6 @@
 #include "shell/OrbViewWidget.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -14,6 +15,7 @@
 #include "platform/SoundPlayer.h"
 #include "platform/qt/FrameImage.h"
 #include "shell/CAutopilotDlg.h"
+#include "shell/ViewAccessible.h"
 
 namespace orb {
 
@@ -44,6 +46,10 @@ OrbViewWidget::OrbViewWidget(ViewState& state, const ViewSources& sources,
     // The lever follows the pointer without a button held.
     setMouseTracking(true);
     setFixedSize(kClientWidth, kClientHeight);
+    // Qt asks the factories for every object's interface; one for the
+    // process is enough.
+    static const bool installed = (QAccessible::installFactory(&ViewAccessibleFactory), true);
+    static_cast<void>(installed);
     m_view = std::make_unique<COrbView>(state, *this, sources, installPathField);
 }
 
@@ -85,6 +91,30 @@ void OrbViewWidget::Draw() {
         m_travelScreenDrawn = true;
         update();
     }
+    Announce();
+}
+
+void OrbViewWidget::Announce() {
+    const ViewWords words = Words();
+    if (words.name == m_announced.name && words.value == m_announced.value) {
+        return;
+    }
+    constexpr qint64 kRunningTimeQuietMs = 1000;
+    const bool timeRuns =
+        m_state.time.m_browseMode < kBrowsingScreenFrom && m_state.time.m_speed != 0.0;
+    if (timeRuns && m_sinceAnnounced.isValid() &&
+        m_sinceAnnounced.elapsed() < kRunningTimeQuietMs) {
+        return;
+    }
+    m_announced = words;
+    m_sinceAnnounced.start();
+    const QString value = QString::fromStdString(words.value);
+    // Without a screen reader listening, Qt drops these at once.
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessibleValueChangeEvent valued(this, value);
+    QAccessible::updateAccessibility(&valued);
+    emit wordsTold(QString::fromStdString(words.name), value);
 }
 
 void OrbViewWidget::SetTimer(int id, int periodMs) {

@@ -4,12 +4,14 @@
 // pixels it changed are handed to the toolkit.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointF>
 #include <QWidget>
 #include <map>
 #include <memory>
 #include <optional>
 
+#include "display/AccessibleText.h"
 #include "display/COrbView.h"
 #include "display/ViewHost.h"
 #include "display/ViewSources.h"
@@ -57,9 +59,14 @@ class OrbViewWidget final : public QWidget, public ViewHost {
     // what it changed to the toolkit.
     void Draw();
 
+    // What the view shows, in words (its accessible name and value).
+    ViewWords Words() const { return DescribeView(m_state); }
+
   signals:
     // Once, when the first paint that drew the whole travel screen is done.
     void firstTravelScreenPainted();
+    // When assistive technology is told of new words (see Announce).
+    void wordsTold(const QString& name, const QString& value);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -73,6 +80,11 @@ class OrbViewWidget final : public QWidget, public ViewHost {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
+    // Tells assistive technology when the words changed: at once when time
+    // stands, lands or a browsing action is done; while time runs, at most
+    // once a second.
+    void Announce();
+
     ViewState& m_state;
     bool m_travelScreenPainted = false;
     // The first whole travel screen is drawn and waits for its presenting.
@@ -80,6 +92,8 @@ class OrbViewWidget final : public QWidget, public ViewHost {
     bool m_drawPending = false;
     bool m_inTick = false;                 // a timer's handler runs
     std::optional<QPointF> m_lastPointer;  // where the last real move went, on the screen
+    ViewWords m_announced;                 // what assistive technology was last told
+    QElapsedTimer m_sinceAnnounced;
     platform::Framebuffer m_frame;
     // What the window's contexts draw text with until a font is selected.
     std::unique_ptr<platform::Font> m_stockFont;
