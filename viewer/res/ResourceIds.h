@@ -26,6 +26,9 @@ constexpr int ID_APP_EXIT = 57665;
 // Commands added since: the View menu and the keys' help.
 constexpr int ID_VIEW_PRESENT = 32790;
 constexpr int ID_HELP_KEYS = 32791;
+constexpr int ID_VIEW_ZOOM_IN = 32792;
+constexpr int ID_VIEW_ZOOM_OUT = 32793;
+constexpr int ID_VIEW_ACTUAL_SIZE = 32794;
 
 // Strings.
 constexpr int IDS_APP_TITLE = 57344;

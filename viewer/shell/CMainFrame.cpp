@@ -4,10 +4,12 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 
 #include "display/ViewState.h"
 #include "res/ResourceIds.h"
+#include "shell/OrbViewWidget.h"
 
 namespace orb {
 
@@ -19,11 +21,12 @@ void Flip(int& flag) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(ViewState& state, QWidget* view)
+CMainFrame::CMainFrame(ViewState& state, OrbViewWidget* view)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
-      m_state(state) {
+      m_state(state),
+      m_view(view) {
     // The caption is fixed; no document title is ever added to it.
     setWindowTitle(QString::fromLatin1(res::kMainCaption));
     BuildMenu();
@@ -74,6 +77,33 @@ void CMainFrame::BuildMenu() {
         AddCommand(view, QStringLiteral("Return to the Present"), res::ID_VIEW_PRESENT);
     present->setShortcut(QKeySequence(Qt::Key_Home));
     connect(present, &QAction::triggered, this, &CMainFrame::returnToPresentRequested);
+    view->addSeparator();
+    const struct {
+        const char* text;
+        int id;
+        QList<QKeySequence> keys;
+        int (*factor)(int scale);
+    } zooms[] = {
+        {"Zoom In",
+         res::ID_VIEW_ZOOM_IN,
+         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+         [](int scale) { return scale + 1; }},
+        {"Zoom Out",
+         res::ID_VIEW_ZOOM_OUT,
+         {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+         [](int scale) { return scale - 1; }},
+        {"Actual Size",
+         res::ID_VIEW_ACTUAL_SIZE,
+         {QKeySequence(Qt::CTRL | Qt::Key_0)},
+         [](int) { return 1; }},
+    };
+    for (const auto& zoom : zooms) {
+        QAction* action = AddCommand(view, QString::fromLatin1(zoom.text), zoom.id);
+        action->setShortcuts(zoom.keys);
+        connect(action, &QAction::triggered, this,
+                [this, factor = zoom.factor] { ZoomTo(factor(m_view->Scale())); });
+    }
+    connect(view, &QMenu::aboutToShow, this, &CMainFrame::UpdateZoomItems);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     QAction* keys = AddCommand(help, QStringLiteral("Keys..."), res::ID_HELP_KEYS);
@@ -119,6 +149,42 @@ void CMainFrame::OnUpdateHoverMouse() {
 }
 void CMainFrame::OnUpdateWarpAnimations() {
     ActionFor(res::ID_OPTIONS_WARP)->setChecked(m_state.m_warpAnimations != 0);
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    UpdateZoomItems();  // on the screen the window is shown on
+}
+
+void CMainFrame::ZoomTo(int factor) {
+    if (factor < 1 || factor > LargestFittingScale()) {
+        return;  // the item is greyed; its key does nothing either
+    }
+    m_view->SetScale(factor);
+    layout()->activate();  // the window takes the view's new size now
+    UpdateZoomItems();
+}
+
+int CMainFrame::LargestFittingScale() const {
+    const QSize room = screen()->availableGeometry().size();
+    // What the window manager's frame and the menu bar add to the view.
+    const QSize border = frameGeometry().size() - geometry().size();
+    const int extraWidth = border.width();
+    const int extraHeight = border.height() + menuBar()->sizeHint().height();
+    int factor = 1;
+    while (factor < OrbViewWidget::kMostScale &&
+           (factor + 1) * OrbViewWidget::kClientWidth + extraWidth <= room.width() &&
+           (factor + 1) * OrbViewWidget::kClientHeight + extraHeight <= room.height()) {
+        ++factor;
+    }
+    return factor;
+}
+
+void CMainFrame::UpdateZoomItems() {
+    const int scale = m_view->Scale();
+    ActionFor(res::ID_VIEW_ZOOM_IN)->setEnabled(scale < LargestFittingScale());
+    ActionFor(res::ID_VIEW_ZOOM_OUT)->setEnabled(scale > 1);
+    ActionFor(res::ID_VIEW_ACTUAL_SIZE)->setEnabled(scale != 1);
 }
 
 void CMainFrame::UpdateOptionChecks() {

@@ -12,11 +12,12 @@ class QMenu;
 namespace orb {
 
 struct ViewState;
+class OrbViewWidget;
 
 class CMainFrame final : public QMainWindow {
     Q_OBJECT
   public:
-    CMainFrame(ViewState& state, QWidget* view);
+    CMainFrame(ViewState& state, OrbViewWidget* view);
 
     // The menu item that sends command `id`, or null.
     QAction* ActionFor(int id) const;
@@ -33,10 +34,22 @@ class CMainFrame final : public QMainWindow {
     void OnUpdateHoverMouse();
     void OnUpdateWarpAnimations();
 
+    // View, Zoom In, Zoom Out and Actual Size: the drawing at another whole
+    // factor, the window grown with it. A factor whose window does not fit
+    // the screen is not offered.
+    void ZoomTo(int factor);
+    // The largest factor whose window fits the screen's free area.
+    int LargestFittingScale() const;
+    // Greys the zoom items that would lead to a factor not offered.
+    void UpdateZoomItems();
+
   signals:
     void aboutRequested();
     void keysRequested();
     void returnToPresentRequested();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
 
   private:
     QAction* AddCommand(QMenu* menu, const QString& text, int id);
@@ -44,6 +57,7 @@ class CMainFrame final : public QMainWindow {
     void UpdateOptionChecks();
 
     ViewState& m_state;
+    OrbViewWidget* m_view;
     QMenu* m_options = nullptr;
     std::map<int, QAction*> m_actions;
 };

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPalette>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -85,7 +87,7 @@ void OrbViewWidget::Draw() {
     platform::Dc dc(m_frame, m_stockFont.get());
     m_view->OnDraw(dc);
     for (const platform::Rect& changed : dc.Changed()) {
-        update(changed.x, changed.y, changed.width, changed.height);
+        update(OnWidget(changed.x, changed.y, changed.width, changed.height));
     }
     if (wholeTravelScreen) {
         m_travelScreenDrawn = true;
@@ -115,6 +117,21 @@ void OrbViewWidget::Announce() {
     QAccessibleValueChangeEvent valued(this, value);
     QAccessible::updateAccessibility(&valued);
     emit wordsTold(QString::fromStdString(words.name), value);
+}
+
+void OrbViewWidget::SetScale(int factor) {
+    m_scale = std::clamp(factor, 1, kMostScale);
+    setFixedSize(kClientWidth * m_scale, kClientHeight * m_scale);
+    update();  // the whole drawing at its new size
+}
+
+QRect OrbViewWidget::OnWidget(int x, int y, int width, int height) const {
+    return {x * m_scale, y * m_scale, width * m_scale, height * m_scale};
+}
+
+QPoint OrbViewWidget::InDrawing(QPointF at) const {
+    return {static_cast<int>(std::floor(at.x() / m_scale)),
+            static_cast<int>(std::floor(at.y() / m_scale))};
 }
 
 void OrbViewWidget::SetTimer(int id, int periodMs) {
@@ -175,13 +192,20 @@ void OrbViewWidget::Warn(const std::string& message) {
 }
 
 void OrbViewWidget::paintEvent(QPaintEvent* event) {
-    // The framebuffer as it stands: the view drew into it when it asked.
+    // The framebuffer as it stands: the view drew into it when it asked. The
+    // asked-for area is widened to whole pixels of the drawing.
     const QRect area = event->rect();
+    const int left = area.left() / m_scale;
+    const int top = area.top() / m_scale;
+    const int right = (area.right() + m_scale) / m_scale;  // exclusive
+    const int bottom = (area.bottom() + m_scale) / m_scale;
+    const QRect source(left, top, right - left, bottom - top);
     QPainter painter(this);
-    // On a screen of higher density each pixel of the drawing becomes a block
-    // of device pixels, kept sharp: no smoothing between them.
+    // Each pixel of the drawing becomes a block of device pixels (at a larger
+    // scale, or on a screen of higher density), kept sharp: no smoothing.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(area.topLeft(), platform::FrameImage(std::as_const(m_frame)), area);
+    painter.drawImage(OnWidget(source.x(), source.y(), source.width(), source.height()),
+                      platform::FrameImage(std::as_const(m_frame)), source);
     if (m_travelScreenDrawn && !m_travelScreenPainted) {
         m_travelScreenPainted = true;
         emit firstTravelScreenPainted();
@@ -243,7 +267,7 @@ void OrbViewWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void OrbViewWidget::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = InDrawing(event->position());
     if (event->button() == Qt::LeftButton) {
         m_view->OnLButtonDown(at.x(), at.y());
     } else if (event->button() == Qt::RightButton) {
@@ -261,7 +285,7 @@ void OrbViewWidget::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     m_lastPointer = global;
-    const QPoint at = event->position().toPoint();
+    const QPoint at = InDrawing(event->position());
     m_view->OnMouseMove(at.x(), at.y());
 }
 

@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QPointF>
+#include <QRect>
 #include <QWidget>
 #include <map>
 #include <memory>
@@ -59,6 +60,12 @@ class OrbViewWidget final : public QWidget, public ViewHost {
     // what it changed to the toolkit.
     void Draw();
 
+    // The whole factor each pixel of the drawing is shown at: 1 to kMostScale.
+    // The widget grows with it; pointer positions map back to the drawing.
+    static constexpr int kMostScale = 4;
+    void SetScale(int factor);
+    int Scale() const { return m_scale; }
+
     // What the view shows, in words (its accessible name and value).
     ViewWords Words() const { return DescribeView(m_state); }
 
@@ -84,13 +91,18 @@ class OrbViewWidget final : public QWidget, public ViewHost {
     // stands, lands or a browsing action is done; while time runs, at most
     // once a second.
     void Announce();
+    // The block of the widget that shows the drawing's rectangle.
+    QRect OnWidget(int x, int y, int width, int height) const;
+    // The drawing's pixel under a widget position.
+    QPoint InDrawing(QPointF at) const;
 
     ViewState& m_state;
     bool m_travelScreenPainted = false;
     // The first whole travel screen is drawn and waits for its presenting.
     bool m_travelScreenDrawn = false;
     bool m_drawPending = false;
-    bool m_inTick = false;                 // a timer's handler runs
+    bool m_inTick = false;  // a timer's handler runs
+    int m_scale = 1;
     std::optional<QPointF> m_lastPointer;  // where the last real move went, on the screen
     ViewWords m_announced;                 // what assistive technology was last told
     QElapsedTimer m_sinceAnnounced;
