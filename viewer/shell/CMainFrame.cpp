@@ -79,10 +79,10 @@ void CMainFrame::BuildMenu() {
     connect(present, &QAction::triggered, this, &CMainFrame::returnToPresentRequested);
     view->addSeparator();
     const struct {
-        const char* text;
-        int id;
+        const char* text = nullptr;
+        int id = 0;
         QList<QKeySequence> keys;
-        int (*factor)(int scale);
+        int (*factor)(int scale) = nullptr;
     } zooms[] = {
         {"Zoom In",
          res::ID_VIEW_ZOOM_IN,

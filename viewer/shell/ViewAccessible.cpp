@@ -9,12 +9,10 @@ ViewAccessible::ViewAccessible(OrbViewWidget* view)
     : QAccessibleWidget(view, QAccessible::StaticText) {}
 
 QString ViewAccessible::text(QAccessible::Text kind) const {
-    const auto* view = static_cast<const OrbViewWidget*>(widget());
-    if (kind == QAccessible::Name) {
-        return QString::fromStdString(view->Words().name);
-    }
-    if (kind == QAccessible::Value) {
-        return QString::fromStdString(view->Words().value);
+    const auto* view = qobject_cast<const OrbViewWidget*>(widget());
+    if (view != nullptr && (kind == QAccessible::Name || kind == QAccessible::Value)) {
+        const ViewWords words = view->Words();
+        return QString::fromStdString(kind == QAccessible::Name ? words.name : words.value);
     }
     return QAccessibleWidget::text(kind);
 }
