@@ -19,9 +19,9 @@ namespace {
 
 class Scale : public orbtest::ShownShell {
   protected:
-    // The first place where the screen differs from the framebuffer with each
-    // pixel as a `scale` x `scale` block, or "".
-    std::string Difference() {
+    // The first place where the screen differs from the framebuffer shown at
+    // the view's factor from `origin` on, black around it, or "".
+    std::string Difference(QPoint origin = QPoint(0, 0)) {
         QTest::qWait(150);  // the pending paint, and the toolkit's own
         const QWidget* window = view->window();
         const QPoint at = view->mapTo(window, QPoint(0, 0));
@@ -30,16 +30,20 @@ class Scale : public orbtest::ShownShell {
                 ->grabWindow(window->winId(), at.x(), at.y(), view->width(), view->height())
                 .toImage()
                 .convertToFormat(QImage::Format_RGB32);
-        const int scale = view->Scale();
-        if (shown.size() !=
-            QSize(OrbViewWidget::kClientWidth * scale, OrbViewWidget::kClientHeight * scale)) {
+        if (shown.size() != view->size()) {
             return "the window shows " + std::to_string(shown.width()) + " x " +
                    std::to_string(shown.height());
         }
+        const int scale = view->Scale();
         for (int y = 0; y < shown.height(); ++y) {
             for (int x = 0; x < shown.width(); ++x) {
-                if ((shown.pixel(x, y) | 0xFF000000u) !=
-                    view->Frame().PixelAt(x / scale, y / scale)) {
+                const int px = (x - origin.x()) / scale;
+                const int py = (y - origin.y()) / scale;
+                const bool drawing = x >= origin.x() && y >= origin.y() &&
+                                     px < OrbViewWidget::kClientWidth &&
+                                     py < OrbViewWidget::kClientHeight;
+                const QRgb want = drawing ? view->Frame().PixelAt(px, py) : 0xFF000000u;
+                if ((shown.pixel(x, y) | 0xFF000000u) != want) {
                     return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
                 }
             }
@@ -103,6 +107,52 @@ TEST_F(Scale, FactorsWhoseWindowDoesNotFitAreGreyed) {
     EXPECT_EQ(view->Scale(), 1);
     EXPECT_EQ(frame->menuBar()->width(), OrbViewWidget::kClientWidth);  // the window shrank
     EXPECT_FALSE(frame->ActionFor(res::ID_VIEW_ZOOM_OUT)->isEnabled());
+}
+
+// The offscreen screen is 800 x 800: in full screen the drawing stands at
+// 1x, centred, 3 pixels from the left and 132 from the top, on black.
+TEST_F(Scale, FullScreenCentresTheDrawingOnBlackAndIgnoresTheMargins) {
+    CMainFrame* frame = app->MainFrame();
+    state->m_hoverMouse = 0;
+    frame->SetFullScreen(true);
+    QTest::qWait(100);
+    ASSERT_TRUE(frame->isFullScreen());
+    EXPECT_FALSE(frame->menuBar()->isVisible());
+    EXPECT_EQ(view->size(), frame->screen()->geometry().size());
+    EXPECT_EQ(view->Scale(), 1);
+    const QPoint origin(3, 132);
+    EXPECT_EQ(Difference(origin), "") << "entering full screen";
+    EXPECT_FALSE(frame->ActionFor(res::ID_VIEW_ZOOM_IN)->isEnabled());
+
+    state->time.m_speed = 7.0;
+    for (QPoint margin : {QPoint(1, 300), QPoint(400, 131), QPoint(797, 300), QPoint(400, 668)}) {
+        QTest::mouseClick(view, Qt::LeftButton, {}, margin);
+        EXPECT_EQ(state->time.m_speed, 7.0) << margin.x() << "," << margin.y();
+    }
+    QTest::mouseClick(view, Qt::LeftButton, {}, origin + QPoint(89, 209));
+    EXPECT_NEAR(state->time.m_speed, 0.2 * std::exp(10.0 / 41.0), 1e-12);
+
+    // Escape leaves full screen first; the next one is the browsing screen's.
+    QTest::keyClick(view, Qt::Key_T);
+    ASSERT_EQ(state->time.m_browseMode, kBrowsingMode);
+    EXPECT_EQ(Difference(origin), "") << "browsing in full screen";
+    QTest::keyClick(view, Qt::Key_Escape);
+    QTest::qWait(100);
+    EXPECT_FALSE(frame->isFullScreen());
+    EXPECT_TRUE(frame->menuBar()->isVisible());
+    EXPECT_EQ(view->size(), QSize(OrbViewWidget::kClientWidth, OrbViewWidget::kClientHeight));
+    EXPECT_EQ(state->time.m_browseMode, kBrowsingMode);
+    EXPECT_EQ(Difference(), "") << "back in the window";
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_EQ(state->time.m_browseMode, kTravelMode);
+
+    // F11 enters and leaves it.
+    QTest::keyClick(view, Qt::Key_F11);
+    QTest::qWait(100);
+    EXPECT_TRUE(frame->isFullScreen());
+    QTest::keyClick(view, Qt::Key_F11);
+    QTest::qWait(100);
+    EXPECT_FALSE(frame->isFullScreen());
 }
 
 }  // namespace

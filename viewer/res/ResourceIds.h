@@ -29,6 +29,7 @@ constexpr int ID_HELP_KEYS = 32791;
 constexpr int ID_VIEW_ZOOM_IN = 32792;
 constexpr int ID_VIEW_ZOOM_OUT = 32793;
 constexpr int ID_VIEW_ACTUAL_SIZE = 32794;
+constexpr int ID_VIEW_FULL_SCREEN = 32795;
 
 // Strings.
 constexpr int IDS_APP_TITLE = 57344;

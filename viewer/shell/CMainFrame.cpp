@@ -103,6 +103,14 @@ void CMainFrame::BuildMenu() {
         connect(action, &QAction::triggered, this,
                 [this, factor = zoom.factor] { ZoomTo(factor(m_view->Scale())); });
     }
+    QAction* full = AddCommand(view, QStringLiteral("Full Screen"), res::ID_VIEW_FULL_SCREEN);
+    full->setShortcut(QKeySequence(Qt::Key_F11));
+    full->setCheckable(true);
+    connect(full, &QAction::triggered, this, [this] { SetFullScreen(!isFullScreen()); });
+    // Its key works while the menu bar is hidden too.
+    addAction(full);
+    connect(m_view, &OrbViewWidget::leaveFullScreenRequested, this,
+            [this] { SetFullScreen(false); });
     connect(view, &QMenu::aboutToShow, this, &CMainFrame::UpdateZoomItems);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -156,8 +164,31 @@ void CMainFrame::showEvent(QShowEvent* event) {
     UpdateZoomItems();  // on the screen the window is shown on
 }
 
+void CMainFrame::SetFullScreen(bool on) {
+    if (on == isFullScreen()) {
+        return;
+    }
+    if (on) {
+        // The fixed size the layout gave the window would hold it back.
+        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        menuBar()->hide();
+        m_view->SetFullScreen(true);
+        showFullScreen();
+    } else {
+        showNormal();
+        menuBar()->show();
+        m_view->SetFullScreen(false);
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        layout()->activate();
+    }
+    ActionFor(res::ID_VIEW_FULL_SCREEN)->setChecked(on);
+    UpdateZoomItems();
+}
+
 void CMainFrame::ZoomTo(int factor) {
-    if (factor < 1 || factor > LargestFittingScale()) {
+    if (m_view->IsFullScreen() || factor < 1 || factor > LargestFittingScale()) {
         return;  // the item is greyed; its key does nothing either
     }
     m_view->SetScale(factor);
@@ -181,10 +212,12 @@ int CMainFrame::LargestFittingScale() const {
 }
 
 void CMainFrame::UpdateZoomItems() {
+    // In full screen the screen decides the factor.
+    const bool window = !m_view->IsFullScreen();
     const int scale = m_view->Scale();
-    ActionFor(res::ID_VIEW_ZOOM_IN)->setEnabled(scale < LargestFittingScale());
-    ActionFor(res::ID_VIEW_ZOOM_OUT)->setEnabled(scale > 1);
-    ActionFor(res::ID_VIEW_ACTUAL_SIZE)->setEnabled(scale != 1);
+    ActionFor(res::ID_VIEW_ZOOM_IN)->setEnabled(window && scale < LargestFittingScale());
+    ActionFor(res::ID_VIEW_ZOOM_OUT)->setEnabled(window && scale > 1);
+    ActionFor(res::ID_VIEW_ACTUAL_SIZE)->setEnabled(window && scale != 1);
 }
 
 void CMainFrame::UpdateOptionChecks() {

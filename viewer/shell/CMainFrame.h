@@ -42,6 +42,9 @@ class CMainFrame final : public QMainWindow {
     int LargestFittingScale() const;
     // Greys the zoom items that would lead to a factor not offered.
     void UpdateZoomItems();
+    // View, Full Screen (F11; F11 or Escape leaves it): the menu bar hidden,
+    // the drawing at the largest whole factor the screen holds.
+    void SetFullScreen(bool on);
 
   signals:
     void aboutRequested();

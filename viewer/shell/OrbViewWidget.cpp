@@ -120,18 +120,46 @@ void OrbViewWidget::Announce() {
 }
 
 void OrbViewWidget::SetScale(int factor) {
-    m_scale = std::clamp(factor, 1, kMostScale);
+    m_windowScale = std::clamp(factor, 1, kMostScale);
+    if (m_fullScreen) {
+        return;  // taken up when full screen ends
+    }
+    m_scale = m_windowScale;
+    m_origin = QPoint(0, 0);
     setFixedSize(kClientWidth * m_scale, kClientHeight * m_scale);
     update();  // the whole drawing at its new size
 }
 
-QRect OrbViewWidget::OnWidget(int x, int y, int width, int height) const {
-    return {x * m_scale, y * m_scale, width * m_scale, height * m_scale};
+void OrbViewWidget::SetFullScreen(bool on) {
+    m_fullScreen = on;
+    if (!on) {
+        SetScale(m_windowScale);
+        return;
+    }
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    PlaceFullScreen();
 }
 
-QPoint OrbViewWidget::InDrawing(QPointF at) const {
-    return {static_cast<int>(std::floor(at.x() / m_scale)),
-            static_cast<int>(std::floor(at.y() / m_scale))};
+void OrbViewWidget::PlaceFullScreen() {
+    m_scale = std::max(1, std::min(width() / kClientWidth, height() / kClientHeight));
+    m_origin =
+        QPoint((width() - kClientWidth * m_scale) / 2, (height() - kClientHeight * m_scale) / 2);
+    update();
+}
+
+QRect OrbViewWidget::OnWidget(int x, int y, int width, int height) const {
+    return {m_origin.x() + x * m_scale, m_origin.y() + y * m_scale, width * m_scale,
+            height * m_scale};
+}
+
+std::optional<QPoint> OrbViewWidget::InDrawing(QPointF at) const {
+    const QPoint pixel(static_cast<int>(std::floor((at.x() - m_origin.x()) / m_scale)),
+                       static_cast<int>(std::floor((at.y() - m_origin.y()) / m_scale)));
+    if (pixel.x() < 0 || pixel.y() < 0 || pixel.x() >= kClientWidth || pixel.y() >= kClientHeight) {
+        return std::nullopt;
+    }
+    return pixel;
 }
 
 void OrbViewWidget::SetTimer(int id, int periodMs) {
@@ -195,17 +223,23 @@ void OrbViewWidget::paintEvent(QPaintEvent* event) {
     // The framebuffer as it stands: the view drew into it when it asked. The
     // asked-for area is widened to whole pixels of the drawing.
     const QRect area = event->rect();
-    const int left = area.left() / m_scale;
-    const int top = area.top() / m_scale;
-    const int right = (area.right() + m_scale) / m_scale;  // exclusive
-    const int bottom = (area.bottom() + m_scale) / m_scale;
-    const QRect source(left, top, right - left, bottom - top);
     QPainter painter(this);
-    // Each pixel of the drawing becomes a block of device pixels (at a larger
-    // scale, or on a screen of higher density), kept sharp: no smoothing.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(OnWidget(source.x(), source.y(), source.width(), source.height()),
-                      platform::FrameImage(std::as_const(m_frame)), source);
+    if (m_fullScreen) {
+        painter.fillRect(area, Qt::black);  // the margins; the drawing goes over it
+    }
+    const QRect inDrawing = area.translated(-m_origin);
+    const int left = std::max(0, inDrawing.left() / m_scale);
+    const int top = std::max(0, inDrawing.top() / m_scale);
+    const int right = std::min(kClientWidth, (inDrawing.right() + m_scale) / m_scale);
+    const int bottom = std::min(kClientHeight, (inDrawing.bottom() + m_scale) / m_scale);
+    if (right > left && bottom > top) {
+        const QRect source(left, top, right - left, bottom - top);
+        // Each pixel of the drawing becomes a block of device pixels (at a
+        // larger scale, or on a screen of higher density), kept sharp.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(OnWidget(source.x(), source.y(), source.width(), source.height()),
+                          platform::FrameImage(std::as_const(m_frame)), source);
+    }
     if (m_travelScreenDrawn && !m_travelScreenPainted) {
         m_travelScreenPainted = true;
         emit firstTravelScreenPainted();
@@ -257,6 +291,11 @@ std::optional<ViewKey> ViewKeyFor(const QKeyEvent& event) {
 }  // namespace
 
 void OrbViewWidget::keyPressEvent(QKeyEvent* event) {
+    if (m_fullScreen && event->key() == Qt::Key_Escape) {
+        emit leaveFullScreenRequested();  // before it means anything to the view
+        event->accept();
+        return;
+    }
     if (const std::optional<ViewKey> key = ViewKeyFor(*event)) {
         m_view->OnKey(*key);
     } else {
@@ -267,13 +306,16 @@ void OrbViewWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void OrbViewWidget::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = InDrawing(event->position());
+    const std::optional<QPoint> at = InDrawing(event->position());
+    event->accept();
+    if (!at) {
+        return;  // the black margins of full screen
+    }
     if (event->button() == Qt::LeftButton) {
-        m_view->OnLButtonDown(at.x(), at.y());
+        m_view->OnLButtonDown(at->x(), at->y());
     } else if (event->button() == Qt::RightButton) {
         m_view->OnRButtonDown();
     }
-    event->accept();
 }
 
 void OrbViewWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -285,12 +327,16 @@ void OrbViewWidget::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     m_lastPointer = global;
-    const QPoint at = InDrawing(event->position());
-    m_view->OnMouseMove(at.x(), at.y());
+    if (const std::optional<QPoint> at = InDrawing(event->position())) {
+        m_view->OnMouseMove(at->x(), at->y());
+    }
 }
 
 // The window-state events can arrive while the view is still being made.
 void OrbViewWidget::resizeEvent(QResizeEvent*) {
+    if (m_fullScreen) {
+        PlaceFullScreen();
+    }
     if (m_view) {
         m_view->OnSize();
     }

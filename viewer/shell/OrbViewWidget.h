@@ -65,6 +65,12 @@ class OrbViewWidget final : public QWidget, public ViewHost {
     static constexpr int kMostScale = 4;
     void SetScale(int factor);
     int Scale() const { return m_scale; }
+    // Full screen: the widget takes the window's whole size and shows the
+    // drawing at the largest whole factor that fits, centred on black;
+    // pointer events on the margins are not the view's. Off, the factor
+    // SetScale last gave comes back.
+    void SetFullScreen(bool on);
+    bool IsFullScreen() const { return m_fullScreen; }
 
     // What the view shows, in words (its accessible name and value).
     ViewWords Words() const { return DescribeView(m_state); }
@@ -72,6 +78,8 @@ class OrbViewWidget final : public QWidget, public ViewHost {
   signals:
     // Once, when the first paint that drew the whole travel screen is done.
     void firstTravelScreenPainted();
+    // Escape was pressed in full screen: it leaves full screen first.
+    void leaveFullScreenRequested();
     // When assistive technology is told of new words (see Announce).
     void wordsTold(const QString& name, const QString& value);
 
@@ -93,8 +101,10 @@ class OrbViewWidget final : public QWidget, public ViewHost {
     void Announce();
     // The block of the widget that shows the drawing's rectangle.
     QRect OnWidget(int x, int y, int width, int height) const;
-    // The drawing's pixel under a widget position.
-    QPoint InDrawing(QPointF at) const;
+    // The drawing's pixel under a widget position; none on the margins.
+    std::optional<QPoint> InDrawing(QPointF at) const;
+    // Full screen: the factor and the place of the drawing for the widget's size.
+    void PlaceFullScreen();
 
     ViewState& m_state;
     bool m_travelScreenPainted = false;
@@ -103,6 +113,9 @@ class OrbViewWidget final : public QWidget, public ViewHost {
     bool m_drawPending = false;
     bool m_inTick = false;  // a timer's handler runs
     int m_scale = 1;
+    int m_windowScale = 1;  // the factor outside full screen
+    bool m_fullScreen = false;
+    QPoint m_origin;                       // where the drawing's corner stands on the widget
     std::optional<QPointF> m_lastPointer;  // where the last real move went, on the screen
     ViewWords m_announced;                 // what assistive technology was last told
     QElapsedTimer m_sinceAnnounced;
