@@ -263,7 +263,7 @@ TEST_F(Shell, AutopilotDialogRunsOverTheMainWindowAndReturnsItsFields) {
     fields.m_strEra = "BC";
     fields.m_dYear = 5.0;
     fields.m_nHour = 12;
-    fields.m_nMinute = 0;
+    fields.m_nMinute = 45;
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<CAutopilotDlg*>(QApplication::activeModalWidget());
         if (dialog == nullptr) {
@@ -272,7 +272,9 @@ TEST_F(Shell, AutopilotDialogRunsOverTheMainWindowAndReturnsItsFields) {
         }
         dialog->DayEdit()->setText("20");
         dialog->YearEdit()->setText("1969");
-        dialog->EraList()->setCurrentIndex(0);  // AD
+        dialog->EraList()->setCurrentIndex(0);        // AD
+        EXPECT_EQ(dialog->HourEdit()->text(), "12");  // seeded from the fields
+        EXPECT_EQ(dialog->MinuteEdit()->text(), "45");
         dialog->HourEdit()->setText("20");
         dialog->MinuteEdit()->setText("17");
         dialog->OkButton()->click();
