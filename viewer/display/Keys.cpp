@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <optional>
 #include <vector>
 
@@ -10,7 +9,6 @@
 #include "display/Controls.h"
 #include "display/SpeedScale.h"
 #include "display/TimeModel.h"
-#include "display/TravelTimer.h"
 #include "display/ViewHost.h"
 #include "display/ViewState.h"
 
@@ -154,15 +152,9 @@ bool HandleKey(ViewState& s, ViewHost& host, ViewKey key) {
 void ReturnToPresent(ViewState& s, ViewHost& host) {
     TimeState& t = s.time;
     t.m_travelSeconds = kPresentSeconds;
-    t.m_speed = 0.0;
     DeriveMoment(t);
-    // As a click that leaves browsing: the frame is drawn anew and time runs.
-    if (t.m_browseMode >= kBrowsingScreenFrom) {
-        s.m_repaintFrame = 1;
-        host.SetTimer(kTravelTimerId, kTravelTimerPeriodMs);
-    }
-    t.m_browseMode = kTravelMode;
-    host.Invalidate();
+    // Then as a click elsewhere: travel stops, and browsing ends.
+    HandleClick(s, host, kElsewhere.x, kElsewhere.y);
 }
 
 }  // namespace orb
