@@ -11,6 +11,8 @@ packages=(
     clang-14 libclang-rt-14-dev clang-tidy-14
     fonts-liberation2
     xvfb xauth
+    # a window manager and X's own tools, to see where the window lands
+    openbox x11-utils
     # the packaging checks: validators of menu entries and metadata, and what
     # cpack needs to compute the Debian package's dependencies
     desktop-file-utils appstream dpkg-dev file

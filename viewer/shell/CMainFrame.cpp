@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
+#include <QWindow>
 
 #include "display/ViewState.h"
 #include "res/ResourceIds.h"
@@ -161,7 +162,33 @@ void CMainFrame::OnUpdateWarpAnimations() {
 
 void CMainFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    if (!m_framePlaced) {
+        // The window manager's frame is known once the window is first
+        // exposed, not before.
+        windowHandle()->installEventFilter(this);
+    }
     UpdateZoomItems();  // on the screen the window is shown on
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        m_framePlaced = true;
+        KeepTitleBarOnScreen();
+        UpdateZoomItems();  // now with the frame's real size
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::KeepTitleBarOnScreen() {
+    // A window manager that honours static gravity puts the client area at
+    // the corner asked for and the title bar above the screen, where the
+    // window can no longer be grabbed. Moving a shown window places its frame.
+    const QRect frame = frameGeometry();
+    if (!isFullScreen() && (frame.left() < 0 || frame.top() < 0)) {
+        move(0, 0);
+    }
 }
 
 void CMainFrame::SetFullScreen(bool on) {

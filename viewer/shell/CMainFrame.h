@@ -53,16 +53,19 @@ class CMainFrame final : public QMainWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QAction* AddCommand(QMenu* menu, const QString& text, int id);
     void BuildMenu();
     void UpdateOptionChecks();
+    void KeepTitleBarOnScreen();
 
     ViewState& m_state;
     OrbViewWidget* m_view;
     QMenu* m_options = nullptr;
     std::map<int, QAction*> m_actions;
+    bool m_framePlaced = false;
 };
 
 }  // namespace orb
