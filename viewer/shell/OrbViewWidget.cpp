@@ -149,20 +149,35 @@ void OrbViewWidget::SetFullScreen(bool on) {
 }
 
 void OrbViewWidget::PlaceFullScreen() {
-    m_scale = std::max(1, std::min(width() / kClientWidth, height() / kClientHeight));
-    m_origin =
-        QPoint((width() - kClientWidth * m_scale) / 2, (height() - kClientHeight * m_scale) / 2);
+    // Counted in the screen's own pixels, so that each pixel of the drawing
+    // is a whole block of them on any density.
+    const qreal ratio = devicePixelRatioF();
+    const int width = qRound(this->width() * ratio);
+    const int height = qRound(this->height() * ratio);
+    m_scale = std::max(1, std::min(width / kClientWidth, height / kClientHeight));
+    m_origin = QPoint((width - kClientWidth * m_scale) / 2, (height - kClientHeight * m_scale) / 2);
     update();
 }
 
+qreal OrbViewWidget::DevicePerPixel() const {
+    // A window's factor is in the widget's pixels; the full screen's is in
+    // the screen's.
+    return m_fullScreen ? m_scale : m_scale * devicePixelRatioF();
+}
+
 QRect OrbViewWidget::OnWidget(int x, int y, int width, int height) const {
-    return {m_origin.x() + x * m_scale, m_origin.y() + y * m_scale, width * m_scale,
-            height * m_scale};
+    const qreal block = DevicePerPixel();
+    const qreal ratio = devicePixelRatioF();
+    return QRectF((m_origin.x() + x * block) / ratio, (m_origin.y() + y * block) / ratio,
+                  width * block / ratio, height * block / ratio)
+        .toAlignedRect();
 }
 
 std::optional<QPoint> OrbViewWidget::InDrawing(QPointF at) const {
-    const QPoint pixel(static_cast<int>(std::floor((at.x() - m_origin.x()) / m_scale)),
-                       static_cast<int>(std::floor((at.y() - m_origin.y()) / m_scale)));
+    const qreal block = DevicePerPixel();
+    const qreal ratio = devicePixelRatioF();
+    const QPoint pixel(static_cast<int>(std::floor((at.x() * ratio - m_origin.x()) / block)),
+                       static_cast<int>(std::floor((at.y() * ratio - m_origin.y()) / block)));
     if (pixel.x() < 0 || pixel.y() < 0 || pixel.x() >= kClientWidth || pixel.y() >= kClientHeight) {
         return std::nullopt;
     }
@@ -234,17 +249,25 @@ void OrbViewWidget::paintEvent(QPaintEvent* event) {
     if (m_fullScreen) {
         painter.fillRect(area, Qt::black);  // the margins; the drawing goes over it
     }
-    const QRect inDrawing = area.translated(-m_origin);
-    const int left = std::max(0, inDrawing.left() / m_scale);
-    const int top = std::max(0, inDrawing.top() / m_scale);
-    const int right = std::min(kClientWidth, (inDrawing.right() + m_scale) / m_scale);
-    const int bottom = std::min(kClientHeight, (inDrawing.bottom() + m_scale) / m_scale);
+    // In the screen's pixels from here on.
+    const qreal ratio = devicePixelRatioF();
+    const qreal block = DevicePerPixel();
+    const QRectF inDrawing(area.x() * ratio - m_origin.x(), area.y() * ratio - m_origin.y(),
+                           area.width() * ratio, area.height() * ratio);
+    const int left = std::max(0, static_cast<int>(std::floor(inDrawing.left() / block)));
+    const int top = std::max(0, static_cast<int>(std::floor(inDrawing.top() / block)));
+    const int right =
+        std::min(kClientWidth, static_cast<int>(std::ceil(inDrawing.right() / block)));
+    const int bottom =
+        std::min(kClientHeight, static_cast<int>(std::ceil(inDrawing.bottom() / block)));
     if (right > left && bottom > top) {
         const QRect source(left, top, right - left, bottom - top);
-        // Each pixel of the drawing becomes a block of device pixels (at a
-        // larger scale, or on a screen of higher density), kept sharp.
+        // Each pixel of the drawing becomes a block of device pixels, kept
+        // sharp.
+        painter.scale(1 / ratio, 1 / ratio);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(OnWidget(source.x(), source.y(), source.width(), source.height()),
+        painter.drawImage(QRectF(m_origin.x() + left * block, m_origin.y() + top * block,
+                                 source.width() * block, source.height() * block),
                           platform::FrameImage(std::as_const(m_frame)), source);
     }
     if (m_travelScreenDrawn && !m_travelScreenPainted) {

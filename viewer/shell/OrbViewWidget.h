@@ -60,8 +60,10 @@ class OrbViewWidget final : public QWidget, public ViewHost {
     // what it changed to the toolkit.
     void Draw();
 
-    // The whole factor each pixel of the drawing is shown at: 1 to kMostScale.
-    // The widget grows with it; pointer positions map back to the drawing.
+    // The whole factor each pixel of the drawing is shown at: 1 to kMostScale
+    // in the widget's pixels in a window (the widget grows with it), and in
+    // the screen's own pixels in full screen. Pointer positions map back to
+    // the drawing.
     static constexpr int kMostScale = 4;
     void SetScale(int factor);
     int Scale() const { return m_scale; }
@@ -99,6 +101,8 @@ class OrbViewWidget final : public QWidget, public ViewHost {
     // stands, lands or a browsing action is done; while time runs, at most
     // once a second.
     void Announce();
+    // How many of the screen's pixels one pixel of the drawing spans.
+    qreal DevicePerPixel() const;
     // The block of the widget that shows the drawing's rectangle.
     QRect OnWidget(int x, int y, int width, int height) const;
     // The drawing's pixel under a widget position; none on the margins.
@@ -115,7 +119,7 @@ class OrbViewWidget final : public QWidget, public ViewHost {
     int m_scale = 1;
     int m_windowScale = 1;  // the factor outside full screen
     bool m_fullScreen = false;
-    QPoint m_origin;                       // where the drawing's corner stands on the widget
+    QPoint m_origin;  // where the drawing's corner stands, in the screen's pixels
     std::optional<QPointF> m_lastPointer;  // where the last real move went, on the screen
     ViewWords m_announced;                 // what assistive technology was last told
     QElapsedTimer m_sinceAnnounced;
