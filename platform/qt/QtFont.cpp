@@ -21,9 +21,10 @@ QFont MakeFont(const std::string& face, int height) {
     return font;
 }
 
-// The program's strings are single-byte Windows text.
+// The program's strings are UTF-8; a byte that begins no character reads as
+// U+FFFD.
 QString ToQString(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace

@@ -77,17 +77,58 @@ TEST(EventRecords, LongLinesAreCutAtTheLimits) {
     EXPECT_EQ(seen[1], (Seen{"2000", "Next", true, 2000}));  // the walk goes on in step
 }
 
-TEST(EventRecords, BytesOutsidePrintableAsciiEndALine) {
-    // The byte after a line's end is skipped as its line feed, whatever it is.
-    const std::vector<Seen> seen = Walk(
-        "1969 AD\xE9\x41Moon\x01xNext\r\nText\x80\x80"
-        "1970\x7F\r\n");
-    ASSERT_EQ(seen.size(), 3u);
-    EXPECT_EQ(seen[0], (Seen{"1969 AD", "Moon", true, 1969}));
-    EXPECT_EQ(seen[1].date, "Next");
-    EXPECT_EQ(seen[1].text, "Text");  // 128 ends a line
-    EXPECT_FALSE(seen[1].hasYear);
-    EXPECT_EQ(seen[2].date, "1970\x7F");  // 127 does not
+TEST(EventRecords, LinesEndAtLineFeedsAndKeepEveryOtherByte) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::vector<Seen> seen;
+    } cases[] = {
+        {"LF only",
+         "1969 AD\nMoon\n2000\nLater\n",
+         {{"1969 AD", "Moon", true, 1969}, {"2000", "Later", true, 2000}}},
+        {"LF and CR LF mixed",
+         "1969 AD\r\nMoon\n2000\nLater\r\n",
+         {{"1969 AD", "Moon", true, 1969}, {"2000", "Later", true, 2000}}},
+        {"UTF-8 letters",
+         "1810 AD\nBol\xc3\xadvar \xe2\x80\x94 \xe2\x80\x9cLibertador\xe2\x80\x9d\n",
+         {{"1810 AD", "Bol\xc3\xadvar \xe2\x80\x94 \xe2\x80\x9cLibertador\xe2\x80\x9d", true,
+           1810}}},
+        {"invalid bytes stay",
+         "1969 AD\r\nCaf\xe9\x80\r\n",
+         {{"1969 AD", "Caf\xe9\x80", true, 1969}}},
+        {"tab and other controls stay",
+         "1969\tAD\r\nA\x01"
+         "B\x7f\r\n",
+         {{"1969\tAD",
+           "A\x01"
+           "B\x7f",
+           true, 1969}}},
+        {"a lone CR inside a line", "1969 AD\rx\nText\n", {{"1969 AD\rx", "Text", false, 0}}},
+        {"empty lines are records with no year",
+         "\n\n1969\nMoon\n",
+         {{"", "", false, 0}, {"1969", "Moon", true, 1969}}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Walk(c.bytes), c.seen) << c.name;
+    }
+}
+
+// The limits count characters: 196 and 199 of them, however many bytes, and
+// a character is never split.
+TEST(EventRecords, LimitsCountCharactersAndNeverSplitOne) {
+    std::string date;
+    for (int i = 0; i < 200; ++i) {
+        date += "\xc3\xa9";  // é
+    }
+    std::string text = "x";
+    for (int i = 0; i < 250; ++i) {
+        text += "\xe2\x80\x94";  // —
+    }
+    const std::vector<Seen> seen = Walk(date + "\n" + text + "\n1970\nNext\n");
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].date, date.substr(0, 2 * 196));
+    EXPECT_EQ(seen[0].text, text.substr(0, 1 + 3 * 198));
+    EXPECT_EQ(seen[1], (Seen{"1970", "Next", true, 1970}));
 }
 
 }  // namespace

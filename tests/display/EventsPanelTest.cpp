@@ -85,9 +85,10 @@ TEST_F(EventsPanel, DateAndTextOfAnEventAtStepOneAndStepTen) {
     EXPECT_TRUE(SameDraw(shown[1], "medium", "20 JUL", 0, 95, kWhite));
     EXPECT_TRUE(SameDraw(shown[3], "medium", "July 20", 0, 145, kWhite));  // comma dropped
     // The date's cells are column blue, the text's panel purple.
-    // (The row of ink is the recording font's.)
+    // (The rows of ink are the recording font's: one in the medium font's
+    // wide cells, two in the small font's.)
     EXPECT_TRUE(Filled(frame, 0, 96, 48, 19, kColumnBlue));
-    EXPECT_TRUE(Filled(frame, 140, 96, 72, 14, kPanelPurple));
+    EXPECT_TRUE(Filled(frame, 140, 97, 72, 13, kPanelPurple));
     EXPECT_EQ(frame.PixelAt(140, 95), platform::ToPixel(kLabelYellow));
     EXPECT_EQ(frame.PixelAt(0, 95), platform::ToPixel(kWhite));
 
@@ -189,6 +190,53 @@ TEST_F(EventsPanel, MarkersShadeTheTextAndAreNotShown) {
         ASSERT_FALSE(Shown().empty());
         EXPECT_TRUE(SameDraw(Shown()[0], "small", "Maybe", 140, 95, shades[i]));
     }
+}
+
+// UTF-8 texts reach the framebuffer as their letters, a cell each; a byte
+// that is not UTF-8 shows as U+FFFD.
+TEST_F(EventsPanel, Utf8TextsAreDrawnAsTheirLetters) {
+    const std::string text =
+        "Bol\xc3\xadvar \xe2\x80\x94 \xe2\x80\x9cLibertador\xe2\x80\x9d, Espa\xc3\xb1"
+        "a, K\xc3\xb6ln";
+    Databank("1819\n" + text + "\n1820\nCaf\xe9 x\n");
+    Paint(1819, 1);
+    const int cell = 6;  // the small font's cells
+    EXPECT_EQ(orbtest::ReadFakeText(frame, 140, 95, cell, 36, kLabelYellow), text);
+    Paint(1820, 1);
+    EXPECT_EQ(orbtest::ReadFakeText(frame, 140, 95, cell, 6, kLabelYellow), "Caf\xef\xbf\xbd x");
+}
+
+// The limit counts characters: 99 two-byte letters stay on one line; a
+// break never falls inside a character.
+TEST_F(EventsPanel, LongTextsCountCharactersNotBytes) {
+    std::string short99;
+    for (int i = 0; i < 99; ++i) {
+        short99 += "\xc3\xb1";  // ñ
+    }
+    Databank("1969\n" + short99 + "\n");
+    Paint(1969, 1);
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].text, short99);
+
+    std::string dashes;  // 120 dashes of three bytes, a blank after the 90th
+    for (int i = 0; i < 120; ++i) {
+        dashes += i == 90 ? " " : "\xe2\x80\x94";
+    }
+    Databank("1969\n" + dashes + "\n");
+    Paint(1969, 1);
+    ASSERT_EQ(Shown().size(), 2u);
+    EXPECT_EQ(Shown()[0].text, dashes.substr(0, 3 * 90));
+    EXPECT_EQ(Shown()[1].text, dashes.substr(3 * 90 + 1));
+
+    std::string unbroken;  // no blank: cut after the 100th character
+    for (int i = 0; i < 110; ++i) {
+        unbroken += "\xc3\xb6";  // ö
+    }
+    Databank("1969\n" + unbroken + "\n");
+    Paint(1969, 1);
+    ASSERT_EQ(Shown().size(), 2u);
+    EXPECT_EQ(Shown()[0].text, unbroken.substr(0, 200));
+    EXPECT_EQ(Shown()[1].text, unbroken.substr(200));
 }
 
 TEST_F(EventsPanel, LongTextsBreakAtTheLastBlankBeforeIndex101) {

@@ -4,12 +4,14 @@
 #include <cstdlib>
 
 #include "platform/Framebuffer.h"
+#include "platform/Utf8.h"
 
 namespace orbtest {
 
 namespace {
 
 constexpr int kCodeBits = 7;
+constexpr int kMostRows = 21;  // enough for any code point at one bit a row
 
 void Ink(platform::Framebuffer& target, int x, int y, platform::ColorRef colour) {
     if (target.Contains(x, y)) {
@@ -27,7 +29,7 @@ FakeFont::FakeFont(const std::string& face, int height, std::vector<TextDraw>* l
       m_log(log) {}
 
 void FakeFont::Extent(std::string_view text, int* width, int* height) const {
-    *width = static_cast<int>(text.size()) * m_cellWidth;
+    *width = static_cast<int>(platform::Utf8Length(text)) * m_cellWidth;
     *height = m_cellHeight;
 }
 
@@ -37,17 +39,22 @@ void FakeFont::Draw(platform::Framebuffer& target, int x, int y, std::string_vie
         m_log->push_back({Face(), Height(), std::string(text), x, y, colour});
     }
     const int bits = std::min(kCodeBits, m_cellWidth - 1);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto code = static_cast<unsigned char>(text[i]);
-        if (code == ' ') {
+    int cell = x;
+    for (std::size_t at = 0; at < text.size(); cell += m_cellWidth) {
+        const platform::Utf8Char c = platform::NextUtf8(text, at);
+        at += c.length;
+        if (c.code == ' ') {
             continue;
         }
-        const int cell = x + static_cast<int>(i) * m_cellWidth;
-        Ink(target, cell, y, colour);
-        for (int bit = 0; bit < bits; ++bit) {
-            if (((code >> bit) & 1u) != 0) {
-                Ink(target, cell + 1 + bit, y, colour);
+        char32_t rest = c.code;
+        for (int row = 0; row < m_cellHeight && (row == 0 || rest != 0); ++row) {
+            Ink(target, cell, y + row, colour);
+            for (int bit = 0; bit < bits; ++bit) {
+                if (((rest >> bit) & 1u) != 0) {
+                    Ink(target, cell + 1 + bit, y + row, colour);
+                }
             }
+            rest >>= bits;
         }
     }
 }
@@ -55,20 +62,26 @@ void FakeFont::Draw(platform::Framebuffer& target, int x, int y, std::string_vie
 std::string ReadFakeText(const platform::Framebuffer& frame, int x, int y, int cellWidth, int count,
                          platform::ColorRef colour) {
     const std::uint32_t ink = platform::ToPixel(colour);
-    const auto inked = [&](int px) { return frame.Contains(px, y) && frame.PixelAt(px, y) == ink; };
+    const auto inked = [&](int px, int py) {
+        return frame.Contains(px, py) && frame.PixelAt(px, py) == ink;
+    };
     const int bits = std::min(kCodeBits, cellWidth - 1);
     std::string text;
     for (int i = 0; i < count; ++i) {
         const int cell = x + i * cellWidth;
-        if (!inked(cell)) {
+        if (!inked(cell, y)) {
             text += ' ';
             continue;
         }
-        unsigned code = 0;
-        for (int bit = 0; bit < bits; ++bit) {
-            code |= inked(cell + 1 + bit) ? (1u << bit) : 0u;
+        char32_t code = 0;
+        for (int row = 0; row < kMostRows && (row == 0 || inked(cell, y + row)); ++row) {
+            for (int bit = 0; bit < bits; ++bit) {
+                if (inked(cell + 1 + bit, y + row)) {
+                    code |= char32_t{1} << (row * bits + bit);
+                }
+            }
         }
-        text += static_cast<char>(code);
+        platform::AppendUtf8(code, &text);
     }
     return text;
 }

@@ -29,10 +29,12 @@ class FakeFont final : public platform::Font {
     int CellHeight() const { return m_cellHeight; }
 
     void Extent(std::string_view text, int* width, int* height) const override;
-    // Leaves the cells' background alone, as a font does: only the top row
-    // takes ink. Its first pixel marks a character other than a blank; the
-    // next seven, as far as the cell reaches, hold the character's low seven
-    // bits, lowest first.
+    // Text is UTF-8, a cell per character. Leaves the cells' background
+    // alone, as a font does. The top row's first pixel marks a character other
+    // than a blank; the next pixels, up to seven as far as the cell reaches,
+    // hold the lowest bits of its code point, lowest first. The bits left over
+    // go on the rows below in the same way, each row's first pixel marking it
+    // as used.
     void Draw(platform::Framebuffer& target, int x, int y, std::string_view text,
               platform::ColorRef colour) const override;
 
@@ -43,8 +45,7 @@ class FakeFont final : public platform::Font {
 };
 
 // The text the fake glyphs spell in `count` cells of `cellWidth` from (x, y),
-// in ink of `colour`; a cell without the mark reads as a blank. Only cells of
-// eight pixels or more hold whole characters.
+// in ink of `colour`, as UTF-8; a cell without the mark reads as a blank.
 std::string ReadFakeText(const platform::Framebuffer& frame, int x, int y, int cellWidth, int count,
                          platform::ColorRef colour);
 

@@ -1,15 +1,46 @@
 #include "display/EventRecords.h"
 
-#include <algorithm>
+#include <cstring>
+
+#include "platform/Utf8.h"
 
 namespace orb {
 
 namespace {
 
-// Compared as signed bytes, as the databank's scanner always has: control
-// characters and every byte from 128 up end a line.
-bool EndsLine(std::uint8_t byte) {
-    return byte < 32 || byte >= 128;
+struct Line {
+    std::string_view text;  // without its line end, nor a CR just before it
+    std::size_t next = 0;   // where the next line starts
+    bool last = false;      // ended by a zero byte or by the end of the data
+};
+
+Line LineAt(const std::uint8_t* data, std::size_t size, std::size_t start) {
+    const std::uint8_t* from = data + start;
+    const std::size_t room = size - start;
+    const auto* feed = static_cast<const std::uint8_t*>(std::memchr(from, '\n', room));
+    const std::size_t span = feed != nullptr ? static_cast<std::size_t>(feed - from) : room;
+    const auto* zero = static_cast<const std::uint8_t*>(std::memchr(from, 0, span));
+    Line line;
+    std::size_t length = span;
+    if (zero != nullptr) {
+        length = static_cast<std::size_t>(zero - from);
+        line.last = true;
+    } else {
+        line.last = feed == nullptr;
+        line.next = start + span + 1;
+    }
+    // A CR LF cut short by the end of the data still ends the line.
+    if (length > 0 && from[length - 1] == '\r') {
+        --length;
+    }
+    line.text = std::string_view(reinterpret_cast<const char*>(from), length);
+    return line;
+}
+
+std::string_view Cut(std::string_view line, std::size_t characters, bool* cut) {
+    const std::size_t keep = platform::Utf8Prefix(line, characters);
+    *cut = keep < line.size();
+    return line.substr(0, keep);
 }
 
 }  // namespace
@@ -18,39 +49,23 @@ bool EventRecords::Next(EventRecord* record) {
     if (m_at >= m_size || m_data[m_at] == 0) {
         return false;
     }
-    const auto lineFrom = [this](std::size_t start, std::size_t limit, std::size_t* end) {
-        std::size_t at = start;
-        while (at < m_size && !EndsLine(m_data[at])) {
-            ++at;
-        }
-        *end = at;
-        const std::size_t length = std::min(at - start, limit);
-        return std::string_view(reinterpret_cast<const char*>(m_data + start), length);
-    };
-
-    // A line ended by the end of the data or by a zero byte, or followed by
-    // one where the line feed should be, is the last.
-    const auto lastLine = [this](std::size_t end) {
-        return end >= m_size || m_data[end] == 0 || (end + 1 < m_size && m_data[end + 1] == 0);
-    };
-
-    std::size_t dateEnd = 0;
-    record->date = lineFrom(m_at, kDateLineLimit, &dateEnd);
+    const Line date = LineAt(m_data, m_size, m_at);
+    record->date = Cut(date.text, kDateLineLimit, &record->dateCut);
     record->when = ParseEventDate(record->date);
     record->text = std::string_view();
+    record->textCut = false;
+    record->textLine = false;
     m_at = m_size;
-    if (lastLine(dateEnd)) {
+    record->end = date.last ? m_size : date.next;
+    if (date.last || date.next >= m_size) {
         return true;
     }
-    // The text line starts after the line end and the byte after it.
-    const std::size_t textStart = dateEnd + 2;
-    if (textStart >= m_size) {
-        return true;
-    }
-    std::size_t textEnd = 0;
-    record->text = lineFrom(textStart, kTextLineLimit, &textEnd);
-    if (!lastLine(textEnd)) {
-        m_at = textEnd + 2;
+    const Line text = LineAt(m_data, m_size, date.next);
+    record->text = Cut(text.text, kTextLineLimit, &record->textCut);
+    record->textLine = true;
+    record->end = text.last ? m_size : text.next;
+    if (!text.last) {
+        m_at = text.next;
     }
     return true;
 }

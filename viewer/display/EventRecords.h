@@ -10,7 +10,11 @@
 
 namespace orb {
 
-// The longest lines the scanner keeps; longer ones are cut here.
+// What the viewer reads of the installed databank.
+inline constexpr std::size_t kEventsDataSize = 31125;
+
+// The longest lines the scanner keeps, in characters; longer ones are cut
+// there, never inside a character.
 inline constexpr std::size_t kDateLineLimit = 196;
 inline constexpr std::size_t kTextLineLimit = 199;
 
@@ -18,11 +22,16 @@ struct EventRecord {
     std::string_view date;  // at most kDateLineLimit characters
     std::string_view text;  // at most kTextLineLimit characters, marker included
     EventDate when;         // from the (cut) date line
+    // What a checker needs beyond what the list shows.
+    bool dateCut = false;   // the date line was longer than its limit
+    bool textCut = false;   // the text line was longer than its limit
+    bool textLine = false;  // a text line followed the date line
+    std::size_t end = 0;    // just past the record's last line end, or the data's end
 };
 
-// Walks the records of a databank image. A byte below 32 or of 128 and above
-// ends a line; the byte after it (the line feed) is skipped. The walk ends at
-// the end of the buffer or at its first zero byte, and never reads outside it.
+// Walks the records of a databank image, UTF-8 text. A line ends at LF,
+// CR LF or a zero byte; every other byte belongs to it. The walk ends at the
+// end of the buffer or at its first zero byte, and never reads outside it.
 class EventRecords {
   public:
     EventRecords(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}

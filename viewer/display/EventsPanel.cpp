@@ -9,6 +9,7 @@
 #include "display/EventRecords.h"
 #include "display/ViewState.h"
 #include "platform/Dc.h"
+#include "platform/Utf8.h"
 
 namespace orb {
 
@@ -20,7 +21,7 @@ constexpr int kRowPitch = 50;
 constexpr int kSecondLine = 20;  // a broken text line goes on this far below
 constexpr int kListTop = 45;     // an event at or above this lies above the page
 constexpr int kListBottom = 325;
-// A text line this long is drawn on two lines, broken at a blank.
+// A text line of this many characters is drawn on two lines, broken at a blank.
 constexpr std::size_t kLongText = 100;
 
 const std::string kTextBlanks(159, ' ');
@@ -88,19 +89,20 @@ platform::ColorRef ShadeOf(std::string_view text, std::size_t* markerLength) {
 }
 
 // The event's text at y, on two lines when it is long: broken at the last
-// blank up to index 100, or at 100 itself when there is none.
+// blank up to character 100, or after character 100 itself when there is
+// none. Characters are counted, never split.
 void DrawText(platform::Dc& dc, std::string_view text, int y) {
     std::size_t markerLength = 0;
     dc.SetTextColor(ShadeOf(text, &markerLength));
-    if (text.size() < kLongText) {
+    const std::size_t limit = platform::Utf8Prefix(text, kLongText);  // bytes
+    if (limit == text.size() && platform::Utf8Length(text) < kLongText) {
         dc.TextOut(kListX, y, text.substr(markerLength));
         return;
     }
-    std::size_t breakAt = kLongText;
-    std::size_t restFrom = kLongText;
-    const bool blankAtLimit = text.size() > kLongText && text[kLongText] == ' ';
-    const std::size_t blank =
-        blankAtLimit ? kLongText : text.substr(0, kLongText).find_last_of(' ');
+    std::size_t breakAt = limit;
+    std::size_t restFrom = limit;
+    const bool blankAtLimit = limit < text.size() && text[limit] == ' ';
+    const std::size_t blank = blankAtLimit ? limit : text.substr(0, limit).find_last_of(' ');
     if (blank != std::string_view::npos) {
         breakAt = blank;
         restFrom = blank + 1;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "display/EventRecords.h"
 #include "display/Int64Math.h"
 #include "display/ListedEvent.h"
 #include "display/TimeState.h"
@@ -27,7 +28,6 @@ class Framebuffer;
 
 namespace orb {
 
-inline constexpr std::size_t kEventsDataSize = 31125;
 inline constexpr std::size_t kScenePixelsSize = std::size_t{512} * 320;
 inline constexpr std::size_t kScenePaletteSize = 1024;
 inline constexpr std::size_t kSceneInfoSize = 1064;  // bitmap header and 256 colours
