@@ -184,11 +184,18 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 void CMainFrame::KeepTitleBarOnScreen() {
     // A window manager that honours static gravity puts the client area at
     // the corner asked for and the title bar above the screen, where the
-    // window can no longer be grabbed. Moving a shown window places its frame.
-    const QRect frame = frameGeometry();
-    if (!isFullScreen() && (frame.left() < 0 || frame.top() < 0)) {
-        move(0, 0);
+    // window can no longer be grabbed. The window's own margins are read:
+    // the widget's frame may not have caught up with them yet.
+    const QMargins margins = FrameMargins();
+    const QPoint frame = geometry().topLeft() - QPoint(margins.left(), margins.top());
+    if (!isFullScreen() && (frame.x() < 0 || frame.y() < 0)) {
+        windowHandle()->setPosition(margins.left(), margins.top());
     }
+}
+
+QMargins CMainFrame::FrameMargins() const {
+    const QWindow* window = windowHandle();
+    return window != nullptr ? window->frameMargins() : QMargins();
 }
 
 void CMainFrame::SetFullScreen(bool on) {
@@ -226,9 +233,9 @@ void CMainFrame::ZoomTo(int factor) {
 int CMainFrame::LargestFittingScale() const {
     const QSize room = screen()->availableGeometry().size();
     // What the window manager's frame and the menu bar add to the view.
-    const QSize border = frameGeometry().size() - geometry().size();
-    const int extraWidth = border.width();
-    const int extraHeight = border.height() + menuBar()->sizeHint().height();
+    const QMargins border = FrameMargins();
+    const int extraWidth = border.left() + border.right();
+    const int extraHeight = border.top() + border.bottom() + menuBar()->sizeHint().height();
     int factor = 1;
     while (factor < OrbViewWidget::kMostScale &&
            (factor + 1) * OrbViewWidget::kClientWidth + extraWidth <= room.width() &&

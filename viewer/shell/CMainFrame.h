@@ -60,6 +60,8 @@ class CMainFrame final : public QMainWindow {
     void BuildMenu();
     void UpdateOptionChecks();
     void KeepTitleBarOnScreen();
+    // What the window manager's frame adds around the window, once known.
+    QMargins FrameMargins() const;
 
     ViewState& m_state;
     OrbViewWidget* m_view;
