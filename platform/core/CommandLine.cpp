@@ -49,36 +49,57 @@ std::string_view QtOptionName(std::string_view argument) {
 }
 
 CommandLineDecision Refused(std::string problem) {
-    return CommandLineDecision{CommandLineAction::Refuse, std::move(problem)};
+    return CommandLineDecision{CommandLineAction::Refuse, std::move(problem), {}};
 }
 
 }  // namespace
 
-CommandLineDecision DecideCommandLine(int argc, const char* const* argv) {
+CommandLineDecision DecideCommandLine(int argc, const char* const* argv,
+                                      const CommandLineGrammar& grammar) {
+    CommandLineDecision decision;
+    bool haveFile = false;
+    bool haveOption = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i] != nullptr ? argv[i] : "";
         if (argument == "--help" || argument == "-h") {
-            return CommandLineDecision{CommandLineAction::Help, {}};
+            return CommandLineDecision{CommandLineAction::Help, {}, {}};
         }
         if (argument == "--version") {
-            return CommandLineDecision{CommandLineAction::Version, {}};
+            return CommandLineDecision{CommandLineAction::Version, {}, {}};
         }
         const std::string_view name = QtOptionName(argument);
         if (Names(kQtFlags, name) || JoinedOption(name)) {
             continue;
         }
-        if (Names(kQtOptionsWithValue, name)) {
+        const bool fileOption = grammar.fileOption != nullptr && argument == grammar.fileOption;
+        if (fileOption || Names(kQtOptionsWithValue, name)) {
             if (i + 1 >= argc) {
                 return Refused("option '" + std::string(argument) + "' needs a value");
             }
             ++i;
+            if (fileOption) {
+                if (haveOption || haveFile) {
+                    return Refused("option '" + std::string(argument) + "' comes alone");
+                }
+                haveOption = true;
+                decision.file = argv[i] != nullptr ? argv[i] : "";
+            }
+            continue;
+        }
+        const bool positional = argument.empty() || argument == "-" || argument[0] != '-';
+        if (positional && grammar.takesFile && !haveFile && !haveOption && !argument.empty()) {
+            haveFile = true;
+            decision.file = std::string(argument);
             continue;
         }
         return Refused(argument.size() > 1 && argument[0] == '-'
                            ? "unknown option '" + std::string(argument) + "'"
                            : "unexpected argument '" + std::string(argument) + "'");
     }
-    return CommandLineDecision{};
+    if (haveOption) {
+        decision.action = CommandLineAction::FileOption;
+    }
+    return decision;
 }
 
 }  // namespace platform

@@ -30,13 +30,27 @@ std::string VersionLine(const ProgramInfo& program) {
 }
 
 std::string UsageText(const ProgramInfo& program, const std::string& invokedAs) {
-    std::string text = "Usage: " + invokedAs + " [--help | --version]\n";
+    std::string text = "Usage: " + invokedAs + " [--help | --version]";
+    if (program.fileName != nullptr) {
+        text += std::string(" [") + program.fileName + "]";
+    }
+    text += "\n";
+    if (program.fileOption != nullptr) {
+        text += "       " + invokedAs + " " + program.fileOption + " FILE\n";
+    }
     text += std::string(program.summary) + "\n";
     if (program.note != nullptr) {
         text += std::string(program.note) + "\n";
     }
+    text += "\n";
+    if (program.fileName != nullptr && program.fileHelp != nullptr) {
+        text += std::string("  ") + program.fileName + "\n      " + program.fileHelp + "\n";
+    }
+    if (program.fileOption != nullptr && program.fileOptionHelp != nullptr) {
+        text += std::string("  ") + program.fileOption + " FILE\n      " + program.fileOptionHelp +
+                "\n";
+    }
     text +=
-        "\n"
         "  -h, --help   print this help and exit\n"
         "  --version    print the version and exit\n"
         "\n"
@@ -46,11 +60,17 @@ std::string UsageText(const ProgramInfo& program, const std::string& invokedAs) 
 }
 
 std::optional<int> AnswerCommandLine(const ProgramInfo& program, int argc, const char* const* argv,
-                                     std::ostream& out, std::ostream& err) {
-    const CommandLineDecision decision = DecideCommandLine(argc, argv);
+                                     std::ostream& out, std::ostream& err,
+                                     CommandLineDecision* decided) {
+    const CommandLineGrammar grammar{program.fileName != nullptr, program.fileOption};
+    const CommandLineDecision decision = DecideCommandLine(argc, argv, grammar);
+    if (decided != nullptr) {
+        *decided = decision;
+    }
     const std::string invokedAs = InvokedAs(program, argc, argv);
     switch (decision.action) {
         case CommandLineAction::Run:
+        case CommandLineAction::FileOption:
             return std::nullopt;
         case CommandLineAction::Help:
             return Written(out, UsageText(program, invokedAs));

@@ -39,7 +39,7 @@ TEST(DatabankCheck, ErrorsRefuseTheFile) {
     const Case cases[] = {
         {"empty", "", "error: the file is empty"},
         {"too large", std::string(kLargestDatabank + 1, 'x'),
-         "error: the file holds 1048577 bytes; a databank may hold 1,048,576 at most"},
+         "error: the file holds more than 1,048,576 bytes, the most a databank may hold"},
         {"zero byte inside", kGood + std::string("1970\nA\0B\n", 9),
          "line 4: error: a zero byte; nothing after it would be read"},
         {"Latin-1", kGood + "1810 AD\nBol\xedvar\n", "line 4: error: not UTF-8 text (byte 237)"},
@@ -145,6 +145,22 @@ TEST(DatabankCheck, TheInstalledProfileHoldsTheEditorialRules) {
     const std::vector<DatabankProblem> none =
         CheckDatabank(good + "2061 AD\r\n!Halley\r\n\r\n\r\n \r\n", DatabankProfile::kShipped);
     EXPECT_TRUE(none.empty()) << Join(none);
+}
+
+TEST(DatabankCheck, DescribesAProblemAloneOrAsCompilersDo) {
+    const struct {
+        DatabankProblem problem;
+        const char* file;
+        const char* text;
+    } cases[] = {
+        {{false, 12, "x"}, "", "line 12: warning: x"},
+        {{true, 0, "y"}, "", "error: y"},
+        {{false, 3, "z"}, "my.dat", "my.dat:3: warning: z"},
+        {{true, 0, "w"}, "my.dat", "my.dat: error: w"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Describe(c.problem, c.file), c.text);
+    }
 }
 
 }  // namespace

@@ -37,6 +37,8 @@ const char* Name(CommandLineAction action) {
             return "Version";
         case CommandLineAction::Refuse:
             return "Refuse";
+        case CommandLineAction::FileOption:
+            return "FileOption";
     }
     return "?";
 }
@@ -88,6 +90,56 @@ TEST(DecideCommandLine, ReadsTheArgumentsInOrder) {
         EXPECT_STREQ(Name(decision.action), Name(c.action)) << line;
         EXPECT_EQ(decision.problem, c.problem) << line;
     }
+}
+
+// A program that takes a file, and an option naming one.
+TEST(DecideCommandLine, TakesTheGrammarsFileAndFileOption) {
+    const platform::CommandLineGrammar grammar{true, "--check"};
+    const struct {
+        std::vector<std::string> args;
+        CommandLineAction action;
+        std::string file;
+        std::string problem;
+    } cases[] = {
+        {{"my.dat"}, CommandLineAction::Run, "my.dat", ""},
+        {{"-platform", "xcb", "/home/a b/x.DAT"}, CommandLineAction::Run, "/home/a b/x.DAT", ""},
+        {{"x.dat", "-reverse"}, CommandLineAction::Run, "x.dat", ""},
+        {{"-"}, CommandLineAction::Run, "-", ""},
+        {{"--check", "my.dat"}, CommandLineAction::FileOption, "my.dat", ""},
+        {{"-platform", "offscreen", "--check", "-x"}, CommandLineAction::FileOption, "-x", ""},
+        {{"--check", "a", "--help"}, CommandLineAction::Help, "", ""},
+        {{"a.dat", "b.dat"}, CommandLineAction::Refuse, "", "unexpected argument 'b.dat'"},
+        {{"--check", "a", "b"}, CommandLineAction::Refuse, "", "unexpected argument 'b'"},
+        {{"a", "--check", "b"}, CommandLineAction::Refuse, "", "option '--check' comes alone"},
+        {{"--check", "a", "--check", "b"},
+         CommandLineAction::Refuse,
+         "",
+         "option '--check' comes alone"},
+        {{"--check"}, CommandLineAction::Refuse, "", "option '--check' needs a value"},
+        {{"-check", "a"}, CommandLineAction::Refuse, "", "unknown option '-check'"},
+        {{""}, CommandLineAction::Refuse, "", "unexpected argument ''"},
+        {{"-x.dat"}, CommandLineAction::Refuse, "", "unknown option '-x.dat'"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> words{"orb"};
+        words.insert(words.end(), c.args.begin(), c.args.end());
+        const Args args(words);
+        const platform::CommandLineDecision decision =
+            platform::DecideCommandLine(args.argc(), args.argv(), grammar);
+        const std::string line = ::testing::PrintToString(c.args);
+        EXPECT_STREQ(Name(decision.action), Name(c.action)) << line;
+        EXPECT_EQ(decision.problem, c.problem) << line;
+        if (c.action == CommandLineAction::Run || c.action == CommandLineAction::FileOption) {
+            EXPECT_EQ(decision.file, c.file) << line;
+        }
+    }
+    // Without the grammar, the same words are refused.
+    const Args file({"setup", "my.dat"});
+    EXPECT_EQ(platform::DecideCommandLine(file.argc(), file.argv()).action,
+              CommandLineAction::Refuse);
+    const Args option({"setup", "--check", "my.dat"});
+    EXPECT_EQ(platform::DecideCommandLine(option.argc(), option.argv()).problem,
+              "unknown option '--check'");
 }
 
 const platform::ProgramInfo kProgram{"orb", "9.8.7", "Travels through time.", "Start it there."};
@@ -145,6 +197,33 @@ TEST(AnswerCommandLine, WithoutItsNameTheProgramIsCalledByItsOwn) {
     EXPECT_EQ(
         UsageText(noNote, "setup").rfind("Usage: setup [--help | --version]\nInstalls.\n\n", 0),
         0u);
+}
+
+TEST(AnswerCommandLine, NamesTheFileAndTheFileOptionInItsHelpAndHandsThemOn) {
+    platform::ProgramInfo program = kProgram;
+    program.fileName = "DATABANK";
+    program.fileHelp = "opens DATABANK";
+    program.fileOption = "--check-databank";
+    program.fileOptionHelp = "checks FILE";
+    EXPECT_EQ(platform::UsageText(program, "orb"),
+              "Usage: orb [--help | --version] [DATABANK]\n"
+              "       orb --check-databank FILE\n"
+              "Travels through time.\nStart it there.\n\n"
+              "  DATABANK\n      opens DATABANK\n"
+              "  --check-databank FILE\n      checks FILE\n" +
+                  platform::UsageText(kProgram, "orb")
+                      .substr(platform::UsageText(kProgram, "orb").find("  -h, --help")));
+    const Args args({"orb", "--check-databank", "x.dat"});
+    std::ostringstream out;
+    std::ostringstream err;
+    platform::CommandLineDecision decided;
+    EXPECT_FALSE(
+        platform::AnswerCommandLine(program, args.argc(), args.argv(), out, err, &decided));
+    EXPECT_EQ(decided.action, CommandLineAction::FileOption);
+    EXPECT_EQ(decided.file, "x.dat");
+    EXPECT_EQ(out.str() + err.str(), "");
+    // Without them in its information, the program refuses both.
+    EXPECT_EQ(platform::AnswerCommandLine(kProgram, args.argc(), args.argv(), out, err), 2);
 }
 
 TEST(AnswerCommandLine, AnOutputThatCannotBeWrittenFailsTheAnswer) {

@@ -115,8 +115,7 @@ bool CheckBytes(std::string_view bytes, Report* report) {
         return false;
     }
     if (bytes.size() > kLargestDatabank) {
-        report->Error(0, "the file holds " + std::to_string(bytes.size()) +
-                             " bytes; a databank may hold 1,048,576 at most");
+        report->Error(0, "the file holds more than 1,048,576 bytes, the most a databank may hold");
         return false;
     }
     const std::size_t zero = bytes.find('\0');
@@ -246,9 +245,12 @@ bool HasError(const std::vector<DatabankProblem>& problems) {
     return false;
 }
 
-std::string Describe(const DatabankProblem& problem) {
+std::string Describe(const DatabankProblem& problem, std::string_view file) {
     std::string text;
-    if (problem.line > 0) {
+    if (!file.empty()) {
+        text = std::string(file) + ":";
+        text += problem.line > 0 ? std::to_string(problem.line) + ": " : std::string(" ");
+    } else if (problem.line > 0) {
         text = "line " + std::to_string(problem.line) + ": ";
     }
     return text + (problem.error ? "error: " : "warning: ") + problem.what;

@@ -28,7 +28,8 @@ std::vector<DatabankProblem> CheckDatabank(std::string_view bytes, DatabankProfi
 
 bool HasError(const std::vector<DatabankProblem>& problems);
 
-// "line 12: warning: ...", "error: ..." for the file as a whole.
-std::string Describe(const DatabankProblem& problem);
+// "line 12: warning: ...", or "error: ..." for the file as a whole; with a
+// file name, as compilers write it: "my.dat:12: warning: ...".
+std::string Describe(const DatabankProblem& problem, std::string_view file = {});
 
 }  // namespace orb

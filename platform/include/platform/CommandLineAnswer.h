@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/CommandLine.h"
+
 namespace platform {
 
 struct ProgramInfo {
@@ -14,6 +16,11 @@ struct ProgramInfo {
     const char* version;  // "1.2.0"
     const char* summary;  // what the program does, in one line
     const char* note;     // one more line of help, or null
+    // What it takes beyond --help and --version, each with its help.
+    const char* fileName = nullptr;  // "DATABANK": its one file argument, or none
+    const char* fileHelp = nullptr;
+    const char* fileOption = nullptr;  // "--check-databank": an option naming a file
+    const char* fileOptionHelp = nullptr;
 };
 
 // "orb (Orbilon) 1.2.0".
@@ -24,8 +31,10 @@ std::string UsageText(const ProgramInfo& program, const std::string& invokedAs);
 
 // The exit status when the command line is answered here (0 after the
 // help or version, 1 when they could not be written, 2 for a refused
-// line); nothing when the program is to run.
+// line); nothing when the program is to run or to answer its file option,
+// as `decided` then says.
 std::optional<int> AnswerCommandLine(const ProgramInfo& program, int argc, const char* const* argv,
-                                     std::ostream& out, std::ostream& err);
+                                     std::ostream& out, std::ostream& err,
+                                     CommandLineDecision* decided = nullptr);
 
 }  // namespace platform

@@ -1,0 +1,77 @@
+// Reading a user's file whole: at most the limit and one byte more, only a
+// regular file, and a plain reason when it cannot be read.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/WholeFile.h"
+
+namespace {
+
+class WholeFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/wholefile-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        dir = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+    std::string Write(const std::string& name, const std::string& bytes) {
+        const std::string path = dir + "/" + name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+    std::string dir;
+};
+
+TEST_F(WholeFile, ReadsUpToTheLimitAndOneByteMore) {
+    const struct {
+        std::string bytes;
+        std::size_t limit;
+        std::string read;
+    } cases[] = {
+        {"", 10, ""},
+        {"abc", 10, "abc"},
+        {"0123456789", 10, "0123456789"},
+        {"0123456789A", 10, "0123456789A"},
+        {"0123456789ABCDEF", 10, "0123456789A"},
+        {std::string("a\0b", 3), 10, std::string("a\0b", 3)},
+    };
+    for (const auto& c : cases) {
+        const platform::WholeFile file = platform::ReadWholeFile(Write("f", c.bytes), c.limit);
+        EXPECT_TRUE(file.read) << file.problem;
+        EXPECT_EQ(file.bytes, c.read);
+    }
+}
+
+TEST_F(WholeFile, SaysWhyItCannotRead) {
+    ASSERT_EQ(::mkfifo((dir + "/fifo").c_str(), 0600), 0);
+    const std::string unreadable = Write("locked", "x");
+    ASSERT_EQ(::chmod(unreadable.c_str(), 0), 0);
+    const struct {
+        std::string path;
+        const char* problem;
+    } cases[] = {
+        {dir + "/missing", "cannot open it: No such file or directory"},
+        {dir, "it is a directory, not a file"},
+        {dir + "/fifo", "it is not a regular file"},
+        {"/dev/null", "it is not a regular file"},
+    };
+    for (const auto& c : cases) {
+        const platform::WholeFile file = platform::ReadWholeFile(c.path, 100);
+        EXPECT_FALSE(file.read) << c.path;
+        EXPECT_EQ(file.problem, c.problem) << c.path;
+    }
+    if (::geteuid() != 0) {  // root reads it anyway
+        const platform::WholeFile file = platform::ReadWholeFile(unreadable, 100);
+        EXPECT_FALSE(file.read);
+        EXPECT_EQ(file.problem, "cannot open it: Permission denied");
+    }
+}
+
+}  // namespace
