@@ -338,7 +338,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The databank, once as the viewer holds it and once in a buffer of its
     // own exact size.
     const std::size_t bankBytes = std::min(size - kHeaderSize, orb::kEventsDataSize);
-    s.m_eventsData.fill(0);
+    s.m_eventsData.assign(orb::kEventsDataSize, 0);
     std::memcpy(s.m_eventsData.data(), data + kHeaderSize, bankBytes);
     const auto bank = std::make_unique<std::uint8_t[]>(orb::kEventsDataSize);
     std::memcpy(bank.get(), s.m_eventsData.data(), orb::kEventsDataSize);

@@ -36,7 +36,7 @@ class EventsPanel : public ::testing::Test {
     }
 
     void Databank(const std::string& records) {
-        s->m_eventsData.fill(0);
+        s->m_eventsData.assign(kEventsDataSize, 0);
         std::copy(records.begin(), records.end(), s->m_eventsData.begin());
     }
 

@@ -28,7 +28,7 @@ class ViewConstruction : public ::testing::Test {
 
 TEST_F(ViewConstruction, ShortDatabankLeavesTheRestZero) {
     rig.install.Write("DATA/EVENTS.DAT", std::string(100, 'A'));
-    state.m_eventsData.fill(0xEE);  // a record that held something before
+    state.m_eventsData.assign(kEventsDataSize, 0xEE);  // a record that held something before
     rig.Build();
     EXPECT_EQ(state.m_installDir, rig.install.Str());
     EXPECT_EQ(state.m_eventsData[0], 'A');

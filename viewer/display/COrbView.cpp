@@ -2,6 +2,7 @@
 
 #include "display/BrowsingScreen.h"
 #include "display/Colours.h"
+#include "display/ControlLayout.h"
 #include "display/Controls.h"
 #include "display/TimeModel.h"
 #include "display/TravelScreen.h"
@@ -12,6 +13,7 @@
 #include "platform/Dc.h"
 #include "platform/File.h"
 #include "platform/FontSource.h"
+#include "platform/WholeFile.h"
 #include "res/ResourceIds.h"
 
 namespace orb {
@@ -30,13 +32,7 @@ COrbView::COrbView(ViewState& state, ViewHost& host, const ViewSources& sources,
     s.m_screenDC = &m_host.ScreenDc();
     s.m_sceneInfo = std::make_unique<std::array<std::uint8_t, kSceneInfoSize>>();
 
-    // Whatever the file holds beyond its end stays zero.
-    s.m_eventsData.fill(0);
-    platform::File events;
-    events.Open(EventsPath(s.m_installDir),
-                platform::File::modeRead | platform::File::shareDenyWrite);
-    events.Read(s.m_eventsData.data(), s.m_eventsData.size());
-    events.Close();
+    ReadInstalledDatabank();
 
     s.time.m_scene = kStartScene;
     LoadBitmaps();
@@ -66,6 +62,50 @@ COrbView::~COrbView() {
 
 std::string COrbView::EventsPath(const std::string& installDir) {
     return installDir + "\\DATA\\EVENTS.DAT";
+}
+
+void COrbView::ReadInstalledDatabank() {
+    ViewState& s = m_state;
+    // Whatever the file holds beyond its end stays zero.
+    std::vector<std::uint8_t> data(kEventsDataSize, 0);
+    platform::File events;
+    events.Open(EventsPath(s.m_installDir),
+                platform::File::modeRead | platform::File::shareDenyWrite);
+    events.Read(data.data(), data.size());
+    events.Close();
+    s.m_eventsData = std::move(data);
+    s.m_databankPath.clear();
+}
+
+DatabankOpening COrbView::OpenDatabank(const std::string& path) {
+    DatabankOpening opening;
+    platform::WholeFile file = platform::ReadWholeFile(path, kLargestDatabank);
+    if (!file.read) {
+        opening.unreadable = file.problem;
+        return opening;
+    }
+    opening.problems = CheckDatabank(file.bytes, DatabankProfile::kOwn);
+    if (HasError(opening.problems)) {
+        return opening;
+    }
+    m_state.m_eventsData.assign(file.bytes.begin(), file.bytes.end());
+    m_state.m_databankPath = path;
+    opening.opened = true;
+    DatabankChanged();
+    return opening;
+}
+
+void COrbView::UseInstalledDatabank() {
+    ReadInstalledDatabank();
+    DatabankChanged();
+}
+
+void COrbView::DatabankChanged() {
+    // The list starts again from its top; on the browsing screen at once.
+    m_state.m_eventsScroll = kListTop;
+    if (m_state.time.m_browseMode >= kBrowsingScreenFrom) {
+        RepaintAll();
+    }
 }
 
 void COrbView::LoadBitmaps() {

@@ -2,6 +2,7 @@
 // record it is given and asks its host window for paints, timers and sound.
 #pragma once
 
+#include "display/DatabankCheck.h"
 #include "display/Keys.h"
 #include "display/TravelTimer.h"
 #include "display/ViewHost.h"
@@ -13,6 +14,13 @@ class Dc;
 }  // namespace platform
 
 namespace orb {
+
+// What came of opening a databank of one's own.
+struct DatabankOpening {
+    bool opened = false;
+    std::string unreadable;  // why the file could not be read, when it could not
+    std::vector<DatabankProblem> problems;
+};
 
 class COrbView {
   public:
@@ -50,7 +58,17 @@ class COrbView {
     // Back to the real clock's moment, travel stopped, on the travel screen.
     void OnReturnToPresent();
 
+    // A databank of one's own at `path`, checked first: when nothing refuses
+    // it, it is browsed instead of the current one, from the top of the list.
+    // No file is ever written.
+    DatabankOpening OpenDatabank(const std::string& path);
+    // Back to the installed databank. Throws platform::FileException when it
+    // cannot be read, leaving the current one.
+    void UseInstalledDatabank();
+
   private:
+    void ReadInstalledDatabank();
+    void DatabankChanged();
     void LoadBitmaps();
     void CreateFonts();
     void RepaintAll();

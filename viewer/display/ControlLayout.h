@@ -13,6 +13,9 @@ inline constexpr int kStopTop = 210;
 inline constexpr int kStopBottom = 310;
 inline constexpr int kStripBottom = 460;
 
+// Where the events list starts a new list, scrolled to its top.
+inline constexpr int kListTop = 20;
+
 // A hit area, both ends inclusive.
 struct Area {
     int left, top, right, bottom;

@@ -19,7 +19,6 @@ namespace orb {
 
 namespace {
 
-constexpr int kListTop = 20;
 constexpr int kScrollPixels = 300;
 
 constexpr double kYearsPerMillion = 1000000.0;

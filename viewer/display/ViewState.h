@@ -37,7 +37,10 @@ struct ViewState {
 
     // Paths and data.
     std::string m_installDir;
-    std::array<std::uint8_t, kEventsDataSize> m_eventsData{};
+    // The databank browsed: the installed one's first kEventsDataSize bytes,
+    // zeros where the file ends sooner, or a whole file of one's own.
+    std::vector<std::uint8_t> m_eventsData;
+    std::string m_databankPath;  // the file of one's own; empty for the installed one
 
     // Drawing resources.
     platform::Dc* m_screenDC = nullptr;  // the whole screen; the window's, while the view lives
