@@ -163,5 +163,21 @@ TEST(DatabankCheck, DescribesAProblemAloneOrAsCompilersDo) {
     }
 }
 
+TEST(DatabankCheck, ListsTheFirstProblemsAndCountsTheRest) {
+    std::vector<DatabankProblem> problems;
+    for (std::size_t line = 1; line <= 12; ++line) {
+        problems.push_back({false, line, "p" + std::to_string(line)});
+    }
+    const std::string twelve = ListProblems(problems, 10);
+    EXPECT_EQ(twelve.rfind("line 1: warning: p1\n", 0), 0u);
+    EXPECT_NE(twelve.find("line 10: warning: p10\nand 2 more problems\n"), std::string::npos);
+    EXPECT_EQ(twelve.find("p11"), std::string::npos);
+    problems.resize(11);
+    EXPECT_NE(ListProblems(problems, 10).find("p10\nand 1 more problem\n"), std::string::npos);
+    problems.resize(10);
+    EXPECT_EQ(ListProblems(problems, 10).find("more"), std::string::npos);
+    EXPECT_EQ(ListProblems({}, 10), "");
+}
+
 }  // namespace
 }  // namespace orb

@@ -69,7 +69,9 @@ TEST_F(Shell, MenuHasItsItemsIdsAndStates) {
         bool enabled;
         bool checkable;
     } items[] = {
-        {res::ID_FILE_SELECTDATABANK, "Select  New  Databank", false, false},
+        {res::ID_FILE_SELECTDATABANK, "Select  New  Databank", true, false},
+        {res::ID_FILE_INSTALLED_DATABANK, "Installed Databank", false, false},
+        {res::ID_FILE_RELOAD_DATABANK, "Reload Databank", false, false},
         {res::ID_APP_EXIT, "Exit", true, false},
         {res::ID_OPTIONS_CLOCK, "Clock", true, true},
         {res::ID_OPTIONS_DAYNIGHT, "Day/Night  Effects", true, true},
@@ -91,8 +93,8 @@ TEST_F(Shell, MenuHasItsItemsIdsAndStates) {
         }
     }
     const QList<QAction*> fileItems = frame->menuBar()->actions().first()->menu()->actions();
-    ASSERT_EQ(fileItems.size(), 3);
-    EXPECT_TRUE(fileItems[1]->isSeparator());
+    ASSERT_EQ(fileItems.size(), 5);
+    EXPECT_TRUE(fileItems[3]->isSeparator());
     EXPECT_EQ(frame->ActionFor(res::ID_VIEW_PRESENT)->shortcut(), QKeySequence(Qt::Key_Home));
     const QList<QAction*> helpItems = frame->menuBar()->actions().last()->menu()->actions();
     EXPECT_EQ(helpItems, (QList<QAction*>{frame->ActionFor(res::ID_HELP_KEYS),

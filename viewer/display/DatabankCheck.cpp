@@ -256,4 +256,17 @@ std::string Describe(const DatabankProblem& problem, std::string_view file) {
     return text + (problem.error ? "error: " : "warning: ") + problem.what;
 }
 
+std::string ListProblems(const std::vector<DatabankProblem>& problems, std::size_t most) {
+    std::string list;
+    for (std::size_t i = 0; i < problems.size() && i < most; ++i) {
+        list += Describe(problems[i]) + "\n";
+    }
+    if (problems.size() > most) {
+        const std::size_t more = problems.size() - most;
+        list +=
+            "and " + std::to_string(more) + (more == 1 ? " more problem\n" : " more problems\n");
+    }
+    return list;
+}
+
 }  // namespace orb

@@ -32,4 +32,7 @@ bool HasError(const std::vector<DatabankProblem>& problems);
 // file name, as compilers write it: "my.dat:12: warning: ...".
 std::string Describe(const DatabankProblem& problem, std::string_view file = {});
 
+// The first `most` problems, a line each, and how many more there are.
+std::string ListProblems(const std::vector<DatabankProblem>& problems, std::size_t most);
+
 }  // namespace orb

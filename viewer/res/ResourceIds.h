@@ -30,6 +30,9 @@ constexpr int ID_VIEW_ZOOM_IN = 32792;
 constexpr int ID_VIEW_ZOOM_OUT = 32793;
 constexpr int ID_VIEW_ACTUAL_SIZE = 32794;
 constexpr int ID_VIEW_FULL_SCREEN = 32795;
+// Databanks of one's own.
+constexpr int ID_FILE_INSTALLED_DATABANK = 32796;
+constexpr int ID_FILE_RELOAD_DATABANK = 32797;
 
 // Strings.
 constexpr int IDS_APP_TITLE = 57344;

@@ -28,8 +28,7 @@ CMainFrame::CMainFrame(ViewState& state, OrbViewWidget* view)
                                Qt::WindowCloseButtonHint),
       m_state(state),
       m_view(view) {
-    // The caption is fixed; no document title is ever added to it.
-    setWindowTitle(QString::fromLatin1(res::kMainCaption));
+    // The caption names no document; a databank of one's own adds its name.
     BuildMenu();
     setCentralWidget(view);
     view->setFocus();
@@ -49,7 +48,14 @@ void CMainFrame::BuildMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     QAction* select =
         AddCommand(file, QStringLiteral("Select  New  Databank"), res::ID_FILE_SELECTDATABANK);
-    select->setEnabled(false);  // no handler exists for it
+    connect(select, &QAction::triggered, this, &CMainFrame::selectDatabankRequested);
+    QAction* installed =
+        AddCommand(file, QStringLiteral("Installed Databank"), res::ID_FILE_INSTALLED_DATABANK);
+    connect(installed, &QAction::triggered, this, &CMainFrame::installedDatabankRequested);
+    QAction* reload =
+        AddCommand(file, QStringLiteral("Reload Databank"), res::ID_FILE_RELOAD_DATABANK);
+    connect(reload, &QAction::triggered, this, &CMainFrame::reloadDatabankRequested);
+    ShowDatabank(QString());
     file->addSeparator();
     QAction* exit = AddCommand(file, QStringLiteral("Exit"), res::ID_APP_EXIT);
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -127,6 +133,13 @@ void CMainFrame::BuildMenu() {
     connect(clockKey, &QShortcut::activated, this, &CMainFrame::OnClock);
     auto* dayNightKey = new QShortcut(QKeySequence(Qt::Key_D), this);
     connect(dayNightKey, &QShortcut::activated, this, &CMainFrame::OnDayNight);
+}
+
+void CMainFrame::ShowDatabank(const QString& name) {
+    const QString caption = QString::fromLatin1(res::kMainCaption);
+    setWindowTitle(name.isEmpty() ? caption : caption + QStringLiteral(" - ") + name);
+    ActionFor(res::ID_FILE_INSTALLED_DATABANK)->setEnabled(!name.isEmpty());
+    ActionFor(res::ID_FILE_RELOAD_DATABANK)->setEnabled(!name.isEmpty());
 }
 
 QAction* CMainFrame::ActionFor(int id) const {

@@ -19,6 +19,10 @@ class CMainFrame final : public QMainWindow {
   public:
     CMainFrame(ViewState& state, OrbViewWidget* view);
 
+    // The caption and the File items for the databank browsed: `name` is a
+    // file of one's own, empty for the installed databank.
+    void ShowDatabank(const QString& name);
+
     // The menu item that sends command `id`, or null.
     QAction* ActionFor(int id) const;
     QMenu* OptionsMenu() const { return m_options; }
@@ -47,6 +51,9 @@ class CMainFrame final : public QMainWindow {
     void SetFullScreen(bool on);
 
   signals:
+    void selectDatabankRequested();
+    void installedDatabankRequested();
+    void reloadDatabankRequested();
     void aboutRequested();
     void keysRequested();
     void returnToPresentRequested();

@@ -1,8 +1,9 @@
-// The application: builds the document, the view and the main frame, and
-// runs the About box.
+// The application: builds the document, the view and the main frame, runs
+// the About box, and opens databanks of one's own.
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <memory>
 #include <string>
@@ -19,6 +20,19 @@ namespace orb {
 struct ViewState;
 class CMainFrame;
 class OrbViewWidget;
+struct DatabankOpening;
+
+// How the application asks for a databank file and tells what came of
+// opening one; tests hand in their own.
+struct DatabankDialogs {
+    // The file chosen, or empty when the choice was cancelled.
+    std::function<QString(QWidget* parent)> choose;
+    // A message about a databank; `warning` when it was refused.
+    std::function<void(QWidget* parent, bool warning, const QString& text)> tell;
+};
+
+// The file dialog and message boxes the program uses.
+DatabankDialogs StandardDatabankDialogs();
 
 class COrbApp final : public QObject {
     Q_OBJECT
@@ -38,6 +52,20 @@ class COrbApp final : public QObject {
     void OnAppAbout();
     void OnHelpKeys();
 
+    // File, Select New Databank; Installed Databank; Reload Databank.
+    void OnSelectDatabank();
+    void OnInstalledDatabank();
+    void OnReloadDatabank();
+    // Opens a databank of one's own at the absolute `path`, through the
+    // check, and tells what is wrong with it. At start-up (`atStart`) a
+    // refusal is also written to standard error. True when it was opened.
+    bool OpenDatabank(const std::string& path, bool atStart = false);
+    // The databank the command line names: a relative path is taken from the
+    // directory the program was started in. A refusal is also written to
+    // standard error, and the installed databank stays.
+    void OpenStartDatabank(const std::string& argument);
+    void SetDatabankDialogs(DatabankDialogs dialogs) { m_dialogs = std::move(dialogs); }
+
     CMainFrame* MainFrame() const { return m_frame.get(); }
     OrbViewWidget* ViewWidget() const { return m_viewWidget; }
 
@@ -53,6 +81,7 @@ class COrbApp final : public QObject {
     COrbDoc m_doc;
     std::unique_ptr<CMainFrame> m_frame;
     OrbViewWidget* m_viewWidget = nullptr;  // owned by the frame
+    DatabankDialogs m_dialogs = StandardDatabankDialogs();
 };
 
 }  // namespace orb

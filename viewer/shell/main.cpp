@@ -88,6 +88,9 @@ int main(int argc, char** argv) {
     if (!orbApp.InitInstance()) {
         return 1;
     }
+    if (!decided.file.empty()) {
+        orbApp.OpenStartDatabank(decided.file);
+    }
     std::optional<orb::FirstPaintReport> firstPaint;
     ReportFirstPaint(orbApp, firstPaint);
     return QApplication::exec();
