@@ -40,6 +40,8 @@ want["bin/orbilon-setup"]=755
 want["share/applications/org.orbilon.Orbilon.Setup.desktop"]=644
 want["share/metainfo/org.orbilon.Orbilon.metainfo.xml"]=644
 want["share/doc/orbilon/copyright"]=644
+want["share/doc/orbilon/examples/astronomy-and-spaceflight.dat"]=644
+want["share/doc/orbilon/examples/astronomy-and-spaceflight-sources.md"]=644
 for size in "${icon_sizes[@]}"; do
     want["share/icons/hicolor/${size}x${size}/apps/orbilon-setup.png"]=644
 done
