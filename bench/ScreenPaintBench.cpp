@@ -19,6 +19,7 @@
 #include <string>
 
 #include "display/COrbView.h"
+#include "display/DatabankCheck.h"
 #include "display/SceneRendering.h"
 #include "display/TravelTick.h"
 #include "display/ViewHost.h"
@@ -166,6 +167,46 @@ void BM_BrowsingPaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BrowsingPaint)->Unit(benchmark::kMicrosecond);
+
+// The same paint over a databank of one's own of the largest size, 1 MiB:
+// the real databank's records again and again, in LF lines. The 1960s fill
+// a page early in the file; a year with no event has the whole file scanned.
+void BM_BrowsingPaintLargestOwnDatabank(benchmark::State& state, std::int64_t year,
+                                        std::int64_t step) {
+    TravelView travel(8);
+    std::string records;
+    for (char c :
+         std::string(travel.state->m_eventsData.begin(), travel.state->m_eventsData.end())) {
+        if (c == '\0') {
+            break;
+        }
+        if (c != '\r') {
+            records += c;
+        }
+    }
+    records = records.substr(0, records.find("\n\n") + 1);  // no padding
+    std::string bank;
+    while (bank.size() + records.size() <= orb::kLargestDatabank) {
+        bank += records;
+    }
+    travel.state->m_eventsData.assign(bank.begin(), bank.end());
+    orb::TimeState& t = travel.state->time;
+    t.m_browseMode = orb::kBrowsingMode;
+    t.m_year = year;
+    t.m_yearStep = step;
+    travel.state->m_eventsScroll = 20;
+    travel.Paint();
+    for (auto _ : state) {
+        travel.state->m_drawnYearStep = t.m_yearStep;
+        travel.Paint();
+        benchmark::DoNotOptimize(travel.state->m_eventLines);
+    }
+    state.counters["databank_bytes"] = static_cast<double>(bank.size());
+}
+BENCHMARK_CAPTURE(BM_BrowsingPaintLargestOwnDatabank, Sixties, 1969, 10)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_BrowsingPaintLargestOwnDatabank, NoEvents, 1111, 1)
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_Tick(benchmark::State& state) {
     TravelView travel(8);
