@@ -20,6 +20,7 @@ max_len() {
     case "$1" in
     event_date_fuzzer) echo 8192 ;;
     browsing_paint_fuzzer) echo 31200 ;;
+    databank_check_fuzzer) echo 65536 ;;
     *) echo 4096 ;;
     esac
 }
