@@ -132,10 +132,14 @@ TEST(DatabankCheck, TheInstalledProfileHoldsTheEditorialRules) {
          "line 2: error: a probability mark on a past event"},
         {"future without marker", "2061 AD\r\nHalley\r\n",
          "line 2: error: a future event without a probability mark"},
+        {"future without a text line", "2061 AD",
+         "line 1: error: a future event without a probability mark"},
         {"text after padding", good + "\r\n\r\nstray\r\n",
          "line 5: error: text after the last record"},
         {"record past the buffer", std::string(31125, 'x') + " 1969 AD\r\nA\r\n",
          "line 2: error: the last record ends at byte 31138, past the 31,125 the viewer reads"},
+        {"a last date line past the buffer", std::string(31130, 'x') + " 1969 AD",
+         "line 1: error: the last record ends at byte 31138, past the 31,125 the viewer reads"},
     };
     for (const Case& c : cases) {
         ExpectReports(c, DatabankProfile::kShipped);

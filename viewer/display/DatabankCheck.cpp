@@ -172,14 +172,17 @@ void CheckShipped(std::string_view bytes, const std::vector<EventRecord>& record
             !record.text.empty() && kMarkers.find(record.text.front()) != std::string_view::npos;
         const bool forecast = record.when.year >= kFirstForecastYear;
         if (marked != forecast) {
-            report->Error(dateLine + 1, forecast ? "a future event without a probability mark"
-                                                 : "a probability mark on a past event");
+            report->Error(record.textLine ? dateLine + 1 : dateLine,
+                          forecast ? "a future event without a probability mark"
+                                   : "a probability mark on a past event");
         }
     }
     if (realRecords > 0 && records[realRecords - 1].end > kEventsDataSize) {
-        report->Error(2 * realRecords, "the last record ends at byte " +
-                                           std::to_string(records[realRecords - 1].end) +
-                                           ", past the 31,125 the viewer reads");
+        const bool textLine = records[realRecords - 1].textLine;
+        report->Error(2 * realRecords - (textLine ? 0 : 1),
+                      "the last record ends at byte " +
+                          std::to_string(records[realRecords - 1].end) +
+                          ", past the 31,125 the viewer reads");
     }
     // The padding: empty lines, the last of them perhaps holding one blank.
     std::string_view tail = bytes.substr(realRecords > 0 ? records[realRecords - 1].end : 0);
