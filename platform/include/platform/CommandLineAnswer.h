@@ -12,10 +12,10 @@
 namespace platform {
 
 struct ProgramInfo {
-    const char* name;     // "orb": the version line's name
-    const char* version;  // "1.2.0"
-    const char* summary;  // what the program does, in one line
-    const char* note;     // one more line of help, or null
+    const char* name = nullptr;     // "orb": the version line's name
+    const char* version = nullptr;  // "1.2.0"
+    const char* summary = nullptr;  // what the program does, in one line
+    const char* note = nullptr;     // one more line of help, or null
     // What it takes beyond --help and --version, each with its help.
     const char* fileName = nullptr;  // "DATABANK": its one file argument, or none
     const char* fileHelp = nullptr;
