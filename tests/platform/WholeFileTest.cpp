@@ -74,4 +74,23 @@ TEST_F(WholeFile, SaysWhyItCannotRead) {
     }
 }
 
+// Every read, good or refused, gives its descriptor back.
+TEST_F(WholeFile, LeavesNoDescriptorOpen) {
+    const auto openDescriptors = [] {
+        std::size_t count = 0;
+        for ([[maybe_unused]] const auto& entry :
+             std::filesystem::directory_iterator("/proc/self/fd")) {
+            ++count;
+        }
+        return count;
+    };
+    const std::string file = Write("f", "1969\nMoon\n");
+    const std::size_t before = openDescriptors();
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_TRUE(platform::ReadWholeFile(file, 100).read);
+        EXPECT_FALSE(platform::ReadWholeFile(dir, 100).read);  // a directory, refused
+    }
+    EXPECT_EQ(openDescriptors(), before);
+}
+
 }  // namespace

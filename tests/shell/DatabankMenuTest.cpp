@@ -119,6 +119,21 @@ TEST_F(DatabankMenu, ARefusedFileIsReportedAndTheCurrentOneStays) {
         << told[1].text;
 }
 
+// The installed databank gone meanwhile: said, and the file of one's own stays.
+TEST_F(DatabankMenu, AnInstalledDatabankThatCannotBeReadIsReported) {
+    chosen = QString::fromStdString(install.Write("mine.dat", "1969\nMine\n").string());
+    Trigger(res::ID_FILE_SELECTDATABANK);
+    std::filesystem::remove(install.Path() / "data/EVENTS.dat");
+    Trigger(res::ID_FILE_INSTALLED_DATABANK);
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_TRUE(told[0].warning);
+    EXPECT_NE(told[0].text.find("The events databank could not be read"), std::string::npos)
+        << told[0].text;
+    EXPECT_EQ(Caption(), "Orbilon 1.2 - mine.dat");
+    EXPECT_TRUE(Enabled(res::ID_FILE_INSTALLED_DATABANK));
+    EXPECT_EQ(Data(), "1969\nMine\n");
+}
+
 // The command line's databank: absolute, or relative to where the program
 // was started.
 TEST_F(DatabankMenu, TheCommandLinesDatabankAbsoluteOrRelative) {
