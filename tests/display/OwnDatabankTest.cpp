@@ -3,6 +3,7 @@
 // kept, and the installed one back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -123,6 +124,30 @@ TEST_F(OwnDatabank, ARefusedOrUnreadableFileLeavesTheCurrentOne) {
         EXPECT_EQ(rig.state->m_databankPath, mine) << c.name;
     }
     EXPECT_EQ(Listed(1969), std::vector<std::string>{"Mine"});
+}
+
+// Opening, refusing and leaving databanks writes nothing: every file keeps
+// its bytes and its time, and no file appears.
+TEST_F(OwnDatabank, WritesNoFile) {
+    const std::string mine = Own("own/mine.dat", "1969\nMine\n");
+    Own("own/latin1.dat", "1969\nCaf\xe9\n");
+    const auto snapshot = [this] {
+        std::vector<std::string> files;
+        for (const auto& entry :
+             std::filesystem::recursive_directory_iterator(rig.install.Path())) {
+            files.push_back(
+                entry.path().string() + " " +
+                std::to_string(entry.last_write_time().time_since_epoch().count()) + " " +
+                (entry.is_regular_file() ? std::to_string(entry.file_size()) : std::string("dir")));
+        }
+        std::sort(files.begin(), files.end());
+        return files;
+    };
+    const std::vector<std::string> before = snapshot();
+    ASSERT_TRUE(rig.view->OpenDatabank(mine).opened);
+    ASSERT_FALSE(rig.view->OpenDatabank(rig.install.Str() + "/own/latin1.dat").opened);
+    rig.view->UseInstalledDatabank();
+    EXPECT_EQ(snapshot(), before);
 }
 
 TEST_F(OwnDatabank, AnInstalledDatabankGoneLeavesTheCurrentOne) {
