@@ -222,6 +222,13 @@ TEST(AnswerCommandLine, NamesTheFileAndTheFileOptionInItsHelpAndHandsThemOn) {
     EXPECT_EQ(decided.action, CommandLineAction::FileOption);
     EXPECT_EQ(decided.file, "x.dat");
     EXPECT_EQ(out.str() + err.str(), "");
+    // A file named without help is shown in the usage line only.
+    platform::ProgramInfo bare = kProgram;
+    bare.fileName = "DATABANK";
+    const std::string usage = platform::UsageText(bare, "orb");
+    EXPECT_EQ(usage.rfind("Usage: orb [--help | --version] [DATABANK]\n", 0), 0u) << usage;
+    EXPECT_EQ(usage.find("  DATABANK\n"), std::string::npos) << usage;
+    EXPECT_EQ(usage.find("--check"), std::string::npos) << usage;
     // Without them in its information, the program refuses both.
     EXPECT_EQ(platform::AnswerCommandLine(kProgram, args.argc(), args.argv(), out, err), 2);
 }
