@@ -149,6 +149,9 @@ TEST(DatabankCheck, TheInstalledProfileHoldsTheEditorialRules) {
     const std::vector<DatabankProblem> none =
         CheckDatabank(good + "2061 AD\r\n!Halley\r\n\r\n\r\n \r\n", DatabankProfile::kShipped);
     EXPECT_TRUE(none.empty()) << Join(none);
+    // Padding alone: no records, and nothing after them but empty lines.
+    EXPECT_EQ(Join(CheckDatabank("\r\n\r\n", DatabankProfile::kShipped)),
+              "warning: the file holds no records\n");
 }
 
 TEST(DatabankCheck, DescribesAProblemAloneOrAsCompilersDo) {

@@ -92,6 +92,13 @@ TEST_F(EventsPanel, DateAndTextOfAnEventAtStepOneAndStepTen) {
     EXPECT_EQ(frame.PixelAt(140, 95), platform::ToPixel(kLabelYellow));
     EXPECT_EQ(frame.PixelAt(0, 95), platform::ToPixel(kWhite));
 
+    // Only a comma before the year: no date at all, not the comma.
+    Databank(",,1969\r\nCommas\r\n");
+    Paint(1969, 1);
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_EQ(Shown()[0].text, "Commas");
+
+    Databank("20 JUL 1969 AD\r\nMoon landing\r\nJuly 20, 1969 AD\r\nOnce more\r\n");
     Paint(1969, 10);  // 1960's AD
     shown = Shown();
     ASSERT_EQ(shown.size(), 4u);
