@@ -39,7 +39,11 @@ TEST(Medium, HoldsTheReleasesFilesAtTheSizesTheInstallationCopies) {
 
 TEST(Medium, TheStoredViewerKeepsItsFieldAndFitsTheBuffer) {
     const std::string image = ReadAll(kMedium / "orb.ex_");
-    EXPECT_LT(image.size(), orbsetup::kTransferBufferSize / 2);
+    // The program as shipped keeps half the buffer free to grow into; the
+    // sanitizers' instrumentation makes it several times larger, and it need
+    // only fit.
+    EXPECT_LT(image.size(),
+              ORB_SANITIZED ? orbsetup::kTransferBufferSize : orbsetup::kTransferBufferSize / 2);
     EXPECT_LT(image.size(), fs::file_size(ORB_VIEWER_IMAGE));  // stripped
     const std::vector<std::uint8_t> bytes(image.begin(), image.end());
     const orbsetup::FieldLocation location = orbsetup::LocateInstallPathField(bytes);
