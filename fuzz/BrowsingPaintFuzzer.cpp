@@ -44,6 +44,7 @@
 #include "platform/Dc.h"
 #include "platform/Framebuffer.h"
 #include "platform/MemoryDc.h"
+#include "platform/Utf8.h"
 
 namespace {
 
@@ -95,11 +96,11 @@ int ScrollPosition(std::int32_t raw) {
 // read, so a view past its buffer shows under AddressSanitizer.
 void CheckTexts(const std::vector<orbtest::TextDraw>& draws) {
     for (const orbtest::TextDraw& d : draws) {
-        Require(d.text.size() <= kLongestText, "no text drawn is longer than a databank line");
+        Require(platform::Utf8Length(d.text) <= kLongestText,
+                "no text drawn is longer than a databank line");
         Require(d.y >= 0 && d.y + std::abs(d.height) <= kPanelsBottom, "text stays on the panels");
         for (const char c : d.text) {
-            const auto byte = static_cast<unsigned char>(c);
-            Require(byte >= 32 && byte < 128, "only printable bytes are drawn");
+            Require(c != '\n' && c != '\0', "no line end is drawn");
         }
     }
 }
@@ -236,8 +237,10 @@ void CheckWalk(const std::uint8_t* data, std::size_t size) {
     while (records.Next(&record)) {
         ++count;
         Require(count <= size, "the walk ends");
-        Require(record.date.size() <= orb::kDateLineLimit, "date lines are cut at their limit");
-        Require(record.text.size() <= orb::kTextLineLimit, "text lines are cut at their limit");
+        Require(platform::Utf8Length(record.date) <= orb::kDateLineLimit,
+                "date lines are cut at their limit");
+        Require(platform::Utf8Length(record.text) <= orb::kTextLineLimit,
+                "text lines are cut at their limit");
         for (const std::string_view line : {record.date, record.text}) {
             if (line.empty()) {
                 continue;
@@ -246,8 +249,7 @@ void CheckWalk(const std::uint8_t* data, std::size_t size) {
                     "records lie inside the databank, in order");
             previousEnd = line.data() + line.size();
             for (const char c : line) {
-                const auto byte = static_cast<unsigned char>(c);
-                Require(byte >= 32 && byte < 128, "a line holds no byte that ends a line");
+                Require(c != '\n' && c != '\0', "a line holds no byte that ends a line");
             }
         }
         const orb::EventDate parsed = orb::ParseEventDate(record.date);
