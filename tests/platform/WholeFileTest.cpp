@@ -4,29 +4,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "platform/WholeFile.h"
+#include "support/TempDir.h"
 
 namespace {
 
 class WholeFile : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/wholefile-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
     std::string Write(const std::string& name, const std::string& bytes) {
-        const std::string path = dir + "/" + name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
+        return scratch.Write(name, bytes).string();
     }
-    std::string dir;
+    orbtest::TempDir scratch;
+    const std::string dir = scratch.Str();
 };
 
 TEST_F(WholeFile, ReadsUpToTheLimitAndOneByteMore) {

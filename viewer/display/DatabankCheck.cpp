@@ -9,7 +9,6 @@ namespace orb {
 
 namespace {
 
-constexpr std::size_t kBreakLength = 100;  // a text this long is drawn on two lines
 constexpr std::int64_t kYearLimit = 15000000000LL;
 constexpr std::int64_t kMillion = 1000000;
 // The installed databank marks every event from this year on with its
@@ -97,11 +96,8 @@ void CheckTextLine(const EventRecord& record, std::size_t line, Report* report) 
     if (record.textCut) {
         report->Warning(line, "the text is longer than 199 characters; the rest is not shown");
     }
-    const std::size_t limit = platform::Utf8Prefix(text, kBreakLength);
-    const bool longText = limit < text.size() || platform::Utf8Length(text) >= kBreakLength;
-    const bool blankToBreak = text.substr(0, limit).find(' ') != std::string_view::npos ||
-                              (limit < text.size() && text[limit] == ' ');
-    if (longText && !blankToBreak) {
+    const TextBreak broken = BreakText(text);
+    if (broken.twoLines && !broken.atBlank) {
         report->Warning(line,
                         "a text of 100 characters or more needs a blank among its first "
                         "101 to break at");

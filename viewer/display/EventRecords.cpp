@@ -45,6 +45,25 @@ std::string_view Cut(std::string_view line, std::size_t characters, bool* cut) {
 
 }  // namespace
 
+TextBreak BreakText(std::string_view text) {
+    TextBreak result;
+    const std::size_t limit = platform::Utf8Prefix(text, kLongText);
+    result.twoLines = limit < text.size() || platform::Utf8Length(text) >= kLongText;
+    if (!result.twoLines) {
+        return result;
+    }
+    result.firstEnd = limit;
+    result.restFrom = limit;
+    const bool blankAtLimit = limit < text.size() && text[limit] == ' ';
+    const std::size_t blank = blankAtLimit ? limit : text.substr(0, limit).find_last_of(' ');
+    if (blank != std::string_view::npos) {
+        result.atBlank = true;
+        result.firstEnd = blank;
+        result.restFrom = blank + 1;
+    }
+    return result;
+}
+
 bool EventRecords::Next(EventRecord* record) {
     if (m_at >= m_size || m_data[m_at] == 0) {
         return false;

@@ -29,6 +29,18 @@ struct EventRecord {
     std::size_t end = 0;    // just past the record's last line end, or the data's end
 };
 
+// How the list draws a text line: one of kLongText characters or more goes on
+// two lines, broken at the last blank among its first 101 characters, or
+// after its 100th character when there is none. Offsets are bytes.
+inline constexpr std::size_t kLongText = 100;
+struct TextBreak {
+    bool twoLines = false;
+    bool atBlank = false;
+    std::size_t firstEnd = 0;  // where the first line ends
+    std::size_t restFrom = 0;  // where the second begins
+};
+TextBreak BreakText(std::string_view text);
+
 // Walks the records of a databank image, UTF-8 text. A line ends at LF,
 // CR LF or a zero byte; every other byte belongs to it. The walk ends at the
 // end of the buffer or at its first zero byte, and never reads outside it.

@@ -9,7 +9,6 @@
 #include "display/EventRecords.h"
 #include "display/ViewState.h"
 #include "platform/Dc.h"
-#include "platform/Utf8.h"
 
 namespace orb {
 
@@ -21,8 +20,6 @@ constexpr int kRowPitch = 50;
 constexpr int kSecondLine = 20;  // a broken text line goes on this far below
 constexpr int kListTop = 45;     // an event at or above this lies above the page
 constexpr int kListBottom = 325;
-// A text line of this many characters is drawn on two lines, broken at a blank.
-constexpr std::size_t kLongText = 100;
 
 const std::string kTextBlanks(159, ' ');
 const std::string kDateBlanks(21, ' ');
@@ -94,22 +91,14 @@ platform::ColorRef ShadeOf(std::string_view text, std::size_t* markerLength) {
 void DrawText(platform::Dc& dc, std::string_view text, int y) {
     std::size_t markerLength = 0;
     dc.SetTextColor(ShadeOf(text, &markerLength));
-    const std::size_t limit = platform::Utf8Prefix(text, kLongText);  // bytes
-    if (limit == text.size() && platform::Utf8Length(text) < kLongText) {
+    const TextBreak broken = BreakText(text);
+    if (!broken.twoLines) {
         dc.TextOut(kListX, y, text.substr(markerLength));
         return;
     }
-    std::size_t breakAt = limit;
-    std::size_t restFrom = limit;
-    const bool blankAtLimit = limit < text.size() && text[limit] == ' ';
-    const std::size_t blank = blankAtLimit ? limit : text.substr(0, limit).find_last_of(' ');
-    if (blank != std::string_view::npos) {
-        breakAt = blank;
-        restFrom = blank + 1;
-    }
-    const std::size_t firstFrom = std::min(markerLength, breakAt);
-    dc.TextOut(kListX, y, text.substr(firstFrom, breakAt - firstFrom));
-    dc.TextOut(kListX, y + kSecondLine, text.substr(restFrom));
+    const std::size_t firstFrom = std::min(markerLength, broken.firstEnd);
+    dc.TextOut(kListX, y, text.substr(firstFrom, broken.firstEnd - firstFrom));
+    dc.TextOut(kListX, y + kSecondLine, text.substr(broken.restFrom));
 }
 
 }  // namespace
