@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build directory with cpack and checks it:
-# its fields and dependencies, and that it holds exactly the tree
-# `cmake --install` makes under /usr, with the modes a package wants.
+# its fields and dependencies, that it holds exactly the tree
+# `cmake --install` makes under /usr, with the modes a package wants, that its
+# viewer names its final place and no file the staging directory, and that
+# lintian finds no error and no warning.
 #   scripts/check-deb.sh [--install] [--keep DIR] BUILD_DIR
 # --install (as root) also installs the package with apt-get, checks that
-# orbilon-setup starts the installer from the installed medium, removes the
-# package and checks that none of its files is left. An orbilon package
+# orbilon starts the ready viewer and orbilon-setup the installer from the
+# installed medium, removes the package and checks that none of its files is
+# left. An orbilon package
 # already installed is left alone: the check refuses to run.
 # --keep DIR leaves the package in DIR.
 set -uo pipefail
@@ -34,6 +37,7 @@ fail() {
 
 version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
 medium_sub="$(sed -n 's/^ORB_INSTALL_MEDIUMDIR:STRING=//p' "$build/CMakeCache.txt")"
+viewer_sub="$(sed -n 's/^ORB_INSTALL_VIEWERDIR:STRING=//p' "$build/CMakeCache.txt")"
 arch="$(dpkg --print-architecture)"
 deb="$work/orbilon_${version}_${arch}.deb"
 if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
@@ -66,7 +70,8 @@ done
 # the same modes; each file 0755 or 0644, nothing under /usr/local.
 DESTDIR="$work/tree" cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1 ||
     fail "cmake --install into a scratch tree failed"
-(cd "$work/tree" && find . ! -type d -printf '%M %p\n' | sort) >"$work/want"
+(cd "$work/tree" && find . ! -type d ! -type l -printf '%M %p\n' &&
+    find . -type l -printf '%M %p -> %l\n') | sort >"$work/want"
 dpkg-deb -c "$deb" >"$work/listing"
 # Mode, owner, size, date, time, path (which may hold blanks).
 sed -E 's/^(\S+)\s+(\S+)\s+\S+\s+\S+\s+\S+\s(.*)$/\1 \2 \3/' "$work/listing" >"$work/entries"
@@ -76,13 +81,15 @@ if ! diff -u "$work/want" "$work/have" >"$work/diff"; then
     cat "$work/diff"
 fi
 grep -v '^\S* root/root ' "$work/entries" && fail "entries not owned by root (above)"
-grep -vE '^(-rwxr-xr-x|-rw-r--r--|drwxr-xr-x) ' "$work/entries" &&
+grep -vE '^(-rwxr-xr-x|-rw-r--r--|drwxr-xr-x|lrwxrwxrwx) ' "$work/entries" &&
     fail "entries with modes other than 0755 and 0644 (above)"
 cut -d' ' -f3- "$work/entries" | grep -vE '^\./(usr/.*)?$' && fail "entries outside /usr (above)"
 grep ' \./usr/local/' "$work/entries" && fail "entries under /usr/local (above)"
 # The programs and a few files that must be there, whatever the tree holds.
 for entry in "-rwxr-xr-x usr/bin/orbilon-setup" "-rwxr-xr-x usr/$medium_sub/setup" \
-    "-rw-r--r-- usr/$medium_sub/orb.ex_" \
+    "-rw-r--r-- usr/$medium_sub/orb.ex_" "-rwxr-xr-x usr/bin/orbilon" \
+    "-rwxr-xr-x usr/$viewer_sub/orb.exe" "-rw-r--r-- usr/$viewer_sub/data/EVENTS.dat" \
+    "-rw-r--r-- usr/share/applications/org.orbilon.Orbilon.desktop" \
     "-rw-r--r-- usr/share/applications/org.orbilon.Orbilon.Setup.desktop" \
     "-rw-r--r-- usr/share/metainfo/org.orbilon.Orbilon.metainfo.xml" \
     "-rw-r--r-- usr/share/doc/orbilon/copyright" \
@@ -90,6 +97,24 @@ for entry in "-rwxr-xr-x usr/bin/orbilon-setup" "-rwxr-xr-x usr/$medium_sub/setu
     grep -qxF -e "${entry%% *} ./${entry#* }" "$work/have" || fail "the package lacks $entry"
 done
 echo "$(wc -l <"$work/have") files in the package"
+
+# The viewer runs from /usr and finds its files there; nothing in the package
+# keeps the staging directory cpack installed it into.
+dpkg-deb -x "$deb" "$work/unpacked"
+grep -qaF "/usr/$viewer_sub" "$work/unpacked/usr/$viewer_sub/orb.exe" ||
+    fail "the packaged viewer does not name /usr/$viewer_sub"
+staged="$(grep -rlaF "$work" "$work/unpacked")"
+[ -z "$staged" ] || fail "files of the package name the staging directory: $staged"
+
+# Debian's own checks of a package: no error and no warning. What lintian
+# only mentions (I:) is shown too, as the overrides with their reasons.
+lintian --tag-display-limit 0 -I --show-overrides "$deb" >"$work/lintian" 2>&1
+lintian_status=$?
+grep -vE '^(running with root privileges|N:)' "$work/lintian"
+if [ "$lintian_status" -ne 0 ] && ! grep -qE '^[EW]: ' "$work/lintian"; then
+    fail "lintian could not check the package"
+fi
+grep -qE '^[EW]: ' "$work/lintian" && fail "lintian reports errors or warnings (above)"
 
 if [ "$install" = 1 ]; then
     if [ "$(id -u)" -ne 0 ]; then
@@ -104,7 +129,11 @@ if [ "$install" = 1 ]; then
         else
             echo "installed: $(dpkg-query -W -f='${Package} ${Version} ${db:Status-Status}' orbilon)"
             dpkg -L orbilon >"$work/owned"
-            "$root/scripts/check-launcher.sh" orbilon-setup "/usr/$medium_sub" ||
+            CALLER=/tmp "$root/scripts/check-launcher.sh" orbilon "/usr/$viewer_sub" orb.exe \
+                "orbilon|" || fail "orbilon on PATH did not start the viewer"
+            "$root/scripts/check-launcher.sh" orbilon-setup "/usr/$medium_sub" setup \
+                "orbilon-setup|-qwindowtitle|Orbilon Setup test|" \
+                -qwindowtitle "Orbilon Setup test" ||
                 fail "orbilon-setup on PATH did not start the installer"
             apt-get remove -y orbilon >"$work/apt-remove.log" 2>&1 || {
                 cat "$work/apt-remove.log"

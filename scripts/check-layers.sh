@@ -7,6 +7,8 @@
 # - the platform's public headers (platform/include) include no Qt;
 # - the drawing code's tests and the fuzzers (tests/display, tests/fakes,
 #   fuzz) include no Qt and no Qt backend header either;
+# - the orbilon command (viewer/launcher) includes no Qt, no shell and no Qt
+#   backend header;
 # - the install-path field (field), shared by the viewer and the installer,
 #   includes nothing of either and no Qt;
 # - the installer (setup) takes nothing from the viewer; the field it may
@@ -52,6 +54,13 @@ check() {
         case "$header" in
         '"shell/'*) breach "$where" "the drawing code includes the shell ($header)" ;;
         '"platform/qt/'*) breach "$where" "the drawing code includes the Qt backend ($header)" ;;
+        esac
+        ;;
+    viewer/launcher/*)
+        is_qt "$header" && breach "$where" "the orbilon command includes Qt ($header)"
+        case "$header" in
+        '"shell/'*) breach "$where" "the orbilon command includes the shell ($header)" ;;
+        '"platform/qt/'*) breach "$where" "the orbilon command includes the Qt backend ($header)" ;;
         esac
         ;;
     tests/display/* | tests/fakes/* | fuzz/*)

@@ -83,6 +83,7 @@ CommandLineDecision DecideCommandLine(int argc, const char* const* argv,
                 }
                 haveOption = true;
                 decision.file = argv[i] != nullptr ? argv[i] : "";
+                decision.fileArgument = i;
             }
             continue;
         }
@@ -90,6 +91,7 @@ CommandLineDecision DecideCommandLine(int argc, const char* const* argv,
         if (positional && grammar.takesFile && !haveFile && !haveOption && !argument.empty()) {
             haveFile = true;
             decision.file = std::string(argument);
+            decision.fileArgument = i;
             continue;
         }
         return Refused(argument.size() > 1 && argument[0] == '-'

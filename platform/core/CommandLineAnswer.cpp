@@ -25,8 +25,8 @@ int Written(std::ostream& out, const std::string& text) {
 
 }  // namespace
 
-std::string VersionLine(const ProgramInfo& program) {
-    return std::string(program.name) + " (Orbilon) " + program.version;
+std::string VersionLine(const ProgramInfo& program, const std::string& invokedAs) {
+    return invokedAs + " (Orbilon) " + program.version;
 }
 
 std::string UsageText(const ProgramInfo& program, const std::string& invokedAs) {
@@ -75,7 +75,7 @@ std::optional<int> AnswerCommandLine(const ProgramInfo& program, int argc, const
         case CommandLineAction::Help:
             return Written(out, UsageText(program, invokedAs));
         case CommandLineAction::Version:
-            return Written(out, VersionLine(program) + "\n");
+            return Written(out, VersionLine(program, invokedAs) + "\n");
         case CommandLineAction::Refuse:
             break;
     }

@@ -12,10 +12,11 @@
 
 namespace orbsetup {
 
-COrbSetupApp::COrbSetupApp(InstallPass pass, std::string home, std::unique_ptr<WindowTimers> timers,
-                           Reporter reportStartFailure, Reporter reportPassFailure)
+COrbSetupApp::COrbSetupApp(InstallPass pass, DirectoryRules rules,
+                           std::unique_ptr<WindowTimers> timers, Reporter reportStartFailure,
+                           Reporter reportPassFailure)
     : m_pass(std::move(pass)),
-      m_home(std::move(home)),
+      m_rules(std::move(rules)),
       m_timers(std::move(timers)),
       m_reportStartFailure(std::move(reportStartFailure)),
       m_reportPassFailure(std::move(reportPassFailure)) {}
@@ -35,7 +36,7 @@ bool COrbSetupApp::InitInstance() {
     if (!m_doc.OnNewDocument()) {
         return false;
     }
-    auto view = std::make_unique<COrbSetupView>(m_background, std::move(m_pass), m_home,
+    auto view = std::make_unique<COrbSetupView>(m_background, std::move(m_pass), m_rules,
                                                 std::move(m_timers), m_reportPassFailure);
     m_view = view.get();
     m_frame = std::make_unique<CMainFrame>(view.release());

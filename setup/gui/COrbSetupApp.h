@@ -9,6 +9,7 @@
 #include "platform/Bitmap.h"
 #include "setup/gui/COrbSetupDoc.h"
 #include "setup/gui/InstallPass.h"
+#include "setup/install/InstallDirectory.h"
 
 namespace orbsetup {
 
@@ -21,11 +22,11 @@ class COrbSetupApp final {
     // Told something for the user, in words for the user.
     using Reporter = std::function<void(const std::string& message)>;
 
-    // `pass` runs one installation pass, `home` is what "~" stands for in the
-    // wizard, `timers` become the view's; `reportStartFailure` hears why the
+    // `pass` runs one installation pass, `rules` are what the wizard measures
+    // a typed directory against, `timers` become the view's; `reportStartFailure` hears why the
     // program cannot start, `reportPassFailure` each new reason why a pass
     // could not finish.
-    COrbSetupApp(InstallPass pass, std::string home, std::unique_ptr<WindowTimers> timers,
+    COrbSetupApp(InstallPass pass, DirectoryRules rules, std::unique_ptr<WindowTimers> timers,
                  Reporter reportStartFailure, Reporter reportPassFailure);
     ~COrbSetupApp();
     COrbSetupApp(const COrbSetupApp&) = delete;
@@ -45,7 +46,7 @@ class COrbSetupApp final {
 
   private:
     InstallPass m_pass;
-    std::string m_home;
+    DirectoryRules m_rules;
     std::unique_ptr<WindowTimers> m_timers;
     Reporter m_reportStartFailure;
     Reporter m_reportPassFailure;

@@ -16,8 +16,9 @@
 
 namespace orbsetup {
 
-COrbSetupView::COrbSetupView(const platform::Bitmap& background, InstallPass pass, std::string home,
-                             std::unique_ptr<WindowTimers> timers, Reporter report, QWidget* parent)
+COrbSetupView::COrbSetupView(const platform::Bitmap& background, InstallPass pass,
+                             DirectoryRules rules, std::unique_ptr<WindowTimers> timers,
+                             Reporter report, QWidget* parent)
     : QWidget(parent),
       m_background(background),
       m_pass(std::move(pass)),
@@ -28,7 +29,7 @@ COrbSetupView::COrbSetupView(const platform::Bitmap& background, InstallPass pas
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     // The dialogs exist from the start; their windows come later.
-    m_pWizard = std::make_unique<CUpgradeWizardDlg>(*this, std::move(home), this);
+    m_pWizard = std::make_unique<CUpgradeWizardDlg>(*this, std::move(rules), this);
     m_complete = std::make_unique<CSetupCompleteDlg>(*this, this);
 }
 

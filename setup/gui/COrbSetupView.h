@@ -13,6 +13,7 @@
 #include "platform/Framebuffer.h"
 #include "setup/gui/InstallPass.h"
 #include "setup/gui/PassFailureNotice.h"
+#include "setup/install/InstallDirectory.h"
 
 namespace platform {
 class Bitmap;
@@ -34,9 +35,9 @@ class COrbSetupView final : public QWidget {
     // menu entry a complete pass could not make.
     using Reporter = std::function<void(const std::string& message)>;
 
-    // `background` is bitmap 133 and must outlive the view; `home` is what a
-    // leading "~" typed in the wizard stands for.
-    COrbSetupView(const platform::Bitmap& background, InstallPass pass, std::string home,
+    // `background` is bitmap 133 and must outlive the view; `rules` are what
+    // the wizard measures a typed directory against.
+    COrbSetupView(const platform::Bitmap& background, InstallPass pass, DirectoryRules rules,
                   std::unique_ptr<WindowTimers> timers, Reporter report, QWidget* parent = nullptr);
     ~COrbSetupView() override;
 

@@ -8,15 +8,14 @@
 
 #include "platform/qt/DialogUnits.h"
 #include "setup/gui/SetupDialogDoneEvent.h"
-#include "setup/install/InstallDirectory.h"
 #include "setup/res/ResourceIds.h"
 
 namespace orbsetup {
 
-CUpgradeWizardDlg::CUpgradeWizardDlg(QObject& view, std::string home, QWidget* parent)
+CUpgradeWizardDlg::CUpgradeWizardDlg(QObject& view, DirectoryRules rules, QWidget* parent)
     : ModelessDialog(parent, QStringLiteral("Upgrade  Setup  Wizard"), 186, 95),
       m_view(view),
-      m_home(std::move(home)) {
+      m_rules(std::move(rules)) {
     AddText("Enter  the  name  of  the  Directory  in  which  you  installed", 7, 14, 169);
     AddText("the previous version:", 7, 24, 63);
     m_edit = new QLineEdit(this);
@@ -54,7 +53,7 @@ void CUpgradeWizardDlg::OnOK() {
     }
     // A directory the installation cannot use is turned away here, before
     // anything is written, and the wizard stays open for another try.
-    const DirectoryCheck check = CheckInstallDirectory(typed.toStdString(), m_home);
+    const DirectoryCheck check = CheckInstallDirectory(typed.toStdString(), m_rules);
     if (!check.ok) {
         QMessageBox::warning(this, QString::fromLatin1(res::kAppTitle),
                              QString::fromStdString(check.problem));

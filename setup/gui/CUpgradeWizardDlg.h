@@ -6,6 +6,7 @@
 #include <string>
 
 #include "setup/gui/ModelessDialog.h"
+#include "setup/install/InstallDirectory.h"
 
 class QLineEdit;
 class QPushButton;
@@ -15,9 +16,9 @@ namespace orbsetup {
 class CUpgradeWizardDlg final : public ModelessDialog {
     Q_OBJECT
   public:
-    // `view` receives the dialog's messages; `home` is what a leading "~" in
-    // the typed directory stands for.
-    CUpgradeWizardDlg(QObject& view, std::string home, QWidget* parent = nullptr);
+    // `view` receives the dialog's messages; `rules` are what the typed
+    // directory is measured against.
+    CUpgradeWizardDlg(QObject& view, DirectoryRules rules, QWidget* parent = nullptr);
 
     // The directory taken on OK, as the installation uses it; empty after
     // Cancel or OK with nothing typed, and for the root, which is why
@@ -42,7 +43,7 @@ class CUpgradeWizardDlg final : public ModelessDialog {
     void OnCancel();
 
     QObject& m_view;
-    std::string m_home;
+    DirectoryRules m_rules;
     bool m_directoryTaken = false;
     QLineEdit* m_edit = nullptr;
     QPushButton* m_ok = nullptr;

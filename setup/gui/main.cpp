@@ -16,6 +16,7 @@
 #include "setup/gui/InstallPass.h"
 #include "setup/gui/QtWindowTimers.h"
 #include "setup/install/ApplicationsFolder.h"
+#include "setup/install/InstallDirectory.h"
 #include "setup/res/AppIcon.h"
 #include "setup/res/ResourceIds.h"
 
@@ -56,9 +57,15 @@ int main(int argc, char** argv) {
                      "setup: neither XDG_DATA_HOME nor HOME names a directory: the viewer's "
                      "desktop entry is written only into the installation directory\n");
     }
-    orbsetup::COrbSetupApp setupApp(
-        orbsetup::PassFromCurrentDirectory(std::move(applications)), QDir::homePath().toStdString(),
-        std::make_unique<orbsetup::QtWindowTimers>(), &ReportStartFailure, &ReportPassFailure);
+    // The medium is the current directory; where a package installed it, the
+    // package's own installation of the viewer lies beside it.
+    orbsetup::DirectoryRules rules{
+        QDir::homePath().toStdString(),
+        QDir::cleanPath(QDir::current().absoluteFilePath(QStringLiteral(ORB_PACKAGED_FROM_MEDIUM)))
+            .toStdString()};
+    orbsetup::COrbSetupApp setupApp(orbsetup::PassFromCurrentDirectory(std::move(applications)),
+                                    std::move(rules), std::make_unique<orbsetup::QtWindowTimers>(),
+                                    &ReportStartFailure, &ReportPassFailure);
     if (!setupApp.InitInstance()) {
         return 1;
     }

@@ -158,7 +158,11 @@ std::string DesktopEntryText(const DesktopEntryPlaces& places) {
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Version=1.0\n"
-           "Name=Orbilon\n"
+           // Told apart in the menus from the package's entry and from
+           // each other by their directory.
+           "Name=Orbilon (" +
+           Escaped(places.directory) +
+           ")\n"
            "Comment=Orbilon installed in " +
            Escaped(places.directory) +
            "\n"

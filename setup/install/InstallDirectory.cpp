@@ -1,6 +1,10 @@
 #include "setup/install/InstallDirectory.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "field/InstallPathField.h"
+#include "platform/Path.h"
 #include "setup/install/DesktopEntry.h"
 #include "setup/patch/InstallPathWriter.h"
 
@@ -22,9 +26,21 @@ DirectoryCheck Refuse(std::string problem) {
     return check;
 }
 
+// Whether `directory`, as the installation resolves it, is the directory
+// `packaged`: the same directory on disk, whatever the spelling.
+bool IsPackaged(const std::string& directory, const std::string& packaged) {
+    if (packaged.empty()) {
+        return false;
+    }
+    std::error_code error;
+    const std::string place = platform::ResolvePath(directory.empty() ? "/" : directory);
+    return std::filesystem::equivalent(place, packaged, error) && !error;
+}
+
 }  // namespace
 
-DirectoryCheck CheckInstallDirectory(std::string_view typed, std::string_view home) {
+DirectoryCheck CheckInstallDirectory(std::string_view typed, const DirectoryRules& rules) {
+    const std::string_view home = rules.home;
     if (typed.empty()) {
         return Refuse("Enter the directory in which you installed the previous version.");
     }
@@ -58,6 +74,11 @@ DirectoryCheck CheckInstallDirectory(std::string_view typed, std::string_view ho
         return Refuse(
             "The directory's name must not contain control characters, such as tabs or line "
             "breaks.");
+    }
+    if (IsPackaged(check.directory, rules.packaged)) {
+        return Refuse(
+            "The Orbilon package keeps its own installation in this directory, and only the "
+            "package may change it. Enter a directory of your own.");
     }
     check.ok = true;
     return check;

@@ -20,11 +20,25 @@ Installation::Installation(std::string medium, std::optional<std::string> applic
     : m_medium(medium), m_desktop(std::move(medium), std::move(applications)) {}
 
 PassOutcome Installation::Run(const std::string& directory) {
+    PassOutcome outcome = InstallRelease(directory, directory);
+    if (outcome.complete) {
+        outcome.desktopMissed = m_desktop.Install(directory);
+    }
+    return outcome;
+}
+
+PassOutcome Installation::RunStaged(const std::string& directory,
+                                    const std::string& finalDirectory) {
+    return InstallRelease(directory, finalDirectory);
+}
+
+PassOutcome Installation::InstallRelease(const std::string& directory,
+                                         const std::string& fieldDirectory) const {
     PassOutcome outcome;
     try {
         CreateDirectories(directory);
         RemoveUnfinishedCopies(directory);
-        InstallViewer(directory);
+        InstallViewer(directory, fieldDirectory);
         InstallFiles(directory);
         AddMissingScenes(directory);
     } catch (const platform::FileException& error) {
@@ -33,7 +47,6 @@ PassOutcome Installation::Run(const std::string& directory) {
         return outcome;
     }
     outcome.complete = true;
-    outcome.desktopMissed = m_desktop.Install(directory);
     return outcome;
 }
 
@@ -57,10 +70,11 @@ void Installation::RemoveUnfinishedCopies(const std::string& directory) const {
     }
 }
 
-void Installation::InstallViewer(const std::string& directory) const {
+void Installation::InstallViewer(const std::string& directory,
+                                 const std::string& fieldDirectory) const {
     const std::string source = MediumPath(m_medium, "", kViewerStoredName);
     const std::size_t length = ReadWhole(source);
-    const PatchResult patched = WriteInstallPath(TransferBuffer(), length, directory);
+    const PatchResult patched = WriteInstallPath(TransferBuffer(), length, fieldDirectory);
     if (!patched.ok) {
         Refuse(source, patched.error);
     }

@@ -36,10 +36,19 @@ class Installation {
     // entries (DesktopIntegration), whose failure it only reports.
     PassOutcome Run(const std::string& directory);
 
+    // The same pass into a package's staging tree: the files go into
+    // `directory`, while the viewer's field names `finalDirectory`, where the
+    // package puts them, and no desktop file is made, because a package
+    // brings its own. Scene files already in `directory` stay as they are.
+    PassOutcome RunStaged(const std::string& directory, const std::string& finalDirectory);
+
   private:
+    // The release's files into `directory`, the viewer naming `fieldDirectory`.
+    PassOutcome InstallRelease(const std::string& directory,
+                               const std::string& fieldDirectory) const;
     void CreateDirectories(const std::string& directory) const;
     void RemoveUnfinishedCopies(const std::string& directory) const;
-    void InstallViewer(const std::string& directory) const;
+    void InstallViewer(const std::string& directory, const std::string& fieldDirectory) const;
     void InstallFiles(const std::string& directory) const;
     void AddMissingScenes(const std::string& directory) const;
 

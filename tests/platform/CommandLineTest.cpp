@@ -105,6 +105,7 @@ TEST(DecideCommandLine, TakesTheGrammarsFileAndFileOption) {
         {{"-platform", "xcb", "/home/a b/x.DAT"}, CommandLineAction::Run, "/home/a b/x.DAT", ""},
         {{"x.dat", "-reverse"}, CommandLineAction::Run, "x.dat", ""},
         {{"-"}, CommandLineAction::Run, "-", ""},
+        {{"-reverse"}, CommandLineAction::Run, "", ""},
         {{"--check", "my.dat"}, CommandLineAction::FileOption, "my.dat", ""},
         {{"-platform", "offscreen", "--check", "-x"}, CommandLineAction::FileOption, "-x", ""},
         {{"--check", "a", "--help"}, CommandLineAction::Help, "", ""},
@@ -131,6 +132,14 @@ TEST(DecideCommandLine, TakesTheGrammarsFileAndFileOption) {
         EXPECT_EQ(decision.problem, c.problem) << line;
         if (c.action == CommandLineAction::Run || c.action == CommandLineAction::FileOption) {
             EXPECT_EQ(decision.file, c.file) << line;
+            // Where the file stands, so that a launcher can hand on a changed one.
+            if (c.file.empty()) {
+                EXPECT_EQ(decision.fileArgument, 0) << line;
+            } else {
+                ASSERT_GT(decision.fileArgument, 0) << line;
+                ASSERT_LT(decision.fileArgument, args.argc()) << line;
+                EXPECT_EQ(words[static_cast<std::size_t>(decision.fileArgument)], c.file) << line;
+            }
         }
     }
     // Without the grammar, the same words are refused.
@@ -162,10 +171,12 @@ Answer AnswerTo(std::vector<std::string> words) {
 }
 
 TEST(AnswerCommandLine, WritesTheVersionOrTheHelpOrTheRefusal) {
-    const Answer version = AnswerTo({"/opt/orbilon/orb.exe", "--version"});
+    // The version, like the help, names the program as it was started.
+    const Answer version = AnswerTo({"/usr/bin/orbilon", "--version"});
     EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "orb (Orbilon) 9.8.7\n");
+    EXPECT_EQ(version.out, "orbilon (Orbilon) 9.8.7\n");
     EXPECT_EQ(version.err, "");
+    EXPECT_EQ(AnswerTo({"", "--version"}).out, "orb (Orbilon) 9.8.7\n");
 
     // The help names the program as it was started.
     const Answer help = AnswerTo({"/opt/orbilon/orb.exe", "-platform", "xcb", "--help"});

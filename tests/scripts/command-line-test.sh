@@ -79,7 +79,7 @@ for program in "$@"; do
     [ "$err" = "$name: unknown option '--no-such-option'
 Try '$name --help' for more information." ] || fail "$name --no-such-option says '$err'"
 
-    if [ "$name" = orb ]; then
+    if [ "$name" = orb ] || [ "$name" = orbilon ]; then
         # One databank may be named; two are refused before any display.
         run "$program" /some/where /and/more
         [ "$rc" -eq 2 ] || fail "$name with two files exits $rc"

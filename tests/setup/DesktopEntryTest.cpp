@@ -32,7 +32,7 @@ TEST(DesktopEntryText, NamesTheViewerItsDirectoryAndItsIcon) {
               "[Desktop Entry]\n"
               "Type=Application\n"
               "Version=1.0\n"
-              "Name=Orbilon\n"
+              "Name=Orbilon (/opt/orbilon)\n"
               "Comment=Orbilon installed in /opt/orbilon\n"
               "Exec=\"/opt/orbilon/orb.exe\"\n"
               "Path=/opt/orbilon\n"
@@ -71,6 +71,7 @@ TEST(DesktopEntryText, EscapesEachPathByTheRulesOfItsKey) {
         EXPECT_EQ(Line(text, "Icon"), "Icon=" + c.path.substr(5) + "/orbilon.png") << c.directory;
         EXPECT_EQ(Line(text, "Comment"), "Comment=Orbilon installed in " + c.path.substr(5))
             << c.directory;
+        EXPECT_EQ(Line(text, "Name"), "Name=Orbilon (" + c.path.substr(5) + ")") << c.directory;
         EXPECT_EQ(orbtest::DesktopFileComplaints(text), "") << c.directory;
         // The directory reads back from the entry as it went in.
         EXPECT_EQ(orbsetup::DesktopEntryDirectory(text), c.directory);

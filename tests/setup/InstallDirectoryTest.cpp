@@ -58,7 +58,8 @@ TEST(CheckInstallDirectory, TakesAbsoluteAndHomeDirectoriesAndRefusesTheRest) {
         {std::string("/opt/a\0b", 8), "", false, "'?'"},
     };
     for (const auto& c : cases) {
-        const orbsetup::DirectoryCheck check = orbsetup::CheckInstallDirectory(c.typed, c.home);
+        const orbsetup::DirectoryCheck check =
+            orbsetup::CheckInstallDirectory(c.typed, {c.home, ""});
         EXPECT_EQ(check.ok, c.ok) << c.typed << ": " << check.problem;
         if (c.ok) {
             EXPECT_EQ(check.directory, c.expected) << c.typed;

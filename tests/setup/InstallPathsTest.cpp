@@ -39,7 +39,7 @@ TEST(InstallPaths, AreFormedWithTheInstallationsOwnStrings) {
 }
 
 TEST(InstallPaths, TheRootGivesAnEmptyFieldAndPathsFromTheRoot) {
-    const orbsetup::DirectoryCheck check = orbsetup::CheckInstallDirectory("/", "/home/al");
+    const orbsetup::DirectoryCheck check = orbsetup::CheckInstallDirectory("/", {"/home/al", ""});
     ASSERT_TRUE(check.ok) << check.problem;
     EXPECT_EQ(check.directory, "");
     EXPECT_EQ(platform::ResolvePath(TargetPath(check.directory, "", "orb.exe")), "/orb.exe");

@@ -74,7 +74,8 @@ TEST_F(InstallationTest, TheDirectoryAsTypedIsTheOneInTheField) {
         {"~", (place.Path() / "home").string(), place.Path() / "home"},
     };
     for (const auto& c : cases) {
-        const orbsetup::DirectoryCheck check = orbsetup::CheckInstallDirectory(c.typed, c.home);
+        const orbsetup::DirectoryCheck check =
+            orbsetup::CheckInstallDirectory(c.typed, {c.home, ""});
         ASSERT_TRUE(check.ok) << c.typed << ": " << check.problem;
         const PassOutcome outcome = installation.Run(check.directory);
         ASSERT_TRUE(outcome.complete) << c.typed << ": " << outcome.reason;
@@ -93,7 +94,7 @@ TEST_F(InstallationTest, ADirectoryOf109CharactersFitsAndOneOf110IsRefused) {
     EXPECT_EQ(FieldOf(longest + "/orb.exe"), "[" + longest + "]\n");
 
     const std::string tooLong = base + std::string(110 - base.size(), 't');
-    EXPECT_FALSE(orbsetup::CheckInstallDirectory(tooLong, "").ok);
+    EXPECT_FALSE(orbsetup::CheckInstallDirectory(tooLong, {}).ok);
     // Handed over unchecked, the pass still never writes it into a viewer.
     const PassOutcome refused = installation.Run(tooLong);
     EXPECT_FALSE(refused.complete);
@@ -200,6 +201,67 @@ TEST_F(InstallationTest, ScenesAreCopiedOnlyWhereTheDirectoryLacksThem) {
     ASSERT_TRUE(upgrade.complete) << upgrade.reason;
     ExpectFiles(dir, 2);
     EXPECT_EQ(ReadAll(dir / "data" / "05.map"), "my own scene");
+}
+
+// A package's staging tree: the field names where the package puts the
+// files, the desktop's files are the package's own, and the scene files the
+// package links from its medium stay links.
+TEST_F(InstallationTest, AStagedPassNamesTheFinalPlaceAndMakesNoDesktopFiles) {
+    const std::string final = "/usr/libexec/orbilon/viewer";
+    const fs::path staged = place.Path() / "stage" / "usr" / "libexec" / "orbilon" / "viewer";
+    const fs::path shared = place.Write("medium/05.map", "the medium's scene");
+    fs::create_directories(staged / "data");
+    fs::create_symlink(shared, staged / "data" / "05.map");
+
+    const PassOutcome outcome = installation.RunStaged(staged.string(), final);
+    ASSERT_TRUE(outcome.complete) << orbtest::Describe(outcome);
+    EXPECT_FALSE(outcome.desktopMissed);
+    std::set<std::string> expected = orbtest::CompleteInstallation();
+    expected.erase(orbsetup::kIconInstalledName);
+    expected.erase(orbsetup::kInstalledEntryName);
+    EXPECT_EQ(orbtest::Listing(staged), expected);
+    EXPECT_EQ(FieldOf(staged / "orb.exe"), "[" + final + "]\n");
+    EXPECT_EQ(orbtest::Permissions(staged / "orb.exe"), 0755u);
+    ExpectFiles(staged, 1);
+    EXPECT_TRUE(fs::is_symlink(staged / "data" / "05.map"));
+    EXPECT_EQ(ReadAll(staged / "data" / "05.map"), "the medium's scene");
+    EXPECT_EQ(ReadAll(staged / "data" / "05.pal"), Contents("05.pal", 64, 1));
+    // The user's menus are left alone.
+    EXPECT_FALSE(fs::exists(applications));
+}
+
+// The wizard's check of the packaged installation looks at the disk: every
+// spelling and link that leads there is refused, and nothing else is.
+TEST_F(InstallationTest, ThePackagedInstallationIsRefusedUnderEverySpelling) {
+    const fs::path packaged = place.Path() / "usr" / "libexec" / "orbilon" / "viewer";
+    fs::create_directories(packaged);
+    fs::create_directories(place.Path() / "home" / "al");
+    fs::create_symlink(packaged, place.Path() / "home" / "al" / "link");
+    const orbsetup::DirectoryRules rules{(place.Path() / "home" / "al").string(),
+                                         packaged.string()};
+    const struct {
+        std::string typed;
+        bool ok;
+    } cases[] = {
+        {packaged.string(), false},
+        {packaged.string() + "/", false},
+        {place.Str() + "/usr/libexec/orbilon/../orbilon/viewer", false},
+        {place.Str() + "/USR/libexec/Orbilon/VIEWER", false},
+        {"~/link", false},
+        {place.Str() + "/usr/libexec/orbilon", true},
+        {packaged.string() + "/mine", true},
+        {place.Str() + "/usr/libexec/orbilon/viewer2", true},
+        {"~/orbilon", true},
+    };
+    for (const auto& c : cases) {
+        const orbsetup::DirectoryCheck check = orbsetup::CheckInstallDirectory(c.typed, rules);
+        EXPECT_EQ(check.ok, c.ok) << c.typed << ": " << check.problem;
+        if (!c.ok) {
+            EXPECT_NE(check.problem.find("package"), std::string::npos) << check.problem;
+        }
+    }
+    // Without a packaged installation the same directory is the user's to use.
+    EXPECT_TRUE(orbsetup::CheckInstallDirectory(packaged.string(), {rules.home, ""}).ok);
 }
 
 TEST_F(InstallationTest, AnEmptyMediumIsTheCurrentDirectory) {

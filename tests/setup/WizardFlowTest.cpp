@@ -188,6 +188,8 @@ class WizardRefuses : public orbtest::SetupRig,
 
 TEST_P(WizardRefuses, ADirectoryTheCheckRefusesKeepsTheWizardOpen) {
     orbtest::ModalWatch watch;
+    // Any directory that exists stands for the package's own installation.
+    rules.packaged = "/usr";
     StartShown();
     const QString typed = QString::fromStdString(GetParam().typed);
     QTest::keyClicks(Wizard()->DirectoryEdit(), typed);
@@ -216,7 +218,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, WizardRefuses,
                          ::testing::Values(RefusedCase{"Relative", "games/orbilon"},
                                            RefusedCase{"LongerThanTheField",
                                                        "/" + std::string(109, 'd')},
-                                           RefusedCase{"QuestionMark", "/opt/orb?lon"}),
+                                           RefusedCase{"QuestionMark", "/opt/orb?lon"},
+                                           RefusedCase{"ThePackagedInstallation", "/usr/"}),
                          [](const ::testing::TestParamInfo<RefusedCase>& refused) {
                              return std::string(refused.param.name);
                          });

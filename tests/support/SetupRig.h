@@ -44,7 +44,7 @@ class SetupRig : public ::testing::Test {
             ownTimers = std::move(manual);
         }
         app = std::make_unique<orbsetup::COrbSetupApp>(
-            [this](const std::string& directory) { return Pass(directory); }, home,
+            [this](const std::string& directory) { return Pass(directory); }, rules,
             std::move(ownTimers), [this](const std::string& m) { startFailure = m; },
             [this](const std::string& m) { reports.push_back(m); });
         started = app->InitInstance();
@@ -100,7 +100,7 @@ class SetupRig : public ::testing::Test {
         QCoreApplication::processEvents();
     }
 
-    std::string home = "/home/tester";
+    orbsetup::DirectoryRules rules{"/home/tester", ""};
     // What the next passes return, in turn; a pass completes once it is empty.
     std::deque<orbsetup::PassOutcome> script;
     // When not empty, the next pass throws this instead.

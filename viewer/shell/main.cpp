@@ -10,6 +10,7 @@
 
 #include "display/CheckDatabankCommand.h"
 #include "display/ViewState.h"
+#include "display/ViewerProgram.h"
 #include "platform/CommandLineAnswer.h"
 #include "platform/SoundPlayer.h"
 #include "platform/SystemClock.h"
@@ -53,16 +54,7 @@ void ReportFirstPaint(const orb::COrbApp& orbApp, std::optional<orb::FirstPaintR
 
 int main(int argc, char** argv) {
     // Answered before the application exists: these need no display.
-    platform::ProgramInfo program{
-        "orb", ORB_VERSION,
-        "Orbilon: travels through time from the year -15,000,000,000 to 15,000,000,000.",
-        "Start it from its installation directory, where it finds its sounds."};
-    program.fileName = "DATABANK";
-    program.fileHelp = "a databank of your own to browse instead of the installed one";
-    program.fileOption = "--check-databank";
-    program.fileOptionHelp =
-        "print what is wrong with the databank FILE and exit: 0 when nothing\n"
-        "      is, 1 when something is, 2 when it cannot be read";
+    const platform::ProgramInfo program = orb::ViewerProgram();
     platform::CommandLineDecision decided;
     if (const std::optional<int> status =
             platform::AnswerCommandLine(program, argc, argv, std::cout, std::cerr, &decided)) {

@@ -18,8 +18,9 @@ struct CommandLineGrammar {
 
 struct CommandLineDecision {
     CommandLineAction action = CommandLineAction::Run;
-    std::string problem;  // one line for the user, when refused
-    std::string file;     // the file argument, or the file option's value
+    std::string problem;   // one line for the user, when refused
+    std::string file;      // the file argument, or the file option's value
+    int fileArgument = 0;  // where `file` stands in argv; 0 for nowhere
 };
 
 // Reads the arguments after the program's name in order: the first "--help"

@@ -12,7 +12,7 @@
 namespace platform {
 
 struct ProgramInfo {
-    const char* name = nullptr;     // "orb": the version line's name
+    const char* name = nullptr;     // "orb": its name when argv[0] gives none
     const char* version = nullptr;  // "1.2.0"
     const char* summary = nullptr;  // what the program does, in one line
     const char* note = nullptr;     // one more line of help, or null
@@ -23,8 +23,9 @@ struct ProgramInfo {
     const char* fileOptionHelp = nullptr;
 };
 
-// "orb (Orbilon) 1.2.0".
-std::string VersionLine(const ProgramInfo& program);
+// "orbilon (Orbilon) 1.2.0": the version under the name the program was
+// started by, `invokedAs`.
+std::string VersionLine(const ProgramInfo& program, const std::string& invokedAs);
 
 // The help text; `invokedAs` is the name the program was started by.
 std::string UsageText(const ProgramInfo& program, const std::string& invokedAs);
