@@ -40,6 +40,9 @@ want["bin/orbilon-setup"]=755
 want["share/applications/org.orbilon.Orbilon.Setup.desktop"]=644
 want["share/metainfo/org.orbilon.Orbilon.metainfo.xml"]=644
 want["share/doc/orbilon/copyright"]=644
+want["share/doc/orbilon/changelog.gz"]=644
+want["share/man/man1/orbilon.1.gz"]=644
+want["share/man/man1/orbilon-setup.1.gz"]=644
 want["share/doc/orbilon/examples/astronomy-and-spaceflight.dat"]=644
 want["share/doc/orbilon/examples/astronomy-and-spaceflight-sources.md"]=644
 for size in "${icon_sizes[@]}"; do
