@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The manual pages and the Debian changelog: the pages render without a
-# warning, carry every option word and the usage lines of the programs' own
-# --help, and name this version and release date; the build's compressed
+# warning, explain every option word of the programs' own --help and show its
+# usage lines, and name this version and release date; the build's compressed
 # copies are exactly `gzip -9n` of the sources; the changelog reads as this
 # version of the source package orbilon.
 #   check-man-pages.sh PACKAGING_DIR COMPRESSED_DIR VERSION RELEASE_DATE VIEWER INSTALLER
@@ -63,14 +63,14 @@ check_page() {
         exec -a "$name" "$program" --help
     ) 2>&1)" || fail "$name --help failed: $help"
     render "$page" >"$scratch/rendered"
-    words <"$scratch/rendered" | sort -u >"$scratch/page-words"
+    section OPTIONS <"$scratch/rendered" | words | sort -u >"$scratch/option-words"
 
-    # Every option and argument word of the help is in the page.
+    # Every option and argument word of the help is explained under OPTIONS.
     grep -E '^(--?[a-z][a-z-]*|[A-Z]{2,})$' <(words <<<"$help") | sort -u >"$scratch/help-words"
     grep -qxF -- --version "$scratch/help-words" ||
         fail "$name --help names no --version, so its words were not read: $help"
     while IFS= read -r word; do
-        grep -qxF -- "$word" "$scratch/page-words" || fail "$1 does not mention $word"
+        grep -qxF -- "$word" "$scratch/option-words" || fail "$1's OPTIONS do not mention $word"
     done <"$scratch/help-words"
 
     # The synopsis is the help's usage lines.
