@@ -93,6 +93,8 @@ for entry in "-rwxr-xr-x usr/bin/orbilon-setup" "-rwxr-xr-x usr/$medium_sub/setu
     "-rw-r--r-- usr/share/applications/org.orbilon.Orbilon.Setup.desktop" \
     "-rw-r--r-- usr/share/metainfo/org.orbilon.Orbilon.metainfo.xml" \
     "-rw-r--r-- usr/share/doc/orbilon/copyright" \
+    "-rw-r--r-- usr/share/doc/orbilon/changelog.gz" \
+    "-rw-r--r-- usr/share/man/man1/orbilon.1.gz" \
     "-rw-r--r-- usr/share/icons/hicolor/48x48/apps/orbilon-setup.png"; do
     grep -qxF -e "${entry%% *} ./${entry#* }" "$work/have" || fail "the package lacks $entry"
 done

@@ -16,6 +16,8 @@ packages=(
     # the packaging checks: validators of menu entries and metadata, and what
     # cpack needs to compute the Debian package's dependencies
     desktop-file-utils appstream dpkg-dev file
+    # the manual pages' check: man and groff render them, and warn
+    man-db groff-base
     # the installation's checks: its menu entries started as GNOME starts
     # them, and the calls that make its new directories durable
     libglib2.0-bin strace
