@@ -18,6 +18,8 @@ packages=(
     desktop-file-utils appstream dpkg-dev file
     # the manual pages' check: man and groff render them, and warn
     man-db groff-base
+    # Debian's checks of the package itself
+    lintian
     # the installation's checks: its menu entries started as GNOME starts
     # them, and the calls that make its new directories durable
     libglib2.0-bin strace
