@@ -47,6 +47,12 @@ expect fail "shell in the drawing code" \
     "$(tree shelldisplay viewer/display/A.cpp '#include "shell/CMainFrame.h"')"
 expect fail "Qt backend in the drawing code" \
     "$(tree qtbackend viewer/display/A.cpp '#include "platform/qt/FrameImage.h"')"
+expect fail "Qt in the orbilon command" \
+    "$(tree qtlauncher viewer/launcher/L.cpp '#include <QProcess>')"
+expect fail "shell in the orbilon command" \
+    "$(tree shelllauncher viewer/launcher/L.cpp '#include "shell/COrbApp.h"')"
+expect pass "the orbilon command on the drawing code's logic" \
+    "$(tree launcherlogic viewer/launcher/L.cpp '#include "display/ViewerProgram.h"')"
 expect fail "Qt in a platform header" \
     "$(tree qtplatform platform/include/platform/B.h '  #  include <QFont>')"
 expect fail "viewer code in the installer" \
