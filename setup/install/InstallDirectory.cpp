@@ -34,7 +34,7 @@ bool IsPackaged(const std::string& directory, const std::string& packaged) {
     }
     std::error_code error;
     const std::string place = platform::ResolvePath(directory.empty() ? "/" : directory);
-    return std::filesystem::equivalent(place, packaged, error) && !error;
+    return std::filesystem::equivalent(place, packaged, error);
 }
 
 }  // namespace
