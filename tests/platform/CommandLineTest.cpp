@@ -240,6 +240,16 @@ TEST(AnswerCommandLine, NamesTheFileAndTheFileOptionInItsHelpAndHandsThemOn) {
     EXPECT_EQ(usage.rfind("Usage: orb [--help | --version] [DATABANK]\n", 0), 0u) << usage;
     EXPECT_EQ(usage.find("  DATABANK\n"), std::string::npos) << usage;
     EXPECT_EQ(usage.find("--check"), std::string::npos) << usage;
+    // So is a file option named without help; help without its option is nothing.
+    platform::ProgramInfo optionOnly = kProgram;
+    optionOnly.fileOption = "--check-databank";
+    const std::string optionUsage = platform::UsageText(optionOnly, "orb");
+    EXPECT_NE(optionUsage.find("       orb --check-databank FILE\n"), std::string::npos)
+        << optionUsage;
+    EXPECT_EQ(optionUsage.find("  --check-databank FILE\n"), std::string::npos) << optionUsage;
+    platform::ProgramInfo helpOnly = kProgram;
+    helpOnly.fileOptionHelp = "checks FILE";
+    EXPECT_EQ(platform::UsageText(helpOnly, "orb"), platform::UsageText(kProgram, "orb"));
     // Without them in its information, the program refuses both.
     EXPECT_EQ(platform::AnswerCommandLine(kProgram, args.argc(), args.argv(), out, err), 2);
 }

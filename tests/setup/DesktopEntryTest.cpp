@@ -108,6 +108,7 @@ TEST(DesktopEntryProblem, RefusesWhatAnEntryCannotHold) {
         {"/opt/orbilon", true},
         {"/home/ann/My Games/100% $\"`\\", true},
         {"/\xc3\xa4\xe2\x82\xac\xf0\x9f\x95\xb0", true},  // a-umlaut, euro, a clock: 2, 3, 4 bytes
+        {"/\xc3\x80\xf4\x8f\xbf\xbf", true},  // A-grave and U+10FFFF: the continuation bytes' ends
         {"/a\nb", false},
         {"/a\tb", false},
         {"/a\x7f", false},
