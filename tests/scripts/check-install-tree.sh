@@ -177,6 +177,17 @@ while IFS= read -r -d '' file; do
     cmp -s "$file" "$prefix/$medium_sub/$rel" || fail "installed $rel differs from the build's medium"
 done < <(find "$build/medium" -type f -print0)
 
+# Staged with --desktop-entry, the menu entry also goes into the user's
+# applications folder, naming the installation.
+if XDG_DATA_HOME="$work/xdg" "$stage" --desktop-entry "$build/medium" "$work/with-entry" \
+    >"$work/with-entry.log" 2>&1; then
+    grep -qxF "X-Orbilon-Directory=$work/with-entry" "$work"/xdg/applications/orbilon-*.desktop ||
+        fail "orb_stage --desktop-entry wrote no menu entry naming $work/with-entry"
+else
+    cat "$work/with-entry.log"
+    fail "orb_stage --desktop-entry failed"
+fi
+
 # Staged for a package: the files name their final place, never the stage.
 dest="$work/dest"
 if DESTDIR="$dest" cmake --install "$build" --prefix /opt/orbilon-test >"$work/dest.log" 2>&1; then
@@ -213,6 +224,20 @@ ln -s "$prefix/bin/orbilon-setup" "$work/links/orbilon-setup"
 "$check_launcher" "$work/links/orbilon-setup" "$medium" setup \
     "orbilon-setup|-qwindowtitle|Orbilon Setup test|" -qwindowtitle "Orbilon Setup test" ||
     fail "the orbilon-setup check failed"
+
+# A viewer that cannot be run is reported as a shell reports a command: 127
+# when it is missing, 126 when it may not be run.
+moved_viewer="$prefix/$viewer_sub/orb.exe"
+mv "$moved_viewer" "$work/orb.exe"
+"$prefix/bin/orbilon" >"$work/noexe.out" 2>&1
+status=$?
+[ "$status" -eq 127 ] || fail "orbilon without orb.exe exits $status, not 127"
+grep -q "cannot start" "$work/noexe.out" || fail "orbilon without orb.exe said: $(cat "$work/noexe.out")"
+mv "$work/orb.exe" "$moved_viewer"
+chmod 644 "$moved_viewer"
+"$prefix/bin/orbilon" >"$work/noexe.out" 2>&1
+status=$?
+[ "$status" -eq 126 ] || fail "orbilon with an orb.exe it may not run exits $status, not 126"
 
 # Without their installations the launchers say so and fail.
 rm -rf "$medium" "$prefix/$viewer_sub"
