@@ -54,7 +54,8 @@ snapshot >"$work/before"
     ORB_REPORT_FIRST_PAINT=1 "${run_as[@]}" "$prefix/bin/orbilon" mine.dat) \
     >"$work/out" 2>"$work/err" &
 viewer_pid=$!
-for _ in $(seq 100); do
+# A sanitizer build on a busy machine takes a while.
+for _ in $(seq 300); do
     grep -q '^orb: first paint' "$work/err" && break
     sleep 0.1
 done
