@@ -49,18 +49,13 @@ check() {
     '"'*) breach "$where" "include without its folder ($header)" ;;
     esac
     case "$file" in
-    viewer/display/*)
-        is_qt "$header" && breach "$where" "the drawing code includes Qt ($header)"
+    viewer/display/* | viewer/launcher/*)
+        local what="the drawing code"
+        [[ "$file" == viewer/launcher/* ]] && what="the orbilon command"
+        is_qt "$header" && breach "$where" "$what includes Qt ($header)"
         case "$header" in
-        '"shell/'*) breach "$where" "the drawing code includes the shell ($header)" ;;
-        '"platform/qt/'*) breach "$where" "the drawing code includes the Qt backend ($header)" ;;
-        esac
-        ;;
-    viewer/launcher/*)
-        is_qt "$header" && breach "$where" "the orbilon command includes Qt ($header)"
-        case "$header" in
-        '"shell/'*) breach "$where" "the orbilon command includes the shell ($header)" ;;
-        '"platform/qt/'*) breach "$where" "the orbilon command includes the Qt backend ($header)" ;;
+        '"shell/'*) breach "$where" "$what includes the shell ($header)" ;;
+        '"platform/qt/'*) breach "$where" "$what includes the Qt backend ($header)" ;;
         esac
         ;;
     tests/display/* | tests/fakes/* | fuzz/*)

@@ -25,6 +25,10 @@ int Written(std::ostream& out, const std::string& text) {
 
 }  // namespace
 
+CommandLineGrammar GrammarOf(const ProgramInfo& program) {
+    return CommandLineGrammar{program.fileName != nullptr, program.fileOption};
+}
+
 std::string VersionLine(const ProgramInfo& program, const std::string& invokedAs) {
     return invokedAs + " (Orbilon) " + program.version;
 }
@@ -62,8 +66,7 @@ std::string UsageText(const ProgramInfo& program, const std::string& invokedAs) 
 std::optional<int> AnswerCommandLine(const ProgramInfo& program, int argc, const char* const* argv,
                                      std::ostream& out, std::ostream& err,
                                      CommandLineDecision* decided) {
-    const CommandLineGrammar grammar{program.fileName != nullptr, program.fileOption};
-    const CommandLineDecision decision = DecideCommandLine(argc, argv, grammar);
+    const CommandLineDecision decision = DecideCommandLine(argc, argv, GrammarOf(program));
     if (decided != nullptr) {
         *decided = decision;
     }

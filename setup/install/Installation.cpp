@@ -20,7 +20,7 @@ Installation::Installation(std::string medium, std::optional<std::string> applic
     : m_medium(medium), m_desktop(std::move(medium), std::move(applications)) {}
 
 PassOutcome Installation::Run(const std::string& directory) {
-    PassOutcome outcome = InstallRelease(directory, directory);
+    PassOutcome outcome = RunStaged(directory, directory);
     if (outcome.complete) {
         outcome.desktopMissed = m_desktop.Install(directory);
     }
@@ -29,16 +29,11 @@ PassOutcome Installation::Run(const std::string& directory) {
 
 PassOutcome Installation::RunStaged(const std::string& directory,
                                     const std::string& finalDirectory) {
-    return InstallRelease(directory, finalDirectory);
-}
-
-PassOutcome Installation::InstallRelease(const std::string& directory,
-                                         const std::string& fieldDirectory) const {
     PassOutcome outcome;
     try {
         CreateDirectories(directory);
         RemoveUnfinishedCopies(directory);
-        InstallViewer(directory, fieldDirectory);
+        InstallViewer(directory, finalDirectory);
         InstallFiles(directory);
         AddMissingScenes(directory);
     } catch (const platform::FileException& error) {

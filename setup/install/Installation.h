@@ -43,9 +43,6 @@ class Installation {
     PassOutcome RunStaged(const std::string& directory, const std::string& finalDirectory);
 
   private:
-    // The release's files into `directory`, the viewer naming `fieldDirectory`.
-    PassOutcome InstallRelease(const std::string& directory,
-                               const std::string& fieldDirectory) const;
     void CreateDirectories(const std::string& directory) const;
     void RemoveUnfinishedCopies(const std::string& directory) const;
     void InstallViewer(const std::string& directory, const std::string& fieldDirectory) const;

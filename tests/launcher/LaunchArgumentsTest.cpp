@@ -8,6 +8,7 @@
 #include "display/ViewerProgram.h"
 #include "launcher/LaunchArguments.h"
 #include "platform/CommandLine.h"
+#include "platform/CommandLineAnswer.h"
 
 namespace {
 
@@ -16,11 +17,9 @@ std::vector<std::string> Launched(std::vector<std::string> words, const std::str
     for (const std::string& word : words) {
         argv.push_back(word.c_str());
     }
-    const platform::ProgramInfo program = orb::ViewerProgram();
-    const platform::CommandLineGrammar grammar{program.fileName != nullptr, program.fileOption};
     const int argc = static_cast<int>(argv.size());
     const platform::CommandLineDecision decided =
-        platform::DecideCommandLine(argc, argv.data(), grammar);
+        platform::DecideCommandLine(argc, argv.data(), platform::GrammarOf(orb::ViewerProgram()));
     return orb::LaunchArguments(argc, argv.data(), decided, caller);
 }
 

@@ -1,5 +1,7 @@
 #include "display/ViewerProgram.h"
 
+#include "display/CheckDatabankCommand.h"
+
 namespace orb {
 
 platform::ProgramInfo ViewerProgram() {
@@ -14,6 +16,19 @@ platform::ProgramInfo ViewerProgram() {
         "print what is wrong with the databank FILE and exit: 0 when nothing\n"
         "      is, 1 when something is, 2 when it cannot be read";
     return program;
+}
+
+std::optional<int> AnswerViewerCommandLine(int argc, const char* const* argv, std::ostream& out,
+                                           std::ostream& err,
+                                           platform::CommandLineDecision& decided) {
+    if (const std::optional<int> status =
+            platform::AnswerCommandLine(ViewerProgram(), argc, argv, out, err, &decided)) {
+        return status;
+    }
+    if (decided.action == platform::CommandLineAction::FileOption) {
+        return CheckDatabankCommand(decided.file, out, err);
+    }
+    return std::nullopt;
 }
 
 }  // namespace orb

@@ -14,10 +14,9 @@
 #include <system_error>
 #include <vector>
 
-#include "display/CheckDatabankCommand.h"
 #include "display/ViewerProgram.h"
 #include "launcher/LaunchArguments.h"
-#include "platform/CommandLineAnswer.h"
+#include "platform/CommandLine.h"
 
 namespace {
 
@@ -37,14 +36,10 @@ std::optional<fs::path> ViewerDirectory() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const platform::ProgramInfo program = orb::ViewerProgram();
     platform::CommandLineDecision decided;
     if (const std::optional<int> status =
-            platform::AnswerCommandLine(program, argc, argv, std::cout, std::cerr, &decided)) {
+            orb::AnswerViewerCommandLine(argc, argv, std::cout, std::cerr, decided)) {
         return *status;
-    }
-    if (decided.action == platform::CommandLineAction::FileOption) {
-        return orb::CheckDatabankCommand(decided.file, std::cout, std::cerr);
     }
     std::error_code error;
     const fs::path caller = fs::current_path(error);

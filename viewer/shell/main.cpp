@@ -8,10 +8,9 @@
 #include <memory>
 #include <optional>
 
-#include "display/CheckDatabankCommand.h"
 #include "display/ViewState.h"
 #include "display/ViewerProgram.h"
-#include "platform/CommandLineAnswer.h"
+#include "platform/CommandLine.h"
 #include "platform/SoundPlayer.h"
 #include "platform/SystemClock.h"
 #include "platform/qt/QtBitmapSource.h"
@@ -54,14 +53,10 @@ void ReportFirstPaint(const orb::COrbApp& orbApp, std::optional<orb::FirstPaintR
 
 int main(int argc, char** argv) {
     // Answered before the application exists: these need no display.
-    const platform::ProgramInfo program = orb::ViewerProgram();
     platform::CommandLineDecision decided;
     if (const std::optional<int> status =
-            platform::AnswerCommandLine(program, argc, argv, std::cout, std::cerr, &decided)) {
+            orb::AnswerViewerCommandLine(argc, argv, std::cout, std::cerr, decided)) {
         return *status;
-    }
-    if (decided.action == platform::CommandLineAction::FileOption) {
-        return orb::CheckDatabankCommand(decided.file, std::cout, std::cerr);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbilon"));

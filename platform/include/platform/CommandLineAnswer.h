@@ -23,6 +23,9 @@ struct ProgramInfo {
     const char* fileOptionHelp = nullptr;
 };
 
+// What the program takes, as its information names it.
+CommandLineGrammar GrammarOf(const ProgramInfo& program);
+
 // "orbilon (Orbilon) 1.2.0": the version under the name the program was
 // started by, `invokedAs`.
 std::string VersionLine(const ProgramInfo& program, const std::string& invokedAs);
